@@ -1,0 +1,240 @@
+// The subset of the Windows user interface and kernel that the game calls, under the
+// published names, types and values, provided on Linux over a video backend.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#define WINAPI
+#define CALLBACK
+#define APIENTRY
+
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef std::uint32_t DWORD;
+typedef DWORD* LPDWORD;
+typedef std::int32_t LONG;
+typedef unsigned int UINT;
+typedef std::uint16_t ATOM;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+typedef void* LPVOID;
+typedef std::uintptr_t WPARAM;
+typedef std::intptr_t LPARAM;
+typedef std::intptr_t LRESULT;
+typedef std::int32_t HRESULT;
+typedef DWORD COLORREF;
+
+#ifndef TRUE
+#define TRUE 1
+#define FALSE 0
+#endif
+
+// Handles are opaque pointers to platform-private records.
+struct HWND__;
+struct HINSTANCE__;
+struct HICON__;
+struct HBRUSH__;
+struct HDC__;
+struct HMENU__;
+struct HGDIOBJ__;
+typedef HWND__* HWND;
+typedef HINSTANCE__* HINSTANCE;
+typedef HICON__* HICON;
+typedef HICON HCURSOR;
+typedef HBRUSH__* HBRUSH;
+typedef HDC__* HDC;
+typedef HMENU__* HMENU;
+typedef void* HGDIOBJ;
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+
+struct RECT {
+    LONG left;
+    LONG top;
+    LONG right;
+    LONG bottom;
+};
+typedef RECT* LPRECT;
+
+struct POINT {
+    LONG x;
+    LONG y;
+};
+
+struct MSG {
+    HWND hwnd;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    DWORD time;
+    POINT pt;
+};
+typedef MSG* LPMSG;
+
+struct WNDCLASSEXA {
+    UINT cbSize;
+    UINT style;
+    WNDPROC lpfnWndProc;
+    int cbClsExtra;
+    int cbWndExtra;
+    HINSTANCE hInstance;
+    HICON hIcon;
+    HCURSOR hCursor;
+    HBRUSH hbrBackground;
+    LPCSTR lpszMenuName;
+    LPCSTR lpszClassName;
+    HICON hIconSm;
+};
+typedef WNDCLASSEXA WNDCLASSEX;
+
+struct PALETTEENTRY {
+    BYTE peRed;
+    BYTE peGreen;
+    BYTE peBlue;
+    BYTE peFlags;
+};
+typedef PALETTEENTRY* LPPALETTEENTRY;
+
+#define PC_RESERVED 0x01
+#define PC_EXPLICIT 0x02
+#define PC_NOCOLLAPSE 0x04
+
+struct PAINTSTRUCT {
+    HDC hdc;
+    BOOL fErase;
+    RECT rcPaint;
+    BOOL fRestore;
+    BOOL fIncUpdate;
+    BYTE rgbReserved[32];
+};
+
+// The bitmap file's two headers, packed as they stand in the file.
+#pragma pack(push, 1)
+struct BITMAPFILEHEADER {
+    WORD bfType;
+    DWORD bfSize;
+    WORD bfReserved1;
+    WORD bfReserved2;
+    DWORD bfOffBits;
+};
+struct BITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+};
+#pragma pack(pop)
+static_assert(sizeof(BITMAPFILEHEADER) == 14 && sizeof(BITMAPINFOHEADER) == 40);
+#define BI_RGB 0
+#define BI_RLE8 1
+#define BI_RLE4 2
+#define BI_BITFIELDS 3
+
+#define MAKEINTRESOURCEA(i) (reinterpret_cast<LPCSTR>(static_cast<std::uintptr_t>(static_cast<WORD>(i))))
+#define MAKEINTRESOURCE MAKEINTRESOURCEA
+#define LOWORD(l) (static_cast<WORD>(static_cast<std::uintptr_t>(l) & 0xFFFF))
+#define HIWORD(l) (static_cast<WORD>((static_cast<std::uintptr_t>(l) >> 16) & 0xFFFF))
+#define MAKELPARAM(lo, hi) \
+    (static_cast<LPARAM>((static_cast<DWORD>(static_cast<WORD>(lo))) | (static_cast<DWORD>(static_cast<WORD>(hi)) << 16)))
+#define RGB(r, g, b) \
+    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) | (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
+
+// Window messages.
+#define WM_CREATE 0x0001
+#define WM_DESTROY 0x0002
+#define WM_PAINT 0x000F
+#define WM_CLOSE 0x0010
+#define WM_QUIT 0x0012
+#define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
+#define WM_CHAR 0x0102
+#define WM_MOUSEMOVE 0x0200
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+
+// Class styles, window styles.
+#define CS_VREDRAW 0x0001
+#define CS_HREDRAW 0x0002
+#define CS_DBLCLKS 0x0008
+#define CS_OWNDC 0x0020
+#define WS_OVERLAPPED 0x00000000L
+#define WS_POPUP 0x80000000L
+#define WS_VISIBLE 0x10000000L
+#define WS_CAPTION 0x00C00000L
+#define WS_SYSMENU 0x00080000L
+#define WS_OVERLAPPEDWINDOW 0x00CF0000L
+
+#define PM_NOREMOVE 0x0000
+#define PM_REMOVE 0x0001
+#define SW_SHOWNORMAL 1
+#define BLACK_BRUSH 4
+#define WHITE_BRUSH 0
+
+// Virtual-key codes.
+#define VK_LBUTTON 0x01
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_MENU 0x12
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_INSERT 0x2D
+#define VK_DELETE 0x2E
+#define VK_F1 0x70
+
+// Window classes and the window.
+ATOM RegisterClassExA(const WNDCLASSEXA* wc);
+HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR title, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param);
+BOOL DestroyWindow(HWND window);
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+BOOL GetWindowRect(HWND window, LPRECT rect);
+
+// The thread's message queue.
+BOOL PeekMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max, UINT remove);
+BOOL PostMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+void PostQuitMessage(int exit_code);
+BOOL TranslateMessage(const MSG* msg);
+LRESULT DispatchMessageA(const MSG* msg);
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
+
+// Input, cursor, clock, resources.
+std::int16_t GetAsyncKeyState(int virtual_key);
+int ShowCursor(BOOL show);
+DWORD GetTickCount();
+HICON LoadIconA(HINSTANCE instance, LPCSTR name);
+HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
+HGDIOBJ GetStockObject(int object);
+
+#define PeekMessage PeekMessageA
+#define PostMessage PostMessageA
+#define DispatchMessage DispatchMessageA
+#define DefWindowProc DefWindowProcA
+#define RegisterClassEx RegisterClassExA
+#define CreateWindowEx CreateWindowExA
+#define LoadIcon LoadIconA
+#define LoadCursor LoadCursorA
+
+// The program's entry point, called by the platform's main.
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show);
