@@ -55,3 +55,7 @@ int ddraw_screen_picture(VideoPicture* picture);
 void video_screen_changed(int now);
 // Called from the platform's clock and message pump: presents a pending change when due.
 void video_refresh();
+
+// Converts a picture to 32-bit 0xAARRGGBB pixels (alpha 0xFF) for presentation: through a
+// 256-entry table at 8 bits per pixel, by its bit layout at 15 and 16.
+void convert_picture_to_argb(const VideoPicture* picture, std::uint32_t* out, int out_pitch_pixels);
