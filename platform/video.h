@@ -39,6 +39,11 @@ struct VideoBackend {
     void (*set_cursor_visible)(int visible);
     // A 32-bit millisecond clock (the headless one is virtual and moves when read).
     DWORD (*ticks)();
+    // The window's icon and the window class's cursor as 0xAARRGGBB pixels, row 0 on top;
+    // null in a backend that shows neither.
+    void (*set_icon)(const std::uint32_t* argb, int width, int height);
+    void (*set_cursor_image)(const std::uint32_t* argb, int width, int height, int hot_x,
+                             int hot_y);
 };
 
 // The backend in use: SDL2 unless a test chose the headless one before the window opened.

@@ -226,6 +226,8 @@ DWORD GetTickCount();
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
 HCURSOR LoadCursorA(HINSTANCE instance, LPCSTR name);
 HGDIOBJ GetStockObject(int object);
+// Why the last failed window call failed (window creation, class registration); "" if none.
+const char* platform_last_error();
 
 #define PeekMessage PeekMessageA
 #define PostMessage PostMessageA
