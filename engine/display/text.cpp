@@ -1,0 +1,32 @@
+// One line of text drawn on a surface through the device context it lends, on a transparent
+// background, in an RGB colour or in the colour of a palette entry.
+#include "engine/display/text.h"
+
+#include "engine/display/display_context.h"
+#include "platform/gdi.h"
+
+#include <climits>
+#include <cstring>
+
+std::int32_t draw_text_rgb(const char* text, std::int32_t x, std::int32_t y, COLORREF color,
+                           IDirectDrawSurface7* surface) {
+    if (text == nullptr || surface == nullptr) return 0;
+    HDC xdc = nullptr;
+    if (FAILED(surface->GetDC(&xdc)) || xdc == nullptr) return 0;
+    SetTextColor(xdc, color);
+    SetBkMode(xdc, TRANSPARENT);
+    std::size_t length = std::strlen(text);
+    TextOutA(xdc, x, y, text, length > INT_MAX ? INT_MAX : static_cast<int>(length));
+    surface->ReleaseDC(xdc);
+    return 1;
+}
+
+std::int32_t draw_text_index(const char* text, std::int32_t x, std::int32_t y, std::int32_t index,
+                             IDirectDrawSurface7* surface) {
+    if (index < 0 || index > 255) return 0;
+    const PaletteEntry& entry = palette_entries[index];
+    // The flags byte plays no part in the colour.
+    COLORREF color = static_cast<COLORREF>(entry.red) | static_cast<COLORREF>(entry.green) << 8 |
+                     static_cast<COLORREF>(entry.blue) << 16;
+    return draw_text_rgb(text, x, y, color, surface);
+}
