@@ -1,0 +1,15 @@
+// Float positions turned into whole pixels the way the physics wants them: truncated
+// toward zero, and held inside the range of a 32-bit integer so that a character lost far
+// off the screen never makes the conversion undefined.
+#pragma once
+
+#include <cstdint>
+
+inline std::int32_t truncate_to_int(float value) {
+    constexpr float lowest = -2147483648.0f;
+    constexpr float beyond_highest = 2147483648.0f;
+    if (!(value >= lowest)) // also catches NaN
+        return INT32_MIN;
+    if (value >= beyond_highest) return INT32_MAX;
+    return static_cast<std::int32_t>(value);
+}
