@@ -47,6 +47,7 @@ typedef IDirectDrawClipper* LPDIRECTDRAWCLIPPER;
 #define DDERR_NOTFLIPPABLE MAKE_DDHRESULT(582)
 #define DDERR_NOTLOCKED MAKE_DDHRESULT(584)
 #define DDERR_UNSUPPORTEDMODE MAKE_DDHRESULT(590)
+#define DDERR_PRIMARYSURFACEALREADYEXISTS MAKE_DDHRESULT(564)
 #define DDERR_DCALREADYCREATED MAKE_DDHRESULT(620)
 #define DDERR_CANTCREATEDC MAKE_DDHRESULT(621)
 #define FAILED(hr) (static_cast<HRESULT>(hr) < 0)
@@ -321,3 +322,6 @@ int ddraw_live_objects();
 // The next `count` calls of that kind fail (count -1: every call until reset).
 void ddraw_fail_calls(DdrawFailure kind, int count);
 void ddraw_reset_failures();
+// Forgets the emulation's global state (cooperative level, display mode, which surface is the
+// primary, injected failures); frees nothing.
+void ddraw_reset();
