@@ -1,0 +1,67 @@
+// The program's entry: the window class and window, set-up, the main loop, tear-down.
+#include "engine/display/display_context.h"
+#include "game/screens.h"
+#include "game/setup.h"
+#include "shell/shell.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int ICON_RESOURCE = 101;
+constexpr int CURSOR_RESOURCE = 9;
+constexpr DWORD FRAME_MILLISECONDS = 30;
+const char* const CLASS_NAME = "WINCLASS1";
+const char* const WINDOW_TITLE = "Brambleleap 2005";
+
+// Failing to open the window must not look like a normal end, so it is said and the exit
+// code is not 0.
+int report_start_failure(const char* what) {
+    std::fprintf(stderr, "%s: %s: %s\n", WINDOW_TITLE, what, platform_last_error());
+    return 1;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show) {
+    (void)previous, (void)command_line, (void)show;
+
+    WNDCLASSEX winclass = {};
+    winclass.cbSize = sizeof(WNDCLASSEX);
+    winclass.style = CS_DBLCLKS | CS_OWNDC | CS_HREDRAW | CS_VREDRAW;
+    winclass.lpfnWndProc = window_proc;
+    winclass.cbClsExtra = 0;
+    winclass.cbWndExtra = 0;
+    winclass.hInstance = instance;
+    winclass.hIcon = LoadIcon(instance, MAKEINTRESOURCE(ICON_RESOURCE));
+    winclass.hCursor = LoadCursor(instance, MAKEINTRESOURCE(CURSOR_RESOURCE));
+    winclass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    winclass.lpszMenuName = nullptr;
+    winclass.lpszClassName = CLASS_NAME;
+    winclass.hIconSm = winclass.hIcon;
+
+    if (!RegisterClassEx(&winclass))
+        return report_start_failure("the window class could not be registered");
+
+    HWND window = CreateWindowEx(0, CLASS_NAME, WINDOW_TITLE, WS_POPUP | WS_VISIBLE, 0, 0, 640, 480,
+                                 nullptr, nullptr, instance, nullptr);
+    if (!window) return report_start_failure("the window could not be created");
+    MainWindow = window;
+
+    game_set_up();
+
+    MSG msg = {};
+    for (;;) {
+        start_frame_clock();
+        if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) break;
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+        game_frame();
+        wait_frame_clock(FRAME_MILLISECONDS);
+    }
+
+    game_tear_down();
+    return static_cast<int>(msg.wParam);
+}
