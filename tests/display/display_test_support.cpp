@@ -1,0 +1,77 @@
+// Helpers shared by the display tests.
+#include "display_test_support.h"
+
+#include "engine/display/display_context.h"
+#include "engine/display/display_init.h"
+#include "platform/headless.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <unistd.h>
+
+static LRESULT CALLBACK test_window_procedure(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+    return DefWindowProcA(window, message, wparam, lparam);
+}
+
+void start_headless_window() {
+    platform_reset();
+    display_context_reset();
+    WNDCLASSEXA window_class = {};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = test_window_procedure;
+    window_class.lpszClassName = "DisplayTestWindow";
+    ASSERT_NE(RegisterClassExA(&window_class), 0);
+    MainWindow = CreateWindowExA(0, "DisplayTestWindow", "Display test", WS_POPUP, 0, 0, 640, 480,
+                                 nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(MainWindow, nullptr);
+}
+
+std::int32_t start_display(std::int32_t width, std::int32_t height, std::int32_t bpp,
+                           std::int32_t windowed) {
+    start_headless_window();
+    return display_init(width, height, bpp, windowed);
+}
+
+static std::string fresh_folder;
+
+static void remove_fresh_folder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(fresh_folder, ignored);
+}
+
+std::string enter_fresh_folder() {
+    const char* base = std::getenv("TMPDIR");
+    std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/display_test_XXXXXX";
+    char* made = mkdtemp(pattern.data());
+    EXPECT_NE(made, nullptr);
+    if (made == nullptr || chdir(made) != 0) {
+        ADD_FAILURE() << "cannot enter " << pattern;
+        return "";
+    }
+    if (fresh_folder.empty()) std::atexit(remove_fresh_folder);
+    fresh_folder = pattern;
+    return pattern;
+}
+
+std::string read_whole_file(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) return "";
+    std::string text;
+    char chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof(chunk), file)) > 0)
+        text.append(chunk, got);
+    std::fclose(file);
+    return text;
+}
+
+void write_whole_file(const std::string& path, const std::string& text) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(file, nullptr);
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+}
