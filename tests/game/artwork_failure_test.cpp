@@ -1,0 +1,70 @@
+// A start with a missing or spoiled artwork file ends with a message naming the file and
+// its folder, a non-zero exit code, and nothing left for the sanitizers to report.
+#include "data_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+static void expect_clean_failure(const std::filesystem::path& folder, const std::string& name) {
+    const ChildRun run = run_game_in(folder);
+    EXPECT_EQ(run.exit_code, 2) << run.error_output;
+    EXPECT_NE(run.error_output.find("\"" + name + "\""), std::string::npos) << run.error_output;
+    EXPECT_NE(run.error_output.find(folder.string()), std::string::npos) << run.error_output;
+    EXPECT_EQ(run.error_output.find("Sanitizer"), std::string::npos) << run.error_output;
+    EXPECT_EQ(run.error_output.find("runtime error"), std::string::npos) << run.error_output;
+}
+
+TEST(ArtworkFailure, EachMissingPictureIsNamedAndEndsTheGame) {
+    for (const std::string& name : DATA_FILES) {
+        if (name == "PALDATA2.PAL")
+            continue; // the level's palette replaces it; the game runs without it
+        SCOPED_TRACE(name);
+        const std::filesystem::path folder = copy_data_folder();
+        ASSERT_FALSE(folder.empty());
+        std::filesystem::remove(folder / name);
+        expect_clean_failure(folder, name);
+        std::filesystem::remove_all(folder);
+    }
+}
+
+TEST(ArtworkFailure, SpoiledFilesAreNamedAndEndTheGame) {
+    struct Spoil {
+        std::string name;
+        void (*spoil)(const std::filesystem::path& file);
+    };
+    const Spoil spoils[] = {
+        {"pelkosprites.bmp",
+         [](const std::filesystem::path& file) {
+             std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);
+             out.write("XX", 2); // not a bitmap file
+         }},
+        {"questionblock.bmp",
+         [](const std::filesystem::path& file) { std::filesystem::resize_file(file, 60); }},
+        {"menubackground2.bmp",
+         [](const std::filesystem::path& file) { std::filesystem::resize_file(file, 0); }},
+        {"gamebackground1.BMP",
+         [](const std::filesystem::path& file) {
+             // A real bitmap, but far too small for the screen.
+             std::filesystem::copy_file(file.parent_path() / "questionblock.bmp", file,
+                                        std::filesystem::copy_options::overwrite_existing);
+         }},
+    };
+    for (const Spoil& spoil : spoils) {
+        SCOPED_TRACE(spoil.name);
+        const std::filesystem::path folder = copy_data_folder();
+        ASSERT_FALSE(folder.empty());
+        spoil.spoil(folder / spoil.name);
+        expect_clean_failure(folder, spoil.name);
+        std::filesystem::remove_all(folder);
+    }
+}
+
+TEST(ArtworkFailure, WithEveryFileInPlaceTheGameStartsAndEndsWithCodeZero) {
+    const std::filesystem::path folder = copy_data_folder();
+    ASSERT_FALSE(folder.empty());
+    const ChildRun run = run_game_in(folder);
+    EXPECT_EQ(run.exit_code, 0) << run.error_output;
+    EXPECT_EQ(run.error_output, "");
+    std::filesystem::remove_all(folder);
+}
