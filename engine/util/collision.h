@@ -15,3 +15,10 @@ std::int32_t color_scan(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
 std::int32_t color_scan16(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                           std::int32_t first, std::int32_t second, const std::uint16_t* buffer,
                           std::int32_t pitch);
+
+// The shrunk-box rule that rects_overlap_scaled and sprite_hit_test share: a size's
+// half-extent (three eighths of it), and whether two reference points dx, dy apart lie
+// closer than the summed half-extents on both axes.
+std::int32_t scaled_half_extent(std::int32_t size);
+std::int32_t centres_within(std::int64_t dx, std::int64_t dy, std::int32_t hw1, std::int32_t hh1,
+                            std::int32_t hw2, std::int32_t hh2);

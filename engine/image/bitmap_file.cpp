@@ -1,0 +1,139 @@
+// Reading a bitmap file into a BitmapFile record, and giving its pixels back.
+#include "engine/image/bitmap_file.h"
+#include "engine/display/display_context.h"
+#include "engine/image/bitmap_layout.h"
+#include "engine/image/bitmap_rows.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr WORD BITMAP_MAGIC = 0x4D42; // "BM"
+
+std::int64_t file_length(std::FILE* file_data) {
+    if (std::fseek(file_data, 0, SEEK_END) != 0) return -1;
+    const long length = std::ftell(file_data);
+    if (length < 0 || std::fseek(file_data, 0, SEEK_SET) != 0) return -1;
+    return length;
+}
+
+std::int32_t read_at(std::FILE* file_data, std::int64_t offset, void* into, std::size_t bytes) {
+    if (std::fseek(file_data, static_cast<long>(offset), SEEK_SET) != 0) return 0;
+    return std::fread(into, 1, bytes, file_data) == bytes;
+}
+
+// The file stores blue, green, red, reserved; the display wants red, green, blue, flags.
+std::int32_t read_palette(std::FILE* file_data, const BitmapLayout& layout, Palette palette) {
+    std::uint8_t table[256 * 4] = {};
+    const auto bytes = static_cast<std::size_t>(layout.palette_count) * 4;
+    if (!read_at(file_data, layout.palette_offset, table, bytes)) return 0;
+    for (int i = 0; i < 256; ++i) {
+        palette[i].red = table[i * 4 + 2];
+        palette[i].green = table[i * 4 + 1];
+        palette[i].blue = table[i * 4];
+        palette[i].flags = PC_NOCOLLAPSE;
+    }
+    return 1;
+}
+
+void drop_pixels(BitmapFile* bitmap) {
+    std::free(bitmap->pixels);
+    bitmap->pixels = nullptr;
+}
+
+// Rows already packed at 8 or 16 bits go straight into the record and are turned in place.
+std::int32_t read_packed_pixels(std::FILE* file_data, const BitmapLayout& layout,
+                                BitmapFile* bitmap) {
+    const auto row_bytes = static_cast<std::int32_t>(layout.stride);
+    const auto bytes = static_cast<std::size_t>(layout.stride) * layout.rows;
+    drop_pixels(bitmap);
+    bitmap->pixels = static_cast<std::uint8_t*>(std::malloc(bytes));
+    if (bitmap->pixels == nullptr) return 0;
+    if (!read_at(file_data, layout.data_offset, bitmap->pixels, bytes)) {
+        drop_pixels(bitmap);
+        return 0;
+    }
+    // Should the flip find no memory, the picture stays as read, bottom row first.
+    if (!layout.top_down) flip_rows(bitmap->pixels, row_bytes, layout.rows);
+    return 1;
+}
+
+// Padded rows and 24-bit rows pass through a scratch copy of the stored data. A 24-bit file
+// gets its scratch first, so that running short leaves the old pixels under a header whose
+// depth no cut accepts; 8-bit and 16-bit files lose their old pixels first, as unpadded ones do.
+std::int32_t read_stored_pixels(std::FILE* file_data, const BitmapLayout& layout,
+                                BitmapFile* bitmap) {
+    const bool convert = layout.bytes_per_pixel == 3;
+    const auto stored_bytes = static_cast<std::size_t>(layout.stride) * layout.rows;
+    const auto pixel_bytes = static_cast<std::size_t>(layout.width) * layout.rows *
+                             static_cast<std::size_t>(convert ? 2 : layout.bytes_per_pixel);
+    if (!convert) drop_pixels(bitmap);
+    auto* scratch = static_cast<std::uint8_t*>(std::malloc(stored_bytes));
+    if (scratch == nullptr) return 0;
+    drop_pixels(bitmap);
+    bitmap->pixels = static_cast<std::uint8_t*>(std::malloc(pixel_bytes));
+    const std::int32_t result =
+        bitmap->pixels != nullptr && read_at(file_data, layout.data_offset, scratch, stored_bytes);
+    if (!result) {
+        drop_pixels(bitmap);
+    } else if (convert) {
+        convert_rows24(scratch, layout, pixel_format,
+                       reinterpret_cast<std::uint16_t*>(bitmap->pixels));
+        bitmap->info_header.biBitCount = 16;
+    } else {
+        unpack_rows(scratch, layout, bitmap->pixels);
+    }
+    std::free(scratch);
+    return result;
+}
+
+std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
+    const std::int64_t length = file_length(file_data);
+    if (length < 0) return 0;
+    BITMAPFILEHEADER file_header;
+    if (std::fread(&file_header, sizeof file_header, 1, file_data) != 1) return 0;
+    bitmap->file_header = file_header;
+    if (file_header.bfType != BITMAP_MAGIC) return 0;
+    BITMAPINFOHEADER info_header;
+    if (std::fread(&info_header, sizeof info_header, 1, file_data) != 1) return 0;
+    bitmap->info_header = info_header;
+
+    BitmapLayout layout;
+    if (!plan_bitmap_layout(info_header, length, &layout)) {
+        // A refused depth leaves the pixels alone (cuts refuse that depth anyway); any other
+        // refusal leaves headers that no longer describe the old pixels, so those go.
+        const WORD bits = info_header.biBitCount;
+        if (bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
+        return 0;
+    }
+    if (layout.bytes_per_pixel == 1 && !read_palette(file_data, layout, bitmap->palette)) {
+        drop_pixels(bitmap);
+        return 0;
+    }
+    const bool packed =
+        layout.bytes_per_pixel != 3 && layout.stride == layout.width * layout.bytes_per_pixel;
+    const std::int32_t result = packed ? read_packed_pixels(file_data, layout, bitmap)
+                                       : read_stored_pixels(file_data, layout, bitmap);
+    // The record describes the picture it now holds, which is upright whatever the file said.
+    if (result && info_header.biHeight < 0) bitmap->info_header.biHeight = layout.rows;
+    return result;
+}
+
+} // namespace
+
+std::int32_t read_bitmap_file(BitmapFile* bitmap, const char* name) {
+    if (bitmap == nullptr || name == nullptr) return 0;
+    std::FILE* file_data = std::fopen(name, "rb");
+    if (file_data == nullptr) return 0;
+    const std::int32_t result = read_contents(file_data, bitmap);
+    std::fclose(file_data);
+    return result;
+}
+
+std::int32_t release_bitmap_file(BitmapFile* bitmap) {
+    if (bitmap == nullptr) return 0;
+    drop_pixels(bitmap);
+    return 1;
+}

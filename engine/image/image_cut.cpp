@@ -1,0 +1,41 @@
+// Filling a still image with a rectangle of a bitmap file's picture.
+#include "engine/image/bitmap_image.h"
+#include "engine/image/cut_source.h"
+#include "engine/image/image_pixels.h"
+
+#include <cstring>
+
+namespace {
+
+std::int32_t cut_rows(BitmapImage* image, const BitmapFile* bitmap, std::int32_t cx,
+                      std::int32_t cy, std::int32_t mode, std::int32_t bits_per_pixel) {
+    if (image == nullptr || image->bits_per_pixel != bits_per_pixel) return 0;
+    const std::int32_t bytes = image_bytes_per_pixel(image);
+    if (bytes == 0) return 0;
+    const std::uint8_t* source =
+        cut_source(bitmap, cx, cy, mode, image->width, image->height, bits_per_pixel);
+    if (source == nullptr) return 0;
+    const std::ptrdiff_t source_step =
+        static_cast<std::ptrdiff_t>(bitmap->info_header.biWidth) * bytes;
+    const auto row_bytes = static_cast<std::size_t>(image->width) * bytes;
+    std::uint8_t* dest = image->pixels;
+    for (std::int32_t row = 0; row < image->height; ++row) {
+        std::memcpy(dest, source, row_bytes);
+        source += source_step;
+        dest += row_bytes;
+    }
+    image->attributes |= IMAGE_HAS_PIXELS;
+    return 1;
+}
+
+} // namespace
+
+std::int32_t image_cut(BitmapImage* image, const BitmapFile* bitmap, std::int32_t cx,
+                       std::int32_t cy, std::int32_t mode) {
+    return cut_rows(image, bitmap, cx, cy, mode, 8);
+}
+
+std::int32_t image_cut16(BitmapImage* image, const BitmapFile* bitmap, std::int32_t cx,
+                         std::int32_t cy, std::int32_t mode) {
+    return cut_rows(image, bitmap, cx, cy, mode, 16);
+}
