@@ -1,0 +1,32 @@
+#include "art/tool/icon_art.h"
+
+#include "art/tool/sprite_sheets.h"
+
+namespace {
+
+bool sized_grid(const PixelGrids& grids, const char* name, int size, Canvas& out,
+                std::string& error) {
+    const Canvas* grid = find_grid(grids, name);
+    if (!grid || grid->width != size || grid->height != size) {
+        error = std::string("need a ") + std::to_string(size) + " x " + std::to_string(size) +
+                " grid named '" + name + "'";
+        return false;
+    }
+    out = *grid;
+    return true;
+}
+
+} // namespace
+
+bool build_icon_small(const PixelGrids& grids, Canvas& out, std::string& error) {
+    return sized_grid(grids, "icon16", 16, out, error);
+}
+
+// The large icon is the block itself, which reads well at that size.
+bool build_icon_large(const PixelGrids& grids, Canvas& out, std::string& error) {
+    return build_block_frame(grids, 0, out, error);
+}
+
+bool build_cursor(const PixelGrids& grids, Canvas& out, std::string& error) {
+    return sized_grid(grids, "cursor", 32, out, error);
+}

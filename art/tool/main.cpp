@@ -1,0 +1,103 @@
+// Renders the game's artwork from the sources in art/ into the folder the game runs in.
+//
+//   arttool <sources folder> <output folder> <regular font> <bold font>
+
+#include "art/tool/bitmap_writer.h"
+#include "art/tool/icon_art.h"
+#include "art/tool/info_art.h"
+#include "art/tool/level_art.h"
+#include "art/tool/menu_art.h"
+#include "art/tool/palette_text_writer.h"
+#include "art/tool/sprite_sheets.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+bool load_all_grids(const std::string& folder, PixelGrids& grids, std::string& error) {
+    for (const char* name : {"player.grid", "block.grid", "icons.grid"}) {
+        PixelGrids part;
+        if (!load_pixel_grids(folder + "/" + name, part, error)) return false;
+        for (NamedGrid& g : part.grids) {
+            if (find_grid(grids, g.name)) {
+                error = "grid '" + g.name + "' defined in two files";
+                return false;
+            }
+            grids.grids.push_back(std::move(g));
+        }
+    }
+    return true;
+}
+
+struct Output {
+    std::string folder;
+    GamePalette palette;
+    bool ok = true;
+};
+
+void save(Output& out, const char* name, const Canvas& canvas) {
+    if (!out.ok) return;
+    if (!write_bitmap_file(out.folder + "/" + name, canvas, out.palette)) {
+        std::fprintf(stderr, "arttool: cannot write %s/%s\n", out.folder.c_str(), name);
+        out.ok = false;
+    }
+}
+
+bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::string& error) {
+    for (int i = 0; i < 4; ++i) {
+        Canvas menu;
+        if (!draw_menu(menu, fonts, grids, i, error)) return false;
+        const std::string name = "menubackground" + std::to_string(i + 1) + ".bmp";
+        save(out, name.c_str(), menu);
+    }
+    save(out, "option2.bmp", draw_help_screen(fonts, grids));
+    save(out, "option3.bmp", draw_about_screen(fonts, grids));
+    save(out, "gamebackground1.BMP", draw_level());
+    Canvas sheet;
+    if (!build_player_sheet(grids, sheet, error)) return false;
+    save(out, "pelkosprites.bmp", sheet);
+    if (!build_block_sheet(grids, sheet, error)) return false;
+    save(out, "questionblock.bmp", sheet);
+    Canvas icon;
+    if (!build_icon_small(grids, icon, error)) return false;
+    save(out, "icon101_16.bmp", icon);
+    if (!build_icon_large(grids, icon, error)) return false;
+    save(out, "icon101_32.bmp", icon);
+    if (!build_cursor(grids, icon, error)) return false;
+    save(out, "cursor9.bmp", icon);
+    if (out.ok && !write_palette_text(out.folder + "/PALDATA2.PAL", out.palette)) {
+        std::fprintf(stderr, "arttool: cannot write %s/PALDATA2.PAL\n", out.folder.c_str());
+        out.ok = false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 5) {
+        std::fprintf(
+            stderr, "usage: arttool <sources folder> <output folder> <regular font> <bold font>\n");
+        return 2;
+    }
+    std::string error;
+    PixelGrids grids;
+    if (!load_all_grids(argv[1], grids, error)) {
+        std::fprintf(stderr, "arttool: %s\n", error.c_str());
+        return 1;
+    }
+    Fonts fonts;
+    if (!fonts_open(fonts, argv[3], argv[4])) {
+        std::fprintf(stderr, "arttool: cannot load the fonts %s and %s\n", argv[3], argv[4]);
+        return 1;
+    }
+    Output out{argv[2], build_game_palette()};
+    const bool drawn = render_everything(out, fonts, grids, error);
+    fonts_close(fonts);
+    if (!drawn) {
+        std::fprintf(stderr, "arttool: %s\n", error.c_str());
+        return 1;
+    }
+    return out.ok ? 0 : 1;
+}
