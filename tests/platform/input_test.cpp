@@ -1,0 +1,165 @@
+// Input from the backend: key messages and the key state, clicks in the game's coordinates,
+// auto-repeat, and the cursor's display counter.
+#include "window_fixture.h"
+
+#include <deque>
+
+namespace {
+
+bool held(int key) {
+    return (GetAsyncKeyState(key) & 0x8000) != 0;
+}
+
+} // namespace
+
+TEST_F(WindowTest, ScriptedKeysArriveOnceTheClockReachesThem) {
+    headless_script_key(100, VK_NEXT, 1);
+    headless_script_key(150, VK_NEXT, 0);
+    MSG msg;
+    headless_set_clock(99);
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_FALSE(held(VK_NEXT));
+
+    headless_set_clock(100);
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_KEYDOWN));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>(VK_NEXT));
+    EXPECT_EQ(msg.lParam & (1 << 30), 0) << "a first press has no previous state";
+    EXPECT_TRUE(held(VK_NEXT));
+    EXPECT_EQ(GetAsyncKeyState(VK_NEXT), static_cast<std::int16_t>(0x8000));
+    EXPECT_FALSE(held(VK_RIGHT));
+
+    headless_set_clock(200);
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_KEYUP));
+    EXPECT_FALSE(held(VK_NEXT));
+}
+
+TEST_F(WindowTest, KeyStateChangesOnlyAtAPump) {
+    headless_script_key(0, 'Z', 1);
+    EXPECT_FALSE(held('Z')) << "nothing has pumped the backend yet";
+    MSG msg;
+    PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    EXPECT_TRUE(held('Z'));
+}
+
+TEST_F(WindowTest, AllPendingEventsAreQueuedByOnePump) {
+    headless_script_key(0, VK_RIGHT, 1);
+    headless_script_key(0, 'C', 1);
+    headless_script_key(0, VK_RIGHT, 0);
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    // The state reflects every event moved in, though only one message was taken.
+    EXPECT_FALSE(held(VK_RIGHT));
+    EXPECT_TRUE(held('C'));
+    EXPECT_EQ(drain_queue().size(), 2u);
+}
+
+TEST(KeyState, OutOfRangeKeysAreNeverHeld) {
+    platform_reset();
+    EXPECT_EQ(GetAsyncKeyState(-1), 0);
+    EXPECT_EQ(GetAsyncKeyState(256), 0);
+    EXPECT_EQ(GetAsyncKeyState(1 << 30), 0);
+}
+
+TEST(KeyState, KeysAreTrackedEvenWithoutAWindow) {
+    platform_reset();
+    headless_script_key(0, VK_DELETE, 1);
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "no window to receive it";
+    EXPECT_TRUE(held(VK_DELETE));
+}
+
+TEST_F(WindowTest, ClicksCarryXLowAndYHigh) {
+    headless_script_click(0, 384, 289);
+    headless_script_click(0, 0, 0);
+    headless_script_click(0, 639, 479);
+    std::vector<MSG> taken = drain_queue();
+    ASSERT_EQ(taken.size(), 3u);
+    EXPECT_EQ(taken[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
+    EXPECT_EQ(LOWORD(taken[0].lParam), 384);
+    EXPECT_EQ(HIWORD(taken[0].lParam), 289);
+    EXPECT_EQ(taken[0].pt.x, 384);
+    EXPECT_EQ(taken[0].pt.y, 289);
+    EXPECT_EQ(taken[1].lParam, 0);
+    EXPECT_EQ(LOWORD(taken[2].lParam), 639);
+    EXPECT_EQ(HIWORD(taken[2].lParam), 479);
+}
+
+TEST_F(WindowTest, ClicksOffThePictureAreDropped) {
+    headless_script_click(0, -1, 10);
+    headless_script_click(0, 10, 70000);
+    EXPECT_TRUE(drain_queue().empty());
+}
+
+// A backend handing out a fixed list of events, for what the script cannot express.
+namespace {
+
+std::deque<VideoEvent> FakeEvents;
+
+int fake_poll(VideoEvent* event) {
+    if (FakeEvents.empty()) return 0;
+    *event = FakeEvents.front();
+    FakeEvents.pop_front();
+    return 1;
+}
+
+} // namespace
+
+TEST_F(WindowTest, AutoRepeatedPressesAreKeyDownsWithThePreviousStateBit) {
+    VideoBackend fake = *headless_video_backend();
+    fake.poll_event = fake_poll;
+    video_use_backend(&fake);
+    FakeEvents = {
+        {VIDEO_KEY_DOWN, VK_DOWN, 0, 0, 0}, {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0},
+        {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0}, {VIDEO_KEY_DOWN, 0, 0, 0, 0}, // a key without a code
+        {VIDEO_KEY_DOWN, 300, 0, 0, 0},                                   // not a virtual-key code
+        {VIDEO_KEY_UP, VK_DOWN, 0, 0, 0}};
+    std::vector<MSG> taken = drain_queue();
+    video_use_backend(headless_video_backend());
+    ASSERT_EQ(taken.size(), 4u);
+    EXPECT_EQ(taken[0].lParam & (1 << 30), 0);
+    EXPECT_NE(taken[1].lParam & (1 << 30), 0);
+    EXPECT_NE(taken[2].lParam & (1 << 30), 0);
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(taken[i].message, static_cast<UINT>(WM_KEYDOWN));
+    EXPECT_EQ(taken[3].message, static_cast<UINT>(WM_KEYUP));
+}
+
+TEST(Cursor, ShowCursorKeepsACounterAndShowsWhileNotNegative) {
+    platform_reset();
+    EXPECT_EQ(headless_cursor_visible(), 1);
+    EXPECT_EQ(ShowCursor(FALSE), -1);
+    EXPECT_EQ(headless_cursor_visible(), 0);
+    EXPECT_EQ(ShowCursor(FALSE), -2);
+    EXPECT_EQ(ShowCursor(TRUE), -1);
+    EXPECT_EQ(headless_cursor_visible(), 0) << "one show does not undo two hides";
+    EXPECT_EQ(ShowCursor(TRUE), 0);
+    EXPECT_EQ(headless_cursor_visible(), 1);
+    EXPECT_EQ(ShowCursor(TRUE), 1);
+    EXPECT_EQ(headless_cursor_visible(), 1);
+}
+
+namespace {
+
+std::vector<int> CursorCalls;
+
+void record_cursor(int visible) {
+    CursorCalls.push_back(visible);
+}
+
+} // namespace
+
+TEST(Cursor, ANewWindowIsToldTheCounterState) {
+    platform_reset();
+    ShowCursor(FALSE);
+    VideoBackend fake = *headless_video_backend();
+    fake.set_cursor_visible = record_cursor;
+    video_use_backend(&fake);
+    CursorCalls.clear();
+    HWND window = open_test_window();
+    video_use_backend(headless_video_backend());
+    ASSERT_NE(window, nullptr);
+    ASSERT_FALSE(CursorCalls.empty());
+    EXPECT_EQ(CursorCalls.back(), 0);
+}
