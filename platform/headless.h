@@ -40,6 +40,9 @@ void headless_keep_frames(int keep);
 const HeadlessFrame* headless_frame(int index); // null when not kept
 const HeadlessFrame* headless_last_frame();
 void headless_on_present(void (*callback)(const HeadlessFrame& frame));
+// Messages that reached DefWindowProcA since the reset, and the last of them (0 if none).
+int headless_default_calls();
+UINT headless_last_default_message();
 int headless_cursor_visible();
 int headless_fullscreen();
 // Writes a frame as a 24-bit BMP file; 1 on success.

@@ -1,4 +1,5 @@
 // Window classes and the program's one window, opened on the video backend.
+#include "platform/headless.h"
 #include "platform/video.h"
 #include "platform/win32_internal.h"
 
@@ -22,6 +23,9 @@ struct WindowClass {
 WindowClass Classes[MAX_CLASSES];
 HWND__ Window = {};
 std::string LastError;
+// What reached the default handling, for tests of what a window procedure passed on.
+int DefaultCalls = 0;
+UINT LastDefaultMessage = 0;
 
 int find_class(LPCSTR name) {
     for (int i = 0; i < MAX_CLASSES; i++) {
@@ -139,6 +143,8 @@ BOOL DestroyWindow(HWND window) {
 
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     (void)wparam, (void)lparam;
+    DefaultCalls++;
+    LastDefaultMessage = message;
     if (message == WM_CLOSE) DestroyWindow(window);
     return 0;
 }
@@ -164,4 +170,10 @@ void win32_reset_windows() {
     for (WindowClass& c : Classes)
         c = {};
     LastError.clear();
+    DefaultCalls = 0;
+    LastDefaultMessage = 0;
 }
+
+int headless_default_calls() { return DefaultCalls; }
+
+UINT headless_last_default_message() { return LastDefaultMessage; }
