@@ -25,6 +25,7 @@ std::int32_t read_at(std::FILE* file_data, std::int64_t offset, void* into, std:
 }
 
 // The file stores blue, green, red, reserved; the display wants red, green, blue, flags.
+// Entries beyond a short table come out black.
 std::int32_t read_palette(std::FILE* file_data, const BitmapLayout& layout, Palette palette) {
     std::uint8_t table[256 * 4] = {};
     const auto bytes = static_cast<std::size_t>(layout.palette_count) * 4;

@@ -46,9 +46,11 @@ std::int32_t plan_bitmap_layout(const BITMAPINFOHEADER& info, std::int64_t file_
         // Later header versions are longer; their colour table follows the whole header.
         const std::int64_t header_end = 14 + static_cast<std::int64_t>(info.biSize);
         if (info.biSize > 40 && header_end <= plan.data_offset) plan.palette_offset = header_end;
-        const std::int64_t table_bytes = plan.data_offset - plan.palette_offset;
-        plan.palette_count =
-            static_cast<std::int32_t>(std::min<std::int64_t>(256, table_bytes / 4));
+        // A table counts 256 entries unless the file says it holds fewer; a file too short to
+        // hold its table before the rows is truncated.
+        const DWORD used = info.biClrUsed;
+        plan.palette_count = used >= 1 && used < 256 ? static_cast<std::int32_t>(used) : 256;
+        if (plan.palette_offset + plan.palette_count * 4LL > plan.data_offset) return 0;
     }
     *layout = plan;
     return 1;

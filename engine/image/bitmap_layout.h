@@ -18,7 +18,7 @@ struct BitmapLayout {
     std::int64_t stride;          // bytes per stored row, padded to a multiple of 4
     std::int64_t data_offset;     // first byte of the stored rows
     std::int64_t palette_offset;
-    std::int32_t palette_count; // colour-table entries present before the rows, 0 to 256
+    std::int32_t palette_count; // colour-table entries of an 8-bit file, 1 to 256
 };
 
 // 1 and the layout filled when the file can be read; 0 for depths other than 8, 16 and 24,

@@ -1,0 +1,166 @@
+// Damaged and hostile bitmap files: each is refused with 0, leaves the record as the reader
+// promises, and is never read or written beyond what the file holds (checked by the
+// sanitizer builds).
+#include "bmp_builder.h"
+
+#include "engine/image/bitmap_file.h"
+#include "engine/image/bitmap_image.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <functional>
+
+namespace {
+
+// What the record holds after a refusal.
+enum class After {
+    Unchanged,         // nothing was read
+    FileHeaderOnly,    // the 14 bytes of the file header, nothing else
+    HeadersKeepPixels, // both headers; palette and pixels as before (a refused depth)
+    HeadersNoPixels,   // both headers; palette as before; pixels released
+};
+
+struct HostileCase {
+    const char* name;
+    std::function<Bytes()> make;
+    After after;
+};
+
+Bytes good() {
+    return bmp_file(4, 2, 8, stored_rows({{20, 21, 22, 23}, {10, 11, 12, 13}}));
+}
+
+Bytes cut_at(std::size_t length) {
+    Bytes file = good();
+    file.resize(length);
+    return file;
+}
+
+Bytes with32(std::size_t offset, std::uint32_t value, Bytes file = good()) {
+    put32(file, offset, value);
+    return file;
+}
+
+Bytes with16(std::size_t offset, std::uint16_t value, Bytes file = good()) {
+    put16(file, offset, value);
+    return file;
+}
+
+const HostileCase CASES[] = {
+    {"empty", [] { return Bytes{}; }, After::Unchanged},
+    {"two bytes", [] { return cut_at(2); }, After::Unchanged},
+    {"inside file header", [] { return cut_at(13); }, After::Unchanged},
+    {"file header only", [] { return cut_at(14); }, After::FileHeaderOnly},
+    {"inside info header", [] { return cut_at(30); }, After::FileHeaderOnly},
+    {"one byte short of info header", [] { return cut_at(53); }, After::FileHeaderOnly},
+    {"headers only", [] { return cut_at(54); }, After::HeadersNoPixels},
+    {"inside colour table", [] { return cut_at(54 + 512); }, After::HeadersNoPixels},
+    {"colour table but no rows", [] { return cut_at(54 + 1024); }, After::HeadersNoPixels},
+    {"half the rows", [] { return cut_at(54 + 1024 + 4); }, After::HeadersNoPixels},
+    {"magic MB", [] { return with16(0, 0x424D); }, After::FileHeaderOnly},
+    {"magic zero", [] { return with16(0, 0); }, After::FileHeaderOnly},
+    {"width zero", [] { return with32(BI_WIDTH, 0); }, After::HeadersNoPixels},
+    {"width negative", [] { return with32(BI_WIDTH, static_cast<std::uint32_t>(-4)); },
+     After::HeadersNoPixels},
+    {"width huge", [] { return with32(BI_WIDTH, INT_MAX); }, After::HeadersNoPixels},
+    {"width above limit", [] { return with32(BI_WIDTH, 16385); }, After::HeadersNoPixels},
+    {"height zero", [] { return with32(BI_HEIGHT, 0); }, After::HeadersNoPixels},
+    {"height most negative", [] { return with32(BI_HEIGHT, 0x80000000u); }, After::HeadersNoPixels},
+    {"height huge", [] { return with32(BI_HEIGHT, INT_MAX); }, After::HeadersNoPixels},
+    {"width times height overflows",
+     [] { return with32(BI_HEIGHT, 65536, with32(BI_WIDTH, 65536)); }, After::HeadersNoPixels},
+    {"largest allowed picture, tiny file",
+     [] { return with16(BI_BIT_COUNT, 24, with32(BI_HEIGHT, 16384, with32(BI_WIDTH, 16384))); },
+     After::HeadersNoPixels},
+    {"image size beyond file", [] { return with32(BI_SIZE_IMAGE, 8 + 1024 + 54 + 1); },
+     After::HeadersNoPixels},
+    {"image size huge", [] { return with32(BI_SIZE_IMAGE, 0xFFFFFFF0u); }, After::HeadersNoPixels},
+    {"colour count huge", [] { return with32(BI_CLR_USED, 0xFFFFFFFFu, cut_at(54 + 512)); },
+     After::HeadersNoPixels},
+    {"1 bit", [] { return with16(BI_BIT_COUNT, 1); }, After::HeadersKeepPixels},
+    {"4 bits", [] { return with16(BI_BIT_COUNT, 4); }, After::HeadersKeepPixels},
+    {"32 bits", [] { return with16(BI_BIT_COUNT, 32); }, After::HeadersKeepPixels},
+    {"0 bits", [] { return with16(BI_BIT_COUNT, 0); }, After::HeadersKeepPixels},
+    {"RLE8", [] { return with32(BI_COMPRESSION, BI_RLE8); }, After::HeadersNoPixels},
+    {"RLE4", [] { return with32(BI_COMPRESSION, BI_RLE4, with16(BI_BIT_COUNT, 4)); },
+     After::HeadersKeepPixels},
+    {"masks on 8 bits", [] { return with32(BI_COMPRESSION, BI_BITFIELDS); },
+     After::HeadersNoPixels},
+    {"unknown compression", [] { return with32(BI_COMPRESSION, 4); }, After::HeadersNoPixels},
+    {"24 bits, rows missing",
+     [] { return with16(BI_BIT_COUNT, 24, with32(BI_SIZE_IMAGE, 0, cut_at(54 + 20))); },
+     After::HeadersNoPixels},
+};
+
+// A record as a previous successful read leaves it, with a palette the test recognises.
+void fill_previous(BitmapFile* bitmap) {
+    ASSERT_EQ(1, read_bitmap_file(
+                     bitmap, write_file("previous.bmp", bmp_file(2, 1, 16, {7, 0, 9, 0})).c_str()));
+    std::memset(bitmap->palette, 0x5A, sizeof bitmap->palette);
+}
+
+} // namespace
+
+TEST(HostileBitmap, EveryDamagedFileIsRefusedAndLeavesTheRecordAsPromised) {
+    for (const HostileCase& c : CASES) {
+        SCOPED_TRACE(c.name);
+        BitmapFile bitmap{};
+        fill_previous(&bitmap);
+        const BitmapFile before = bitmap;
+        const Bytes file = c.make();
+        EXPECT_EQ(0, read_bitmap_file(&bitmap, write_file("hostile.bmp", file).c_str()));
+
+        const bool file_header = c.after != After::Unchanged;
+        const bool info_header =
+            c.after == After::HeadersKeepPixels || c.after == After::HeadersNoPixels;
+        EXPECT_EQ(0, std::memcmp(file_header ? file.data()
+                                             : static_cast<const void*>(&before.file_header),
+                                 &bitmap.file_header, 14));
+        EXPECT_EQ(0, std::memcmp(info_header ? file.data() + 14
+                                             : static_cast<const void*>(&before.info_header),
+                                 &bitmap.info_header, 40));
+        EXPECT_EQ(0, std::memcmp(before.palette, bitmap.palette, sizeof bitmap.palette));
+        if (c.after == After::HeadersNoPixels) {
+            EXPECT_EQ(nullptr, bitmap.pixels);
+        } else {
+            ASSERT_EQ(before.pixels, bitmap.pixels);
+            EXPECT_EQ(7, bitmap.pixels[0]);
+        }
+        // Whatever the record now says, no cut reads beyond the pixels it holds.
+        BitmapImage image{};
+        ASSERT_EQ(1, image_create(&image, 0, 0, 2, 1, 8));
+        EXPECT_EQ(0, image_cut(&image, &bitmap, 0, 0, 1));
+        image_destroy(&image);
+        release_bitmap_file(&bitmap);
+    }
+}
+
+TEST(HostileBitmap, MissingFilesAndFoldersLeaveTheRecordUntouched) {
+    BitmapFile bitmap{};
+    fill_previous(&bitmap);
+    const BitmapFile before = bitmap;
+    EXPECT_EQ(0, read_bitmap_file(&bitmap, (test_folder() + "/absent.bmp").c_str()));
+    EXPECT_EQ(0, read_bitmap_file(&bitmap, test_folder().c_str()));
+    EXPECT_EQ(0, read_bitmap_file(&bitmap, nullptr));
+    EXPECT_EQ(0, read_bitmap_file(nullptr, "absent.bmp"));
+    EXPECT_EQ(0, std::memcmp(&before, &bitmap, sizeof bitmap));
+    release_bitmap_file(&bitmap);
+}
+
+TEST(HostileBitmap, ShortColourTablesAreReadAsFarAsTheFileSaysAndTheRestIsBlack) {
+    // A file that declares 2 colours and stores only those two entries.
+    Bytes file = bmp_file(4, 1, 8, {0, 1, 1, 0});
+    file.erase(file.begin() + 54 + 8, file.begin() + 54 + 1024);
+    put32(file, BI_CLR_USED, 2);
+    BitmapFile bitmap{};
+    ASSERT_EQ(1, read_bitmap_file(&bitmap, write_file("two.bmp", file).c_str()));
+    EXPECT_EQ(255, bitmap.palette[0].green);
+    EXPECT_EQ(254, bitmap.palette[1].green);
+    EXPECT_EQ(0, bitmap.palette[2].green);
+    EXPECT_EQ(PC_NOCOLLAPSE, bitmap.palette[255].flags);
+    const std::uint8_t expected[] = {0, 1, 1, 0};
+    EXPECT_EQ(0, std::memcmp(expected, bitmap.pixels, 4));
+    release_bitmap_file(&bitmap);
+}
