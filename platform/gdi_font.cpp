@@ -26,8 +26,8 @@ struct FontState {
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     GdiFontMetrics metrics = {};
-    GdiGlyph glyphs[2][256];
-    bool have[2][256] = {};
+    GdiGlyph glyphs[256];
+    bool have[256] = {};
 
     void unload() {
         if (face) FT_Done_Face(face);
@@ -35,12 +35,10 @@ struct FontState {
         face = nullptr;
         library = nullptr;
         tried = 0;
-        for (auto& set : have)
-            for (bool& h : set)
-                h = false;
-        for (auto& set : glyphs)
-            for (GdiGlyph& g : set)
-                g = GdiGlyph{};
+        for (bool& h : have)
+            h = false;
+        for (GdiGlyph& g : glyphs)
+            g = GdiGlyph{};
     }
     ~FontState() { unload(); }
 };
@@ -75,14 +73,13 @@ FT_ULong code_point(unsigned char c) {
     return c;
 }
 
-void render(GdiGlyph* glyph, unsigned char c, int smooth) {
+void render(GdiGlyph* glyph, unsigned char c) {
     FontState& f = font();
     *glyph = GdiGlyph{};
-    FT_Int32 flags = smooth ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO;
-    if (FT_Load_Char(f.face, code_point(c), flags)) return;
+    // Hard edges at every depth, as a device context draws without font smoothing.
+    if (FT_Load_Char(f.face, code_point(c), FT_LOAD_TARGET_MONO)) return;
     FT_GlyphSlot slot = f.face->glyph;
-    if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
-        FT_Render_Glyph(slot, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO))
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO))
         return;
     const FT_Bitmap& bitmap = slot->bitmap;
     glyph->advance = static_cast<int>((slot->advance.x + 32) >> 6);
@@ -120,13 +117,12 @@ int gdi_font_metrics(GdiFontMetrics* metrics) {
     return 1;
 }
 
-const GdiGlyph* gdi_glyph(unsigned char c, int smooth) {
+const GdiGlyph* gdi_glyph(unsigned char c) {
     if (!load()) return nullptr;
     FontState& f = font();
-    int set = smooth ? 1 : 0;
-    if (!f.have[set][c]) {
-        render(&f.glyphs[set][c], c, smooth);
-        f.have[set][c] = true;
+    if (!f.have[c]) {
+        render(&f.glyphs[c], c);
+        f.have[c] = true;
     }
-    return &f.glyphs[set][c];
+    return &f.glyphs[c];
 }

@@ -11,7 +11,7 @@ struct GdiGlyph {
     int left;                           // from the pen position to the bitmap's first column
     int top;                            // from the baseline up to the bitmap's first row
     int advance;                        // pen movement in pixels
-    std::vector<std::uint8_t> coverage; // width * rows, 0 (none) to 255 (full)
+    std::vector<std::uint8_t> coverage; // width * rows, 0 (background) or 255 (ink)
 };
 
 struct GdiFontMetrics {
@@ -21,6 +21,5 @@ struct GdiFontMetrics {
 
 // 1 when the font is (now) loaded; 0 when its file is missing or unreadable.
 int gdi_font_metrics(GdiFontMetrics* metrics);
-// The glyph of single-byte character `c`, hard-edged (`smooth` 0) or anti-aliased; null when
-// the font is missing.
-const GdiGlyph* gdi_glyph(unsigned char c, int smooth);
+// The hard-edged glyph of single-byte character `c`; null when the font is missing.
+const GdiGlyph* gdi_glyph(unsigned char c);

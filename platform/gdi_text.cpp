@@ -43,24 +43,6 @@ std::uint16_t pack(COLORREF color, int bpp) {
     return static_cast<std::uint16_t>((r >> 3) << 11 | (g >> 2) << 5 | (b >> 3));
 }
 
-// Mixes a packed pixel toward the colour by `coverage` / 255, channel by channel.
-std::uint16_t blend(std::uint16_t under, COLORREF color, int coverage, int bpp) {
-    int green_bits = bpp == 15 ? 5 : 6;
-    int red_shift = bpp == 15 ? 10 : 11;
-    int green_max = (1 << green_bits) - 1;
-    int channels[3][3] = {
-        {(under >> red_shift) & 31, red_of(color) >> 3, red_shift},
-        {(under >> 5) & green_max, green_of(color) >> (8 - green_bits), 5},
-        {under & 31, blue_of(color) >> 3, 0},
-    };
-    unsigned out = 0;
-    for (auto& c : channels) {
-        int mixed = c[0] + ((c[1] - c[0]) * coverage + 127) / 255;
-        out |= static_cast<unsigned>(mixed) << c[2];
-    }
-    return static_cast<std::uint16_t>(out);
-}
-
 struct TextTarget {
     std::uint8_t* pixels;
     LONG pitch;
@@ -81,7 +63,7 @@ void fill_cell(const TextTarget& t, long long left, long long top, long long rig
 }
 
 void draw_glyph(const TextTarget& t, const GdiGlyph& glyph, long long origin_x, long long origin_y,
-                COLORREF color, DWORD index) {
+                DWORD value) {
     for (int gy = 0; gy < glyph.rows; ++gy) {
         long long y = origin_y + gy;
         if (y < 0 || y >= t.height) continue;
@@ -90,14 +72,11 @@ void draw_glyph(const TextTarget& t, const GdiGlyph& glyph, long long origin_x, 
             glyph.coverage.data() + static_cast<size_t>(gy) * glyph.width;
         for (int gx = 0; gx < glyph.width; ++gx) {
             long long x = origin_x + gx;
-            int c = coverage[gx];
-            if (!c || x < 0 || x >= t.width) continue;
-            if (t.bpp == 8) {
-                row[x] = static_cast<std::uint8_t>(index);
-            } else {
-                std::uint16_t* p = reinterpret_cast<std::uint16_t*>(row) + x;
-                *p = c == 255 ? static_cast<std::uint16_t>(index) : blend(*p, color, c, t.bpp);
-            }
+            if (!coverage[gx] || x < 0 || x >= t.width) continue;
+            if (t.bpp == 8)
+                row[x] = static_cast<std::uint8_t>(value);
+            else
+                reinterpret_cast<std::uint16_t*>(row)[x] = static_cast<std::uint16_t>(value);
         }
     }
 }
@@ -128,8 +107,6 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int length) {
     DdSurface* surface = dc->surface;
     const TextTarget target = {surface->pixels, surface->pitch, surface->width, surface->height,
                                surface->bpp};
-    // Only 15 and 16 bits can show the soft edges; an indexed surface gets hard ones.
-    const int smooth = surface->bpp != 8;
     DWORD text_value, background_value;
     if (surface->bpp == 8) {
         const PALETTEENTRY* palette = ddraw_text_palette(surface);
@@ -144,7 +121,7 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int length) {
     if (dc->background_mode == OPAQUE) {
         long long advance = 0;
         for (int i = 0; i < length; ++i) {
-            const GdiGlyph* glyph = gdi_glyph(bytes[i], smooth);
+            const GdiGlyph* glyph = gdi_glyph(bytes[i]);
             if (glyph) advance += glyph->advance;
         }
         fill_cell(target, x, y, x + advance, static_cast<long long>(y) + metrics.cell_height,
@@ -153,10 +130,9 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int length) {
     long long pen = x;
     const long long baseline = static_cast<long long>(y) + metrics.ascent;
     for (int i = 0; i < length; ++i) {
-        const GdiGlyph* glyph = gdi_glyph(bytes[i], smooth);
+        const GdiGlyph* glyph = gdi_glyph(bytes[i]);
         if (!glyph) continue;
-        draw_glyph(target, *glyph, pen + glyph->left, baseline - glyph->top, dc->text_color,
-                   text_value);
+        draw_glyph(target, *glyph, pen + glyph->left, baseline - glyph->top, text_value);
         pen += glyph->advance;
     }
     ddraw_primary_changed(surface);

@@ -1,0 +1,150 @@
+// Palettes and what the screen shows: the primary's palette is the display's, so changes to it
+// and writes into the locked primary show within a refresh without any flip.
+#include "ddraw_fixture.h"
+
+#include <cstring>
+
+namespace {
+
+// Reads the clock the way the game's frame wait does until a new frame was presented, for
+// at most `ms` virtual milliseconds; 1 when one was.
+int wait_for_frame(int ms) {
+    int before = headless_frame_count();
+    for (int i = 0; i < ms && headless_frame_count() == before; ++i)
+        GetTickCount();
+    return headless_frame_count() > before;
+}
+
+} // namespace
+
+struct ScreenTest : DdrawTest {
+    IDirectDrawSurface7* primary = nullptr;
+    IDirectDrawSurface7* back = nullptr;
+    IDirectDrawPalette* palette = nullptr;
+    PALETTEENTRY entries[256] = {};
+
+    void SetUp() override {
+        DdrawTest::SetUp();
+        take_display(640, 480, 8);
+        flip_chain(&primary, &back);
+        for (int i = 0; i < 256; ++i)
+            entries[i] = {static_cast<BYTE>(i), 0, 0, 0};
+        ASSERT_EQ(DD_OK,
+                  dd->CreatePalette(DDPCAPS_8BIT | DDPCAPS_ALLOW256, entries, &palette, nullptr));
+        ASSERT_EQ(DD_OK, primary->SetPalette(palette));
+        ASSERT_EQ(DD_OK, fill(back, 7));
+        ASSERT_EQ(DD_OK, primary->Flip(nullptr, DDFLIP_WAIT));
+    }
+
+    void TearDown() override {
+        palette->Release();
+        back->Release();
+        primary->Release();
+        DdrawTest::TearDown();
+    }
+};
+
+TEST_F(ScreenTest, PaletteChangeShowsWithinARefreshWithoutAFlip) {
+    const HeadlessFrame* flipped = headless_last_frame();
+    ASSERT_NE(nullptr, flipped);
+    EXPECT_EQ(7, flipped->palette[7].peRed);
+    PALETTEENTRY green = {0, 200, 0, 0};
+    ASSERT_EQ(DD_OK, palette->SetEntries(0, 7, 1, &green));
+    ASSERT_TRUE(wait_for_frame(20));
+    const HeadlessFrame* shown = headless_last_frame();
+    EXPECT_EQ(200, shown->palette[7].peGreen);
+    EXPECT_EQ(0, shown->palette[7].peRed);
+    EXPECT_EQ(7, shown->pixels[0]);
+    EXPECT_LE(shown->time - flipped->time, 17u);
+    // A palette that is not the screen's changes nothing on it.
+    IDirectDrawPalette* other = nullptr;
+    ASSERT_EQ(DD_OK, dd->CreatePalette(DDPCAPS_8BIT, entries, &other, nullptr));
+    ASSERT_EQ(DD_OK, other->SetEntries(0, 0, 1, &green));
+    EXPECT_FALSE(wait_for_frame(40));
+    other->Release();
+}
+
+TEST_F(ScreenTest, WritesIntoTheLockedPrimaryShowBeforeTheUnlock) {
+    DDSURFACEDESC2 desc = {};
+    ASSERT_EQ(DD_OK, primary->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr));
+    static_cast<std::uint8_t*>(desc.lpSurface)[5] = 42;
+    ASSERT_TRUE(wait_for_frame(20));
+    EXPECT_EQ(42, headless_last_frame()->pixels[5]);
+    primary->Unlock(nullptr);
+}
+
+TEST_F(ScreenTest, BlitIntoThePrimaryShowsWithoutAFlip) {
+    RECT corner = {0, 0, 2, 2};
+    ASSERT_EQ(DD_OK, fill(primary, 9, &corner));
+    ASSERT_TRUE(wait_for_frame(20));
+    EXPECT_EQ(9, headless_last_frame()->pixels[640 + 1]);
+    EXPECT_EQ(7, headless_last_frame()->pixels[2]);
+}
+
+TEST_F(DdrawTest, PaletteEntriesAndTheirRanges) {
+    PALETTEENTRY entries[256];
+    for (int i = 0; i < 256; ++i)
+        entries[i] = {static_cast<BYTE>(i), static_cast<BYTE>(255 - i), 3, PC_EXPLICIT};
+    IDirectDrawPalette* palette = nullptr;
+    EXPECT_EQ(DDERR_INVALIDPARAMS, dd->CreatePalette(DDPCAPS_8BIT, nullptr, &palette, nullptr));
+    EXPECT_EQ(DDERR_INVALIDPARAMS, dd->CreatePalette(0, entries, &palette, nullptr));
+    ASSERT_EQ(DD_OK, dd->CreatePalette(DDPCAPS_8BIT, entries, &palette, nullptr));
+    PALETTEENTRY read[256] = {};
+    ASSERT_EQ(DD_OK, palette->GetEntries(0, 0, 256, read));
+    EXPECT_EQ(0, std::memcmp(entries, read, sizeof read));
+    PALETTEENTRY two[2] = {{1, 2, 3, 0}, {4, 5, 6, 0}};
+    EXPECT_EQ(DD_OK, palette->SetEntries(0, 254, 2, two));
+    EXPECT_EQ(DDERR_INVALIDPARAMS, palette->SetEntries(0, 255, 2, two));
+    EXPECT_EQ(DDERR_INVALIDPARAMS, palette->SetEntries(0, 0xFFFFFFFFu, 2, two));
+    EXPECT_EQ(DDERR_INVALIDPARAMS, palette->GetEntries(0, 200, 57, read));
+    EXPECT_EQ(DDERR_INVALIDPARAMS, palette->SetEntries(0, 0, 1, nullptr));
+    ASSERT_EQ(DD_OK, palette->GetEntries(0, 254, 2, read));
+    EXPECT_EQ(4, read[1].peRed);
+    EXPECT_EQ(1, read[0].peRed);
+    palette->Release();
+}
+
+TEST_F(DdrawTest, SetPaletteHoldsAReferenceAndReleasesTheOneItReplaces) {
+    PALETTEENTRY entries[256] = {};
+    IDirectDrawPalette *first = nullptr, *second = nullptr;
+    ASSERT_EQ(DD_OK, dd->CreatePalette(DDPCAPS_8BIT, entries, &first, nullptr));
+    ASSERT_EQ(DD_OK, dd->CreatePalette(DDPCAPS_8BIT, entries, &second, nullptr));
+    IDirectDrawSurface7* surface = offscreen(4, 4);
+    ASSERT_EQ(DD_OK, surface->SetPalette(first));
+    EXPECT_EQ(3u, first->AddRef()); // ours, the surface's, this one
+    first->Release();
+    ASSERT_EQ(DD_OK, surface->SetPalette(second));
+    EXPECT_EQ(0u, first->Release()); // the surface gave its reference back
+    EXPECT_EQ(3, ddraw_live_objects());
+    EXPECT_EQ(1u, second->Release());
+    EXPECT_EQ(3, ddraw_live_objects()); // the surface still holds the second
+    IDirectDrawPalette* attached = nullptr;
+    ASSERT_EQ(DD_OK, surface->GetPalette(&attached));
+    EXPECT_EQ(second, attached);
+    attached->Release();
+    surface->Release();
+    EXPECT_EQ(1, ddraw_live_objects());
+    IDirectDrawSurface7* wide = offscreen(4, 4, 16);
+    ASSERT_EQ(DD_OK, dd->CreatePalette(DDPCAPS_8BIT, entries, &first, nullptr));
+    EXPECT_EQ(DDERR_INVALIDPIXELFORMAT, wide->SetPalette(first));
+    ddraw_fail_calls(DDFAIL_SET_PALETTE, 1);
+    IDirectDrawSurface7* small = offscreen(2, 2);
+    EXPECT_TRUE(FAILED(small->SetPalette(first)));
+    EXPECT_EQ(0u, first->Release()); // the failed call took no reference
+    small->Release();
+    wide->Release();
+}
+
+TEST_F(DdrawTest, ScreenPictureAtFifteenBitsHasNoPalette) {
+    take_display(320, 240, 15);
+    IDirectDrawSurface7 *primary = nullptr, *back = nullptr;
+    flip_chain(&primary, &back);
+    VideoPicture picture = {};
+    ASSERT_EQ(1, ddraw_screen_picture(&picture));
+    EXPECT_EQ(15, picture.bpp);
+    EXPECT_EQ(nullptr, picture.palette);
+    EXPECT_EQ(320, picture.width);
+    EXPECT_GE(picture.pitch, 640);
+    back->Release();
+    primary->Release();
+}
