@@ -5,10 +5,6 @@
 #include "art/tool/scenery.h"
 #include "art/tool/sprite_sheets.h"
 
-const std::uint8_t MENU_KEY_COLOUR = ramp_colour(RAMP_GOLD, 12);
-const std::uint8_t MENU_TEXT_COLOUR = ramp_colour(RAMP_BLUE, 14);
-const std::uint8_t MENU_SELECTED_COLOUR = ramp_colour(RAMP_GOLD, 14);
-
 namespace {
 
 TextStyle entry_style() {

@@ -3,25 +3,11 @@
 #pragma once
 
 #include "art/tool/canvas.h"
+#include "art/tool/menu_layout.h"
 #include "art/tool/pixel_grid.h"
 #include "art/tool/text_render.h"
 
 #include <string>
-
-struct MenuEntry {
-    const char* name;   // starts with the entry's key letter
-    int x0, y0, x1, y1; // click rectangle, inclusive
-};
-
-constexpr MenuEntry MENU_ENTRIES[4] = {{"Start game", 247, 274, 384, 289},
-                                       {"Help", 247, 298, 319, 313},
-                                       {"About", 247, 322, 298, 337},
-                                       {"Quit", 247, 346, 296, 364}};
-
-// Entry text colours: the key letter and the rest of an entry, plain and highlighted.
-extern const std::uint8_t MENU_KEY_COLOUR;
-extern const std::uint8_t MENU_TEXT_COLOUR;
-extern const std::uint8_t MENU_SELECTED_COLOUR;
 
 // Draws the menu with entry `selected` (0 to 3) highlighted. Fails, naming the entry,
 // when an entry's letters would not fit inside its rectangle.

@@ -31,12 +31,6 @@ void set_entry(GamePalette& palette, int index, Rgb c) {
 
 } // namespace
 
-std::uint8_t ramp_colour(const ColourRamp& ramp, int step) {
-    if (step < 0) step = 0;
-    if (step >= ramp.count) step = ramp.count - 1;
-    return static_cast<std::uint8_t>(ramp.first + step);
-}
-
 const ColourRamp* find_ramp(std::string_view name) {
     for (const ColourRamp& ramp : ALL_RAMPS)
         if (name == ramp.name) return &ramp;

@@ -43,7 +43,11 @@ constexpr ColourRamp ALL_RAMPS[] = {RAMP_GREY, RAMP_SKY,    RAMP_GREEN, RAMP_BRO
                                     RAMP_TEAL, RAMP_ORANGE, RAMP_MOSS,  RAMP_CREAM,  RAMP_PINK};
 
 // The entry `step` places up a ramp, clamped to the ramp's ends.
-std::uint8_t ramp_colour(const ColourRamp& ramp, int step);
+constexpr std::uint8_t ramp_colour(const ColourRamp& ramp, int step) {
+    if (step < 0) step = 0;
+    if (step >= ramp.count) step = ramp.count - 1;
+    return static_cast<std::uint8_t>(ramp.first + step);
+}
 
 // Looks a ramp up by name; null when there is none.
 const ColourRamp* find_ramp(std::string_view name);
