@@ -51,21 +51,28 @@ int platform_depth(const Platform& p, int x) {
 void paint_sky_and_far_scenery(Canvas& canvas) {
     draw_sky(canvas, RAMP_SKY, 0, 400, 8, 30);
     draw_sun(canvas, 560, 70, 22);
-    draw_cloud(canvas, 40, 60, 6);
-    draw_cloud(canvas, 250, 40, 4);
-    draw_cloud(canvas, 380, 110, 5);
-    draw_cloud(canvas, 470, 180, 3);
+    draw_cloud(canvas, 30, 60, 8);
+    draw_cloud(canvas, 250, 36, 5);
+    draw_cloud(canvas, 340, 120, 7);
+    draw_cloud(canvas, 470, 180, 4);
+    draw_cloud(canvas, 8, 250, 4);
     draw_hills(canvas, HillBand{&RAMP_SLATE, 300, 50, 90, 10, 6});
     draw_hills(canvas, HillBand{&RAMP_TEAL, 345, 30, 400, 9, 4});
     const HillBand near{&RAMP_MOSS, 385, 22, 170, 8, 3};
     for (int x : {30, 270, 300, 500, 610})
         draw_pine(canvas, x, hill_crest(near, x) + 8, 46, RAMP_MOSS);
     draw_hills(canvas, near);
-    draw_tree(canvas, 60, 440, 96, RAMP_GREEN);
-    draw_tree(canvas, 470, 437, 80, RAMP_GREEN);
-    draw_bush(canvas, 190, 428, 40, RAMP_GREEN);
-    draw_bush(canvas, 400, 440, 34, RAMP_MOSS);
-    draw_bush(canvas, 590, 440, 30, RAMP_GREEN);
+}
+
+// Things standing on the ground, behind the character: they sit on the grass line.
+void paint_ground_scenery(Canvas& canvas) {
+    draw_tree(canvas, 60, ground_top(60), 96, RAMP_GREEN);
+    draw_tree(canvas, 470, ground_top(470), 80, RAMP_GREEN);
+    draw_bush(canvas, 258, ground_top(258) - 1, 40, RAMP_GREEN);
+    draw_bush(canvas, 372, ground_top(372) - 1, 34, RAMP_MOSS);
+    draw_bramble(canvas, 496, ground_top(496) - 1, 44);
+    draw_bramble(canvas, 150, ground_top(150) - 1, 30);
+    draw_signpost(canvas, 100, ground_top(100) - 1);
 }
 
 // Grass along every upper edge of the ground and a dark rim along its sides and
@@ -80,7 +87,7 @@ void trim_terrain_edges(Canvas& canvas) {
             if (is_ground(x, y)) continue;
             if (is_ground(x, y + 1)) {
                 canvas_put(canvas, x, y, ramp_colour(RAMP_GREEN, 11));
-                const int tuft = random() % 9;
+                const int tuft = random() % 5;
                 if (tuft == 0 && !is_ground(x, y - 1))
                     canvas_put(canvas, x, y - 1, ramp_colour(RAMP_GREEN, 9));
                 if (tuft == 1 && !is_ground(x, y - 1)) {
@@ -132,6 +139,7 @@ void paint_level_terrain(Canvas& canvas) {
 Canvas draw_level() {
     Canvas canvas = canvas_make(640, 480, ramp_colour(RAMP_SKY, 20));
     paint_sky_and_far_scenery(canvas);
+    paint_ground_scenery(canvas);
     hang_roots(canvas);
     paint_level_terrain(canvas);
     trim_terrain_edges(canvas);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -27,18 +28,22 @@ void draw_sky(Canvas& canvas, const ColourRamp& ramp, int y0, int y1, int top_st
 }
 
 void draw_sun(Canvas& canvas, int cx, int cy, int radius) {
-    // Halo rings first, dithered into the sky, then the disc.
-    for (int y = cy - radius * 3; y <= cy + radius * 3; ++y)
-        for (int x = cx - radius * 3; x <= cx + radius * 3; ++x) {
+    // The glow lifts whatever sky colour lies behind it a few steps up its ramp, fading
+    // outwards through the dither so no hard rings show.
+    const int reach = radius * 3;
+    for (int y = cy - reach; y <= cy + reach; ++y)
+        for (int x = cx - reach; x <= cx + reach; ++x) {
             const double d = std::hypot(x - cx, y - cy) / radius;
+            const std::uint8_t behind = canvas_get(canvas, x, y);
             if (d <= 1.0) {
-                canvas_put(canvas, x, y, ramp_colour(RAMP_GOLD, d < 0.7 ? 15 : 14));
-            } else if (d < 1.25) {
-                canvas_put(canvas, x, y, ramp_colour(RAMP_GOLD, 13));
-            } else if (d < 3.0) {
-                const int level = static_cast<int>((3.0 - d) / 1.75 * 40);
-                if (((x * 7 + y * 13) & 15) < level / 4 && level > 8)
-                    canvas_put(canvas, x, y, ramp_colour(RAMP_CREAM, 15));
+                canvas_put(canvas, x, y, ramp_colour(RAMP_GOLD, d < 0.75 ? 15 : 14));
+            } else if (d < 1.15) {
+                canvas_put(canvas, x, y, ramp_colour(RAMP_CREAM, 15));
+            } else if (d < 3.0 && behind >= RAMP_SKY.first &&
+                       behind < RAMP_SKY.first + RAMP_SKY.count) {
+                const int lift16 = static_cast<int>((3.0 - d) / 1.85 * 10 * 16);
+                const int level = (behind - RAMP_SKY.first) * 16 + lift16;
+                canvas_put(canvas, x, y, dithered_step(RAMP_SKY, level, x, y));
             }
         }
 }
@@ -138,4 +143,59 @@ void draw_panel(Canvas& canvas, int x, int y, int w, int h, const ColourRamp& ra
     draw_hline(canvas, x + 2, x + w - 2, y + h - 2, ramp_colour(ramp, body_step - 2));
     draw_vline(canvas, x + w - 2, y + 2, y + h - 2, ramp_colour(ramp, body_step - 2));
     frame_rect(canvas, x + 3, y + 3, w - 6, h - 6, ramp_colour(ramp, body_step - 1));
+}
+
+void draw_signpost(Canvas& canvas, int x, int base_y) {
+    fill_rect(canvas, x - 1, base_y - 22, 3, 23, ramp_colour(RAMP_BROWN, 5));
+    draw_vline(canvas, x + 1, base_y - 22, base_y, ramp_colour(RAMP_BROWN, 3));
+    // The board, with an arrow-shaped right end.
+    const int top = base_y - 30, left = x - 12, right = x + 10;
+    for (int y = 0; y < 11; ++y) {
+        const int tip = right + 5 - std::abs(y - 5);
+        draw_hline(canvas, left, tip, top + y, ramp_colour(RAMP_BROWN, y < 2 ? 10 : 8));
+        canvas_put(canvas, left, top + y, ramp_colour(RAMP_BROWN, 2));
+        canvas_put(canvas, tip, top + y, ramp_colour(RAMP_BROWN, 2));
+    }
+    draw_hline(canvas, left, right, top, ramp_colour(RAMP_BROWN, 2));
+    draw_hline(canvas, left, right, top + 10, ramp_colour(RAMP_BROWN, 2));
+    // A painted arrow on the board.
+    draw_hline(canvas, left + 4, right - 1, top + 5, ramp_colour(RAMP_RED, 6));
+    for (int i = 1; i <= 3; ++i) {
+        canvas_put(canvas, right - 1 - i, top + 5 - i, ramp_colour(RAMP_RED, 6));
+        canvas_put(canvas, right - 1 - i, top + 5 + i, ramp_colour(RAMP_RED, 6));
+    }
+}
+
+void draw_bramble(Canvas& canvas, int x, int base_y, int width) {
+    const std::uint8_t cane = ramp_colour(RAMP_RED, 2);
+    const std::uint8_t thorn = ramp_colour(RAMP_RED, 5);
+    // A dark leafy mound first, the canes arching out of it.
+    fill_ellipse(canvas, x + width / 2, base_y - width / 6, width / 2, width / 4 + 1,
+                 ramp_colour(RAMP_GREEN, 2));
+    fill_ellipse(canvas, x + width / 2 - 2, base_y - width / 5 - 1, width / 3, width / 6,
+                 ramp_colour(RAMP_GREEN, 4));
+    // Arching canes: half-ellipse arcs of differing spans.
+    for (int arc = 0; arc < 4; ++arc) {
+        const int span = width / 2 + arc * width / 8;
+        const int x0 = x + arc * width / 7;
+        const int rise = 10 + (arc % 2) * 6;
+        for (int i = 0; i <= span; ++i) {
+            const double t = static_cast<double>(i) / span;
+            const int y = base_y - static_cast<int>(std::sin(t * 3.14159) * rise);
+            canvas_put(canvas, x0 + i, y, cane);
+            if (i % 5 == 2) canvas_put(canvas, x0 + i, y - 1, thorn);
+        }
+    }
+    for (int i = 0; i < width; i += 5) {
+        const int y = base_y - 4 - (i * 7 % 11);
+        fill_ellipse(canvas, x + i, y, 2, 1, ramp_colour(RAMP_GREEN, 3 + (i % 3)));
+    }
+    for (int i = 3; i < width; i += 7) {
+        const int y = base_y - 6 - (i * 5 % 9);
+        canvas_put(canvas, x + i, y, ramp_colour(RAMP_PURPLE, 1));
+        canvas_put(canvas, x + i + 1, y, ramp_colour(RAMP_PURPLE, 2));
+        canvas_put(canvas, x + i, y + 1, ramp_colour(RAMP_PURPLE, 2));
+        canvas_put(canvas, x + i + 1, y + 1, ramp_colour(RAMP_PURPLE, 0));
+        canvas_put(canvas, x + i, y - 1, ramp_colour(RAMP_GREY, 9));
+    }
 }

@@ -37,3 +37,8 @@ void draw_flower(Canvas& canvas, int x, int base_y, std::uint8_t petal);
 
 // A panel with a bevelled border, as the menu and screens of the time framed their text.
 void draw_panel(Canvas& canvas, int x, int y, int w, int h, const ColourRamp& ramp, int body_step);
+
+// A wooden sign whose board points right, to send the player on their way.
+void draw_signpost(Canvas& canvas, int x, int base_y);
+// A bramble bush: arching thorny canes, leaves and blackberries.
+void draw_bramble(Canvas& canvas, int x, int base_y, int width);
