@@ -27,7 +27,7 @@ struct HeadlessState {
     int cursor_visible = 1;
     int fail_window = 0;
     std::string fail_reason;
-    std::vector<ScriptedEvent> script; // in the order of their times
+    std::vector<ScriptedEvent> script; // in the order they fall due
     int keep = DEFAULT_KEEP;
     std::vector<HeadlessFrame> ring;
     int frame_count = 0;
@@ -37,10 +37,17 @@ struct HeadlessState {
 
 HeadlessState State;
 
+// How far ahead of the clock a time lies; negative once due. Signed, so that scripts keep
+// working across the clock's wrap past 2^32.
+std::int32_t until(DWORD at) {
+    return static_cast<std::int32_t>(at - State.clock);
+}
+
 void add_event(DWORD at, const VideoEvent& event) {
     // Stable: events at the same time are delivered in the order they were scripted.
-    auto place = std::upper_bound(State.script.begin(), State.script.end(), at,
-                                  [](DWORD t, const ScriptedEvent& e) { return t < e.at; });
+    std::int32_t wait = until(at);
+    auto place = std::find_if(State.script.begin(), State.script.end(),
+                              [wait](const ScriptedEvent& e) { return until(e.at) > wait; });
     State.script.insert(place, {at, event});
 }
 
@@ -104,7 +111,7 @@ void headless_present(const VideoPicture* picture) {
 }
 
 int headless_poll_event(VideoEvent* event) {
-    if (State.script.empty() || State.script.front().at > State.clock) return 0;
+    if (State.script.empty() || until(State.script.front().at) > 0) return 0;
     *event = State.script.front().event;
     State.script.erase(State.script.begin());
     return 1;

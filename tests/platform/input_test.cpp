@@ -163,3 +163,18 @@ TEST(Cursor, ANewWindowIsToldTheCounterState) {
     ASSERT_FALSE(CursorCalls.empty());
     EXPECT_EQ(CursorCalls.back(), 0);
 }
+
+TEST_F(WindowTest, ScriptedEventsKeepTheirOrderAcrossTheClockWrap) {
+    headless_set_clock(0xFFFFFFF0u);
+    headless_script_key(0x10, 'B', 1);        // after the wrap
+    headless_script_key(0xFFFFFFF8u, 'A', 1); // before it
+    MSG msg;
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) << "neither is due yet";
+    headless_set_clock(0xFFFFFFF8u);
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>('A'));
+    EXPECT_FALSE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    headless_set_clock(0x10);
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>('B'));
+}
