@@ -20,6 +20,7 @@ struct Expected {
 Expected* Pictures = nullptr;
 const std::vector<ScriptedKey>* Keys = nullptr;
 std::vector<PassRecord>* Passes = nullptr;
+PassWatcher Watcher = nullptr;
 DWORD LastFrameStart = 0;
 int PassNumber = 0;
 
@@ -56,8 +57,7 @@ void on_present(const HeadlessFrame& frame) {
     // Presents before the loop's first pass (set-up's palette changes) are not passes. A new
     // pass begins with a new frame clock reading; other presents within a pass are folded
     // into it.
-    if (FrameStartTicks == 0)
-        return;
+    if (FrameStartTicks == 0) return;
     if (FrameStartTicks != LastFrameStart) {
         LastFrameStart = FrameStartTicks;
         ++PassNumber;
@@ -82,11 +82,12 @@ void on_present(const HeadlessFrame& frame) {
             frame.palette[i].peBlue != entry.blue)
             record.level_palette = false;
     }
+    if (Watcher) Watcher(PassNumber, frame);
 }
 
 } // namespace
 
-PlayResult play(const std::vector<ScriptedKey>& keys) {
+PlayResult play(const std::vector<ScriptedKey>& keys, PassWatcher watcher) {
     Expected pictures{};
     char name[80];
     for (int i = 0; i < 4; ++i) {
@@ -101,6 +102,7 @@ PlayResult play(const std::vector<ScriptedKey>& keys) {
     Pictures = &pictures;
     Keys = &keys;
     Passes = &result.passes;
+    Watcher = watcher;
     PassNumber = 0;
     LastFrameStart = 0;
 
@@ -124,6 +126,7 @@ PlayResult play(const std::vector<ScriptedKey>& keys) {
     Pictures = nullptr;
     Keys = nullptr;
     Passes = nullptr;
+    Watcher = nullptr;
     return result;
 }
 

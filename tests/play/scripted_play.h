@@ -31,9 +31,12 @@ struct PlayResult {
     std::vector<PassRecord> passes;
 };
 
+// Sees every picture presented by the loop, with the number of its pass.
+using PassWatcher = void (*)(int pass, const HeadlessFrame& frame);
+
 // Runs WinMain from the working directory with the keys scripted; passes are counted
 // from 1 at the first pass of the loop.
-PlayResult play(const std::vector<ScriptedKey>& keys);
+PlayResult play(const std::vector<ScriptedKey>& keys, PassWatcher watcher = nullptr);
 
 // The record of a pass, or null when the game had ended by then.
 const PassRecord* at_pass(const PlayResult& result, int pass);
