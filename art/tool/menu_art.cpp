@@ -47,7 +47,8 @@ void draw_hints(Canvas& canvas, Fonts& fonts) {
     hint.pixel_size = 13;
     hint.colour = ramp_colour(RAMP_CREAM, 15);
     hint.shadow = ramp_colour(RAMP_GREY, 0);
-    draw_text_centred(canvas, fonts, hint, 320, 402, "Arrows + Enter, the keys S H A Q, or click");
+    draw_text_centred(canvas, fonts, hint, 320, 402,
+                      "Arrows + Enter, the keys S H A Q, or click with the mouse");
     TextStyle small = hint;
     small.pixel_size = 11;
     small.colour = ramp_colour(RAMP_BROWN, 13);

@@ -52,7 +52,7 @@ bool parse_pixel_grids(std::string_view text, PixelGrids& out, std::string& erro
         return false;
     };
     std::size_t pos = 0;
-    while (pos <= text.size()) {
+    while (pos < text.size()) {
         std::size_t end = text.find('\n', pos);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = strip_line_end(text.substr(pos, end - pos));
