@@ -19,15 +19,14 @@ TextStyle body_style() {
 }
 
 void draw_heading(Canvas& canvas, Fonts& fonts, int baseline, const char* text) {
-    TextStyle style;
-    style.pixel_size = 30;
-    style.bold = true;
-    style.gradient = &RAMP_RED;
-    style.gradient_top = 11;
-    style.gradient_bottom = 5;
-    style.outline = ramp_colour(RAMP_RED, 0);
-    style.shadow = ramp_colour(RAMP_CREAM, 4);
-    style.shadow_offset = 2;
+    const TextStyle style{.pixel_size = 30,
+                          .bold = true,
+                          .outline = ramp_colour(RAMP_RED, 0),
+                          .shadow = ramp_colour(RAMP_CREAM, 4),
+                          .shadow_offset = 2,
+                          .gradient = &RAMP_RED,
+                          .gradient_top = 11,
+                          .gradient_bottom = 5};
     draw_text_centred(canvas, fonts, style, 320, baseline, text);
 }
 

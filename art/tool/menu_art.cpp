@@ -17,28 +17,27 @@ TextStyle entry_style() {
 }
 
 void draw_title(Canvas& canvas, Fonts& fonts) {
-    TextStyle title;
-    title.pixel_size = 64;
-    title.bold = true;
-    title.gradient = &RAMP_GOLD;
-    title.gradient_top = 15;
-    title.gradient_bottom = 6;
-    title.outline = ramp_colour(RAMP_BROWN, 1);
-    title.shadow = ramp_colour(RAMP_PURPLE, 1);
-    title.shadow_offset = 4;
+    const TextStyle title{.pixel_size = 64,
+                          .bold = true,
+                          .outline = ramp_colour(RAMP_BROWN, 1),
+                          .shadow = ramp_colour(RAMP_PURPLE, 1),
+                          .shadow_offset = 4,
+                          .gradient = &RAMP_GOLD,
+                          .gradient_top = 15,
+                          .gradient_bottom = 6};
     draw_text_centred(canvas, fonts, title, 320, 118, "Brambleleap");
-    TextStyle year = title;
-    year.pixel_size = 40;
-    year.gradient = &RAMP_RED;
-    year.gradient_top = 14;
-    year.gradient_bottom = 6;
-    year.outline = ramp_colour(RAMP_RED, 0);
-    year.shadow_offset = 3;
+    const TextStyle year{.pixel_size = 40,
+                         .bold = true,
+                         .outline = ramp_colour(RAMP_RED, 0),
+                         .shadow = ramp_colour(RAMP_PURPLE, 1),
+                         .shadow_offset = 3,
+                         .gradient = &RAMP_RED,
+                         .gradient_top = 14,
+                         .gradient_bottom = 6};
     draw_text_centred(canvas, fonts, year, 320, 170, "2005");
-    TextStyle tag;
-    tag.pixel_size = 13;
-    tag.colour = ramp_colour(RAMP_CREAM, 15);
-    tag.shadow = ramp_colour(RAMP_PURPLE, 1);
+    const TextStyle tag{.pixel_size = 13,
+                        .colour = ramp_colour(RAMP_CREAM, 15),
+                        .shadow = ramp_colour(RAMP_PURPLE, 1)};
     draw_text_centred(canvas, fonts, tag, 320, 204, "A leap through the bramble hills");
 }
 
