@@ -1,6 +1,9 @@
 // Conversion of the screen's picture to 32-bit ARGB for presentation; runs every frame.
 #include "platform/video.h"
 
+#include <bit>
+#include <cstring>
+
 namespace {
 
 void convert_indexed(const VideoPicture& picture, std::uint32_t* out, int out_pitch) {
@@ -15,16 +18,21 @@ void convert_indexed(const VideoPicture& picture, std::uint32_t* out, int out_pi
         const std::uint8_t* s = picture.pixels + static_cast<long>(y) * picture.pitch;
         std::uint32_t* d = out + static_cast<long>(y) * out_pitch;
         int x = 0;
-        // Unrolled so that the table loads of neighbouring pixels overlap.
-        for (; x + 8 <= width; x += 8) {
-            d[x] = table[s[x]];
-            d[x + 1] = table[s[x + 1]];
-            d[x + 2] = table[s[x + 2]];
-            d[x + 3] = table[s[x + 3]];
-            d[x + 4] = table[s[x + 4]];
-            d[x + 5] = table[s[x + 5]];
-            d[x + 6] = table[s[x + 6]];
-            d[x + 7] = table[s[x + 7]];
+        // Eight indices are read as one word, so stores through `d` (which could alias the
+        // bytes) force no reloads, and the table loads of neighbours overlap.
+        if constexpr (std::endian::native == std::endian::little) {
+            for (; x + 8 <= width; x += 8) {
+                std::uint64_t v;
+                std::memcpy(&v, s + x, 8);
+                d[x] = table[v & 0xFF];
+                d[x + 1] = table[(v >> 8) & 0xFF];
+                d[x + 2] = table[(v >> 16) & 0xFF];
+                d[x + 3] = table[(v >> 24) & 0xFF];
+                d[x + 4] = table[(v >> 32) & 0xFF];
+                d[x + 5] = table[(v >> 40) & 0xFF];
+                d[x + 6] = table[(v >> 48) & 0xFF];
+                d[x + 7] = table[v >> 56];
+            }
         }
         for (; x < width; ++x)
             d[x] = table[s[x]];
