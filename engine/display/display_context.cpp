@@ -44,14 +44,22 @@ std::uint16_t rgb16_555(std::int32_t red, std::int32_t green, std::int32_t blue)
                                       ((blue >> 3) & 31));
 }
 
-void display_context_reset() {
-    // MainWindow belongs to the shell and is left alone.
+void display_context_forget_objects() {
     directdraw = nullptr;
     primary_surface = nullptr;
     back_surface = nullptr;
     display_palette = nullptr;
     back_clipper = nullptr;
     window_clipper = nullptr;
+    primary_buffer = nullptr;
+    primary_pitch = 0;
+    back_buffer = nullptr;
+    back_pitch = 0;
+}
+
+void display_context_reset() {
+    // MainWindow belongs to the shell and is left alone.
+    display_context_forget_objects();
     screen_width = 640;
     screen_height = 480;
     screen_bpp = 8;
@@ -62,10 +70,6 @@ void display_context_reset() {
     clip_min_y = 0;
     clip_max_x = 639;
     clip_max_y = 479;
-    primary_buffer = nullptr;
-    primary_pitch = 0;
-    back_buffer = nullptr;
-    back_pitch = 0;
     std::memset(palette_entries, 0, sizeof(palette_entries));
     std::memset(&surface_desc, 0, sizeof(surface_desc));
     std::memset(&back_caps, 0, sizeof(back_caps));

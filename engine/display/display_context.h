@@ -47,3 +47,5 @@ std::uint16_t rgb16_555(std::int32_t red, std::int32_t green, std::int32_t blue)
 
 // Puts every field back to its value before set-up (does not release anything).
 void display_context_reset();
+// Nulls the interface fields and the lock state only (does not release anything).
+void display_context_forget_objects();

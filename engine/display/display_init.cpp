@@ -155,15 +155,6 @@ std::int32_t display_shutdown() {
     if (back_surface != nullptr) back_surface->Release();
     if (primary_surface != nullptr) primary_surface->Release();
     if (directdraw != nullptr) directdraw->Release();
-    back_clipper = nullptr;
-    window_clipper = nullptr;
-    display_palette = nullptr;
-    back_surface = nullptr;
-    primary_surface = nullptr;
-    directdraw = nullptr;
-    primary_buffer = nullptr;
-    primary_pitch = 0;
-    back_buffer = nullptr;
-    back_pitch = 0;
+    display_context_forget_objects();
     return 1;
 }

@@ -17,7 +17,7 @@ static LRESULT CALLBACK test_window_procedure(HWND window, UINT message, WPARAM 
     return DefWindowProcA(window, message, wparam, lparam);
 }
 
-void start_headless_window() {
+void start_headless_window(int x, int y, int width, int height) {
     platform_reset();
     display_context_reset();
     WNDCLASSEXA window_class = {};
@@ -25,8 +25,8 @@ void start_headless_window() {
     window_class.lpfnWndProc = test_window_procedure;
     window_class.lpszClassName = "DisplayTestWindow";
     ASSERT_NE(RegisterClassExA(&window_class), 0);
-    MainWindow = CreateWindowExA(0, "DisplayTestWindow", "Display test", WS_POPUP, 0, 0, 640, 480,
-                                 nullptr, nullptr, nullptr, nullptr);
+    MainWindow = CreateWindowExA(0, "DisplayTestWindow", "Display test", WS_POPUP, x, y, width,
+                                 height, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(MainWindow, nullptr);
 }
 

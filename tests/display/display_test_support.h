@@ -5,8 +5,9 @@
 #include <cstdint>
 #include <string>
 
-// Resets the platform and the display context and creates the popup window in MainWindow.
-void start_headless_window();
+// Resets the platform and the display context and creates the popup window in MainWindow,
+// by default at (0, 0) and 640 x 480.
+void start_headless_window(int x = 0, int y = 0, int width = 640, int height = 480);
 
 // start_headless_window, then display_init with these arguments; returns its result.
 std::int32_t start_display(std::int32_t width, std::int32_t height, std::int32_t bpp,

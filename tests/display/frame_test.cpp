@@ -230,6 +230,32 @@ TEST(Present, WindowedBlitsTheBackBufferToTheWindow) {
     display_shutdown();
 }
 
+TEST(Present, WindowedFrameStartsAtTheWindowsCorner) {
+    enter_fresh_folder();
+    start_headless_window(10, 20, 320, 240);
+    ASSERT_EQ(display_init(320, 240, 8, 1), 1);
+    RECT window = {};
+    ASSERT_TRUE(GetWindowRect(MainWindow, &window));
+    ASSERT_EQ(window.left, 10);
+    ASSERT_EQ(window.top, 20);
+    fill_surface(back_surface, 5, nullptr);
+    std::uint8_t* pixels = lock_back();
+    ASSERT_NE(pixels, nullptr);
+    pixels[0] = 17;
+    unlock_back();
+    ASSERT_EQ(present_frame(), 1);
+    std::uint8_t* shown = lock_primary();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown[20 * primary_pitch + 10], 17);
+    EXPECT_EQ(shown[20 * primary_pitch + 11], 5);
+    EXPECT_EQ(shown[(20 + 239) * primary_pitch + 10 + 319], 5);
+    // Outside the window nothing is drawn.
+    EXPECT_EQ(shown[19 * primary_pitch + 10], 0);
+    EXPECT_EQ(shown[(20 + 240) * primary_pitch + 10], 0);
+    unlock_primary();
+    display_shutdown();
+}
+
 TEST(VerticalBlank, AsksToBlockUntilTheBlankBegins) {
     display_context_reset();
     RecordingDirectDraw fake;
