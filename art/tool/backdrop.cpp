@@ -8,6 +8,7 @@ Canvas draw_screen_backdrop() {
     draw_sky(canvas, RAMP_SKY, 0, 330, 2, 20);
     // A warm band low in the sky, as the sun goes down behind the hills.
     draw_sky(canvas, RAMP_ORANGE, 331, 380, 12, 15);
+    draw_stars(canvas, 150, 48);
     draw_cloud(canvas, 30, 70, 5);
     draw_cloud(canvas, 520, 50, 6);
     draw_cloud(canvas, 460, 200, 3);

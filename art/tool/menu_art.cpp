@@ -34,6 +34,8 @@ void draw_title(Canvas& canvas, Fonts& fonts) {
                          .gradient = &RAMP_RED,
                          .gradient_top = 14,
                          .gradient_bottom = 6};
+    draw_vine(canvas, 150, 262, 150, 3);
+    draw_vine(canvas, 378, 490, 150, 3);
     draw_text_centred(canvas, fonts, year, 320, 170, "2005");
     const TextStyle tag{.pixel_size = 13,
                         .colour = ramp_colour(RAMP_CREAM, 15),

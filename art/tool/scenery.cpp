@@ -199,3 +199,46 @@ void draw_bramble(Canvas& canvas, int x, int base_y, int width) {
         canvas_put(canvas, x + i, y - 1, ramp_colour(RAMP_GREY, 9));
     }
 }
+
+void draw_vine(Canvas& canvas, int x0, int x1, int y, int amplitude) {
+    const std::uint8_t cane = ramp_colour(RAMP_RED, 3);
+    const std::uint8_t cane_lit = ramp_colour(RAMP_RED, 6);
+    for (int x = x0; x <= x1; ++x) {
+        const int yy = y + static_cast<int>(std::sin((x - x0) / 9.0) * amplitude);
+        canvas_put(canvas, x, yy, cane);
+        canvas_put(canvas, x, yy + 1, cane);
+        canvas_put(canvas, x, yy - 1, cane_lit);
+        if ((x - x0) % 11 == 5) canvas_put(canvas, x, yy - 2, ramp_colour(RAMP_CREAM, 12)); // thorn
+        if ((x - x0) % 18 == 9) {
+            const int side = ((x - x0) / 18) % 2 ? -4 : 4;
+            fill_ellipse(canvas, x + 2, yy + side, 4, 2, ramp_colour(RAMP_GREEN, 4));
+            draw_hline(canvas, x, x + 4, yy + side, ramp_colour(RAMP_GREEN, 8));
+        }
+        if ((x - x0) % 27 == 20) {
+            // A blackberry: a cluster of dark drupelets with a glint.
+            fill_ellipse(canvas, x, yy + 4, 3, 3, ramp_colour(RAMP_PURPLE, 0));
+            canvas_put(canvas, x - 1, yy + 3, ramp_colour(RAMP_PURPLE, 4));
+            canvas_put(canvas, x + 1, yy + 5, ramp_colour(RAMP_PURPLE, 3));
+            canvas_put(canvas, x - 1, yy + 2, ramp_colour(RAMP_GREY, 13));
+        }
+    }
+}
+
+void draw_stars(Canvas& canvas, int y_limit, int count) {
+    unsigned seed = 2005;
+    for (int i = 0; i < count; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const int x = static_cast<int>((seed >> 8) % static_cast<unsigned>(canvas.width));
+        seed = seed * 1103515245u + 12345u;
+        const int y = static_cast<int>((seed >> 8) % static_cast<unsigned>(y_limit));
+        canvas_put(canvas, x, y, ramp_colour(RAMP_SKY, 28));
+        if (i % 4 == 0) {
+            // The brighter ones get a small cross.
+            canvas_put(canvas, x, y, ramp_colour(RAMP_GREY, 14));
+            canvas_put(canvas, x - 1, y, ramp_colour(RAMP_SKY, 22));
+            canvas_put(canvas, x + 1, y, ramp_colour(RAMP_SKY, 22));
+            canvas_put(canvas, x, y - 1, ramp_colour(RAMP_SKY, 22));
+            canvas_put(canvas, x, y + 1, ramp_colour(RAMP_SKY, 22));
+        }
+    }
+}

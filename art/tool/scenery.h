@@ -42,3 +42,8 @@ void draw_panel(Canvas& canvas, int x, int y, int w, int h, const ColourRamp& ra
 void draw_signpost(Canvas& canvas, int x, int base_y);
 // A bramble bush: arching thorny canes, leaves and blackberries.
 void draw_bramble(Canvas& canvas, int x, int base_y, int width);
+
+// A thorny cane waving along from x0 to x1 around row y, with leaves and blackberries.
+void draw_vine(Canvas& canvas, int x0, int x1, int y, int amplitude);
+// Faint stars in the upper sky, placed the same way on every build.
+void draw_stars(Canvas& canvas, int y_limit, int count);
