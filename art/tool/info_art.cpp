@@ -111,18 +111,19 @@ Canvas draw_help_screen(Fonts& fonts, const PixelGrids& grids) {
         {"Walk", "[Right]  [Left]   or   [D]  [A]"},
         {"Run", "hold  [Delete]  or  [Z]  while walking"},
         {"Jump", "[Page Down]  or  [C]  -  hold it to jump higher"},
-        {"Play", "[Enter]  starts the game"},
-        {"Menu", "[Esc]  goes back to the menu"},
+        {"Play", "[Enter]  on Start game, or  [S]  in the menu"},
+        {"Menu", "[Esc]  goes back to the menu; in the menu it quits"},
+        {"Mouse", "click an entry of the menu to choose it"},
     };
-    int baseline = 166;
+    int baseline = 160;
     for (const Control& c : controls) {
         draw_label(canvas, fonts, 84, baseline, c.label);
         draw_control_line(canvas, fonts, 160, baseline, c.keys);
-        baseline += 30;
+        baseline += 28;
     }
-    draw_text(canvas, fonts, body, 84, 334,
+    draw_text(canvas, fonts, body, 84, 344,
               "Tips: steps and slopes are climbed just by walking on.");
-    draw_text(canvas, fonts, body, 84, 354,
+    draw_text(canvas, fonts, body, 84, 364,
               "Bump the block from below, or land on top and rest there.");
     if (const Canvas* air = find_grid(grids, "air"))
         blit_canvas(canvas, scale_canvas(*air, 2), 500, 290, COLOUR_TRANSPARENT);
