@@ -66,8 +66,7 @@ static bool shows(const Shot& shot, const Placement& at, int x, int y, const Pal
         for (int dx = 0; dx < at.scale; ++dx) {
             const int sx = at.left + x * at.scale + dx;
             const int sy = at.top + y * at.scale + dy;
-            if (sx < 0 || sy < 0 || sx >= shot.width || sy >= shot.height)
-                return false;
+            if (sx < 0 || sy < 0 || sx >= shot.width || sy >= shot.height) return false;
             const std::uint8_t* p = &shot.rgb[(static_cast<std::size_t>(sy) * shot.width + sx) * 3];
             if (p[0] != palette[index].red || p[1] != palette[index].green ||
                 p[2] != palette[index].blue)
@@ -89,7 +88,8 @@ int main(int argc, char** argv) {
     }
     BitmapFile level{}, picture{};
     if (!read_bitmap_file(&level, "gamebackground1.BMP") ||
-        !read_bitmap_file(&picture, mode == "menu" ? "menubackground1.bmp" : "gamebackground1.BMP")) {
+        !read_bitmap_file(&picture,
+                          mode == "menu" ? "menubackground1.bmp" : "gamebackground1.BMP")) {
         std::fprintf(stderr, "screen_check: the game's pictures cannot be read here\n");
         return 2;
     }
@@ -101,8 +101,7 @@ int main(int argc, char** argv) {
             if (mode == "moved" && x >= BLOCK_X && x < BLOCK_X + 32 && y >= BLOCK_Y &&
                 y < BLOCK_Y + 32)
                 continue; // the animated block
-            if (shows(shot, at, x, y, level.palette, picture.pixels[y * 640 + x]))
-                continue;
+            if (shows(shot, at, x, y, level.palette, picture.pixels[y * 640 + x])) continue;
             ++differing;
             left = std::min(left, x);
             right = std::max(right, x);
@@ -113,13 +112,13 @@ int main(int argc, char** argv) {
     release_bitmap_file(&picture);
 
     if (mode == "menu") {
-        std::printf("menu: %d of 307200 pixels differ (scale %d at %d, %d)\n", differing,
-                    at.scale, at.left, at.top);
+        std::printf("menu: %d of 307200 pixels differ (scale %d at %d, %d)\n", differing, at.scale,
+                    at.left, at.top);
         return differing == 0 ? 0 : 1;
     }
     const int min_x = argc > 3 ? std::atoi(argv[3]) : 0;
-    std::printf("level: %d pixels differ, in columns %d to %d and rows %d to %d\n", differing,
-                left, right, top, bottom);
+    std::printf("level: %d pixels differ, in columns %d to %d and rows %d to %d\n", differing, left,
+                right, top, bottom);
     // Only the character may differ: one box no larger than its 24 x 32 frame.
     const bool character_only =
         differing > 0 && right - left < 24 && bottom - top < 32 && left >= min_x;
