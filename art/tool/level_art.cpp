@@ -124,6 +124,12 @@ void plant_flowers(Canvas& canvas) {
                    {270, ramp_colour(RAMP_CREAM, 15)},  {440, ramp_colour(RAMP_PINK, 12)}};
     for (const auto& f : flowers)
         draw_flower(canvas, f.x, ground_top(f.x) - 2, f.colour);
+    // A little life on the islands too.
+    for (const Platform& p : PLATFORMS) {
+        draw_flower(canvas, p.x0 + 9, p.top - 2, ramp_colour(RAMP_PINK, 12));
+        draw_mushroom(canvas, p.x1 - 10, p.top - 2);
+    }
+    draw_mushroom(canvas, 30, ground_top(30) - 2);
 }
 
 } // namespace

@@ -242,3 +242,12 @@ void draw_stars(Canvas& canvas, int y_limit, int count) {
         }
     }
 }
+
+void draw_mushroom(Canvas& canvas, int x, int base_y) {
+    fill_rect(canvas, x - 1, base_y - 3, 3, 4, ramp_colour(RAMP_CREAM, 13));
+    draw_vline(canvas, x + 1, base_y - 3, base_y, ramp_colour(RAMP_CREAM, 8));
+    fill_ellipse(canvas, x, base_y - 5, 4, 3, ramp_colour(RAMP_RED, 7));
+    draw_hline(canvas, x - 3, x + 3, base_y - 4, ramp_colour(RAMP_RED, 4));
+    canvas_put(canvas, x - 1, base_y - 7, ramp_colour(RAMP_GREY, 14));
+    canvas_put(canvas, x + 2, base_y - 6, ramp_colour(RAMP_GREY, 14));
+}

@@ -47,3 +47,6 @@ void draw_bramble(Canvas& canvas, int x, int base_y, int width);
 void draw_vine(Canvas& canvas, int x0, int x1, int y, int amplitude);
 // Faint stars in the upper sky, placed the same way on every build.
 void draw_stars(Canvas& canvas, int y_limit, int count);
+
+// A small red-capped mushroom whose stalk stands on base_y.
+void draw_mushroom(Canvas& canvas, int x, int base_y);
