@@ -64,20 +64,22 @@ std::vector<Spot> resting_spots(const ProbedBitmap& bmp) {
     return spots;
 }
 
-class LevelArt : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        level = probe_bitmap("gamebackground1.BMP");
-        ASSERT_TRUE(level.ok) << level.error;
-        ASSERT_EQ(level.width, 640);
-        ASSERT_EQ(level.height, 480);
+// The level as the tests read it; an unreadable file fails the calling test at once.
+ProbedBitmap load_level() {
+    ProbedBitmap level = probe_bitmap("gamebackground1.BMP");
+    if (!level.ok || level.width != 640 || level.height != 480) {
+        ADD_FAILURE() << "gamebackground1.BMP: " << level.error << " " << level.width << " x "
+                      << level.height;
+        level.ok = false;
     }
-    ProbedBitmap level;
-};
+    return level;
+}
 
 } // namespace
 
-TEST_F(LevelArt, StartDropsOntoFlatGround) {
+TEST(LevelArt, StartDropsOntoFlatGround) {
+    const ProbedBitmap level = load_level();
+    ASSERT_TRUE(level.ok);
     const int top = column_top(level, 20, 400);
     EXPECT_GT(top, 432) << "ground must lie below the character's box at the start";
     const int rest = settle(level, 20, 400);
@@ -93,7 +95,9 @@ TEST_F(LevelArt, StartDropsOntoFlatGround) {
     EXPECT_EQ(rest, highest - H - 1) << "rests with the ground one row below its box";
 }
 
-TEST_F(LevelArt, GroundSpansTheWholeWidthWithoutHoles) {
+TEST(LevelArt, GroundSpansTheWholeWidthWithoutHoles) {
+    const ProbedBitmap level = load_level();
+    ASSERT_TRUE(level.ok);
     for (int x : {0, 639}) {
         const int top = column_top(level, x, 0);
         ASSERT_LT(top, 480) << "no ground at column " << x;
@@ -105,7 +109,9 @@ TEST_F(LevelArt, GroundSpansTheWholeWidthWithoutHoles) {
         ASSERT_EQ(level.at(x, 479), COLOUR_GROUND) << "pit at column " << x;
 }
 
-TEST_F(LevelArt, BlockCanBeBumpedFromBelow) {
+TEST(LevelArt, BlockCanBeBumpedFromBelow) {
+    const ProbedBitmap level = load_level();
+    ASSERT_TRUE(level.ok);
     EXPECT_FALSE(
         ground_in(level, BLOCK_X, BLOCK_Y, BLOCK_X + BLOCK_SIZE - 1, BLOCK_Y + BLOCK_SIZE - 1))
         << "the block's area must be free of ground";
@@ -126,7 +132,9 @@ TEST_F(LevelArt, BlockCanBeBumpedFromBelow) {
     EXPECT_TRUE(bumps) << "standing at y " << rest;
 }
 
-TEST_F(LevelArt, BlockCanBeReachedFromAbove) {
+TEST(LevelArt, BlockCanBeReachedFromAbove) {
+    const ProbedBitmap level = load_level();
+    ASSERT_TRUE(level.ok);
     // Somewhere within a running jump of the block, the top of a held jump clears it.
     bool found = false;
     for (const Spot& s : resting_spots(level)) {
@@ -141,7 +149,9 @@ TEST_F(LevelArt, BlockCanBeReachedFromAbove) {
     EXPECT_TRUE(found);
 }
 
-TEST_F(LevelArt, PlatformsAtSeveralHeightsAreReachable) {
+TEST(LevelArt, PlatformsAtSeveralHeightsAreReachable) {
+    const ProbedBitmap level = load_level();
+    ASSERT_TRUE(level.ok);
     const std::vector<Spot> spots = resting_spots(level);
     ASSERT_FALSE(spots.empty());
     const int start_rest = settle(level, 20, 400);
