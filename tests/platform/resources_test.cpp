@@ -46,7 +46,7 @@ int read_bytes(const std::vector<std::uint8_t>& data, HICON__* picture) {
     const char* path = "resource_reader_test.bmp";
     std::FILE* file = std::fopen(path, "wb");
     if (!file) return -1;
-    std::fwrite(data.data(), 1, data.size(), file);
+    if (!data.empty()) std::fwrite(data.data(), 1, data.size(), file);
     std::fclose(file);
     int result = read_resource_bitmap(path, picture);
     std::remove(path);
