@@ -68,7 +68,7 @@ TEST_F(BitmapFileTest, SixteenBitWordsAreKeptUnchangedOnlyRowsTurn) {
     };
     const Bytes file = bmp_file(3, 2, 16, stored_rows({row(0x1234, 0xFFFF, 0x8001), row(1, 2, 3)}));
     ASSERT_EQ(1, read_bitmap_file(&bitmap, write_file("words.bmp", file).c_str()));
-    EXPECT_EQ(16, bitmap.info_header.biBitCount);
+    EXPECT_EQ(16, +bitmap.info_header.biBitCount);
     EXPECT_EQ((std::vector<std::uint16_t>{0x1234, 0xFFFF, 0x8001, 1, 2, 3}), words());
 }
 
@@ -95,8 +95,8 @@ TEST_F(BitmapFileTest, TwentyFourBitPixelsPackIntoTheDisplayLayout) {
 
     pixel_format = 16;
     ASSERT_EQ(1, read_bitmap_file(&bitmap, path.c_str()));
-    EXPECT_EQ(16, bitmap.info_header.biBitCount);
-    EXPECT_EQ(5, bitmap.info_header.biWidth);
+    EXPECT_EQ(16, +bitmap.info_header.biBitCount);
+    EXPECT_EQ(5, +bitmap.info_header.biWidth);
     EXPECT_EQ((std::vector<std::uint16_t>{0xFFFF, 0xF800, 0x07E0, 0x001F, 0, 0x0821, 0, 0, 0, 0}),
               words());
 
@@ -122,7 +122,7 @@ TEST_F(BitmapFileTest, TopDownFilesReadUpright) {
     ASSERT_EQ(1, read_bitmap_file(&bitmap, write_file("down.bmp", file).c_str()));
     const std::uint8_t expected[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     EXPECT_EQ(0, std::memcmp(expected, bitmap.pixels, sizeof expected));
-    EXPECT_EQ(3, bitmap.info_header.biHeight);
+    EXPECT_EQ(3, +bitmap.info_header.biHeight);
 }
 
 TEST_F(BitmapFileTest, ImageSizeOfZeroOrTooSmallIsWorkedOutFromTheRows) {
@@ -153,8 +153,8 @@ TEST_F(BitmapFileTest, RereadingReplacesPixelsAndHeadersButPaletteOnlyFromEightB
     // A 16-bit file leaves the palette; the sanitizer catches a leak of the first pixels.
     const Bytes second = bmp_file(2, 1, 16, {1, 0, 2, 0});
     ASSERT_EQ(1, read_bitmap_file(&bitmap, write_file("second.bmp", second).c_str()));
-    EXPECT_EQ(2, bitmap.info_header.biWidth);
-    EXPECT_EQ(16, bitmap.info_header.biBitCount);
+    EXPECT_EQ(2, +bitmap.info_header.biWidth);
+    EXPECT_EQ(16, +bitmap.info_header.biBitCount);
     EXPECT_EQ(0, std::memcmp(first_palette, bitmap.palette, sizeof first_palette));
     Bytes third = two_row_8bit();
     third[54 + 2] = 99; // red of entry 0

@@ -43,8 +43,8 @@ void expect_same_8bit(const std::string& path) {
     SdlPicture sdl(path);
     ASSERT_NE(nullptr, sdl.surface) << SDL_GetError();
     ASSERT_EQ(1, sdl.surface->format->BytesPerPixel);
-    ASSERT_EQ(sdl.surface->w, bitmap.info_header.biWidth);
-    ASSERT_EQ(sdl.surface->h, bitmap.info_header.biHeight);
+    ASSERT_EQ(sdl.surface->w, +bitmap.info_header.biWidth);
+    ASSERT_EQ(sdl.surface->h, +bitmap.info_header.biHeight);
     const SDL_Palette* palette = sdl.surface->format->palette;
     int mismatches = 0;
     for (int y = 0; y < sdl.surface->h; ++y) {
@@ -71,8 +71,8 @@ void expect_same_24bit(const std::string& path) {
     SdlPicture sdl(path);
     ASSERT_NE(nullptr, sdl.surface) << SDL_GetError();
     ASSERT_EQ(3, sdl.surface->format->BytesPerPixel);
-    ASSERT_EQ(sdl.surface->w, bitmap.info_header.biWidth);
-    ASSERT_EQ(sdl.surface->h, bitmap.info_header.biHeight);
+    ASSERT_EQ(sdl.surface->w, +bitmap.info_header.biWidth);
+    ASSERT_EQ(sdl.surface->h, +bitmap.info_header.biHeight);
     const auto* words = reinterpret_cast<const std::uint16_t*>(bitmap.pixels);
     int mismatches = 0;
     int distinct_red = 0;
@@ -118,6 +118,6 @@ TEST(ImageMagickBitmap, RunLengthCompressedOutputIsRefused) {
         make_picture("rle8.bmp", "37x23", "-colors 256 -type Palette -compress RLE");
     BitmapFile bitmap{};
     EXPECT_EQ(0, read_bitmap_file(&bitmap, path.c_str()));
-    EXPECT_EQ(BI_RLE8, bitmap.info_header.biCompression);
+    EXPECT_EQ(BI_RLE8, +bitmap.info_header.biCompression);
     EXPECT_EQ(nullptr, bitmap.pixels);
 }

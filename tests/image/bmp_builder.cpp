@@ -77,7 +77,7 @@ std::string write_file(const std::string& name, const Bytes& bytes) {
     const std::string path = test_folder() + "/" + name;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return path;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    if (!bytes.empty()) std::fwrite(bytes.data(), 1, bytes.size(), file);
     std::fclose(file);
     return path;
 }
