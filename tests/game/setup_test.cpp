@@ -185,3 +185,16 @@ TEST(SetUp, TheCharacterStartingAt20By400ComesToRestOnTheLevelsGround) {
     back_pitch = 0;
     game_tear_down();
 }
+
+TEST(SetUp, AFailedSpriteCreationReadsNoSheetAndTearDownStillFreesEverything) {
+    open_window();
+    ASSERT_EQ(display_init(640, 480, 8, 0), 1);
+    SharedBitmapFile = BitmapFile{};            // holds no pixels between reads
+    ddraw_fail_calls(DDFAIL_CREATE_SURFACE, 1); // the character's first frame
+    EXPECT_EQ(create_player_sprite(), 0);
+    ddraw_reset_failures();
+    EXPECT_EQ(SharedBitmapFile.file_header.bfType, 0) << "the sheet was read after all";
+    EXPECT_EQ(PlayerSprite.frames[0], nullptr);
+    game_tear_down();
+    EXPECT_EQ(ddraw_live_objects(), 0);
+}
