@@ -81,11 +81,15 @@ bool draw_entry(Canvas& canvas, Fonts& fonts, const MenuEntry& entry, bool selec
         return false;
     }
     if (selected) {
-        fill_rect(canvas, entry.x0 - 3, entry.y0 - 2, ink.x1 - entry.x0 + 7,
-                  entry.y1 - entry.y0 + 5, ramp_colour(RAMP_BLUE, 8));
-        frame_rect(canvas, entry.x0 - 3, entry.y0 - 2, ink.x1 - entry.x0 + 7,
-                   entry.y1 - entry.y0 + 5, ramp_colour(RAMP_BLUE, 12));
-        draw_marker(canvas, (entry.y0 + entry.y1) / 2);
+        // One bar height for every entry, though the last rectangle is taller, so the
+        // highlight sits the same way on each line of text.
+        constexpr int BAR_HEIGHT = 20;
+        const int bar_width = ink.x1 - entry.x0 + 7;
+        fill_rect(canvas, entry.x0 - 3, entry.y0 - 2, bar_width, BAR_HEIGHT,
+                  ramp_colour(RAMP_BLUE, 8));
+        frame_rect(canvas, entry.x0 - 3, entry.y0 - 2, bar_width, BAR_HEIGHT,
+                   ramp_colour(RAMP_BLUE, 12));
+        draw_marker(canvas, entry.y0 + BAR_HEIGHT / 2 - 3);
         style.colour = MENU_SELECTED_COLOUR;
         draw_text(canvas, fonts, style, x, baseline, entry.name);
         return true;
