@@ -1,6 +1,5 @@
-// Float positions turned into whole pixels the way the physics wants them: truncated
-// toward zero, and held inside the range of a 32-bit integer so that a character lost far
-// off the screen never makes the conversion undefined.
+// Float positions turned into whole pixels: truncated toward zero, and held inside the
+// 32-bit range so that a character lost far off the screen never makes that undefined.
 #pragma once
 
 #include <cstdint>

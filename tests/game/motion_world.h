@@ -1,6 +1,5 @@
-// A small world for the motion tests: a synthetic 640 x 480 background standing in for
-// the locked back buffer, the character and the block set up by hand, the movement keys
-// driven through the headless platform, and the physics steps in the played frame's order.
+// The motion tests' world: a synthetic background as the locked back buffer, hand-made
+// sprites, keys through the headless platform, the physics steps in the frame's order.
 #pragma once
 
 #include "engine/engine.h"
