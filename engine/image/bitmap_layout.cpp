@@ -46,11 +46,13 @@ std::int32_t plan_bitmap_layout(const BITMAPINFOHEADER& info, std::int64_t file_
         // Later header versions are longer; their colour table follows the whole header.
         const std::int64_t header_end = 14 + static_cast<std::int64_t>(info.biSize);
         if (info.biSize > 40 && header_end <= plan.data_offset) plan.palette_offset = header_end;
-        // A table counts 256 entries unless the file says it holds fewer; a file too short to
-        // hold its table before the rows is truncated.
+        // The table fills the space before the rows, up to 256 entries; a file too short to
+        // hold as many as it declares (256 unless it says fewer) is truncated.
         const DWORD used = info.biClrUsed;
-        plan.palette_count = used >= 1 && used < 256 ? static_cast<std::int32_t>(used) : 256;
-        if (plan.palette_offset + plan.palette_count * 4LL > plan.data_offset) return 0;
+        const std::int64_t declared = used >= 1 && used < 256 ? used : 256;
+        const std::int64_t room = (plan.data_offset - plan.palette_offset) / 4;
+        if (room < declared) return 0;
+        plan.palette_count = static_cast<std::int32_t>(std::min<std::int64_t>(256, room));
     }
     *layout = plan;
     return 1;

@@ -162,5 +162,10 @@ TEST(HostileBitmap, ShortColourTablesAreReadAsFarAsTheFileSaysAndTheRestIsBlack)
     EXPECT_EQ(PC_NOCOLLAPSE, bitmap.palette[255].flags);
     const std::uint8_t expected[] = {0, 1, 1, 0};
     EXPECT_EQ(0, std::memcmp(expected, bitmap.pixels, 4));
+    // Declaring fewer colours than the file stores still reads every stored entry.
+    file = bmp_file(4, 1, 8, {0, 1, 1, 0});
+    put32(file, BI_CLR_USED, 2);
+    ASSERT_EQ(1, read_bitmap_file(&bitmap, write_file("more.bmp", file).c_str()));
+    EXPECT_EQ(255 - 200, bitmap.palette[200].green);
     release_bitmap_file(&bitmap);
 }
