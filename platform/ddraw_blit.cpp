@@ -65,17 +65,19 @@ void stretch_keyed_row(Pixel* dest, const Pixel* source, const int* columns, int
 }
 
 // The source column or row that destination position `d` of a stretched blit samples.
-inline int source_position(int d, int dest_start, int dest_size, int source_start,
-                           int source_size) {
-    return source_start +
-           static_cast<int>(static_cast<long long>(d - dest_start) * source_size / dest_size);
+inline int source_position(long long d, long long dest_start, long long dest_size,
+                           long long source_start, long long source_size) {
+    return static_cast<int>(source_start + (d - dest_start) * source_size / dest_size);
 }
 
 template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip) {
     const RECT& dr = job.dest_rect;
     const RECT& sr = job.source_rect;
-    const int dest_w = dr.right - dr.left, dest_h = dr.bottom - dr.top;
-    const int source_w = sr.right - sr.left, source_h = sr.bottom - sr.top;
+    // A clipped destination may be as wide as a LONG reaches: sizes are taken 64 bits wide.
+    const long long dest_w = static_cast<long long>(dr.right) - dr.left;
+    const long long dest_h = static_cast<long long>(dr.bottom) - dr.top;
+    const long long source_w = static_cast<long long>(sr.right) - sr.left;
+    const long long source_h = static_cast<long long>(sr.bottom) - sr.top;
     const int count = clip.right - clip.left;
     const Pixel low = static_cast<Pixel>(job.key_low);
     const Pixel span = static_cast<Pixel>(job.key_high - job.key_low);

@@ -195,6 +195,11 @@ TEST_F(DdrawTest, StretchedBlitClipsWithoutShiftingThePicture) {
             int expected = inside(x, y, clip) ? x / 2 + 16 * (y / 2) : 200;
             EXPECT_EQ(expected, out[y * 8 + x]) << x << "," << y;
         }
+    // A destination spanning the whole coordinate range: a stretch of absurd factor, clipped.
+    RECT huge = {-2147483647, -2147483647, 2147483647, 2147483647};
+    ASSERT_EQ(DD_OK, dest->Blt(&huge, source, nullptr, DDBLT_WAIT, nullptr));
+    std::vector<std::uint8_t> middle = pixels_of(dest);
+    EXPECT_EQ(2 + 16 * 2, middle[3 * 8 + 3]); // near the centre of the source
     source->Release();
     dest->Release();
 }
