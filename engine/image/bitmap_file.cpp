@@ -103,10 +103,11 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
 
     BitmapLayout layout;
     if (!plan_bitmap_layout(info_header, length, &layout)) {
-        // A refused depth leaves the pixels alone (cuts refuse that depth anyway); any other
-        // refusal leaves headers that no longer describe the old pixels, so those go.
+        // A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
+        // refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
+        // describe the old pixels, so those go.
         const WORD bits = info_header.biBitCount;
-        if (bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
+        if (bits == 0 || bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
         return 0;
     }
     if (layout.bytes_per_pixel == 1 && !read_palette(file_data, layout, bitmap->palette)) {

@@ -82,7 +82,7 @@ const HostileCase CASES[] = {
     {"1 bit", [] { return with16(BI_BIT_COUNT, 1); }, After::HeadersKeepPixels},
     {"4 bits", [] { return with16(BI_BIT_COUNT, 4); }, After::HeadersKeepPixels},
     {"32 bits", [] { return with16(BI_BIT_COUNT, 32); }, After::HeadersKeepPixels},
-    {"0 bits", [] { return with16(BI_BIT_COUNT, 0); }, After::HeadersKeepPixels},
+    {"0 bits", [] { return with16(BI_BIT_COUNT, 0); }, After::HeadersNoPixels},
     {"RLE8", [] { return with32(BI_COMPRESSION, BI_RLE8); }, After::HeadersNoPixels},
     {"RLE4", [] { return with32(BI_COMPRESSION, BI_RLE4, with16(BI_BIT_COUNT, 4)); },
      After::HeadersKeepPixels},
@@ -94,10 +94,11 @@ const HostileCase CASES[] = {
      After::HeadersNoPixels},
 };
 
-// A record as a previous successful read leaves it, with a palette the test recognises.
+// A record as a previous successful read of a 2 x 1 8-bit file leaves it, with a palette the
+// test recognises.
 void fill_previous(BitmapFile* bitmap) {
     ASSERT_EQ(1, read_bitmap_file(
-                     bitmap, write_file("previous.bmp", bmp_file(2, 1, 16, {7, 0, 9, 0})).c_str()));
+                     bitmap, write_file("previous.bmp", bmp_file(2, 1, 8, {7, 9, 0, 0})).c_str()));
     std::memset(bitmap->palette, 0x5A, sizeof bitmap->palette);
 }
 
@@ -128,10 +129,11 @@ TEST(HostileBitmap, EveryDamagedFileIsRefusedAndLeavesTheRecordAsPromised) {
             ASSERT_EQ(before.pixels, bitmap.pixels);
             EXPECT_EQ(7, bitmap.pixels[0]);
         }
-        // Whatever the record now says, no cut reads beyond the pixels it holds.
+        // Whatever the record now says, no cut reads beyond the 2 bytes it holds: (2, 1) lies
+        // inside the damaged file's 4 x 2 picture but outside the pixels still held.
         BitmapImage image{};
         ASSERT_EQ(1, image_create(&image, 0, 0, 2, 1, 8));
-        EXPECT_EQ(0, image_cut(&image, &bitmap, 0, 0, 1));
+        EXPECT_EQ(0, image_cut(&image, &bitmap, 2, 1, 1));
         image_destroy(&image);
         release_bitmap_file(&bitmap);
     }

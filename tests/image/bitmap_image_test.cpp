@@ -132,6 +132,10 @@ TEST(BitmapImage, CutsRefuseRectanglesOutsideThePictureAndRecordsWithoutPixels) 
     EXPECT_EQ(0xCC, image.pixels[0]);
     // The last cell that fits: 56 + 24 = 80 columns, 38 + 32 = 70 rows.
     EXPECT_EQ(1, image_cut(&image, &sheet.bitmap, 56, 38, 1));
+    // A record that gives no depth is taken as 8 bits.
+    sheet.bitmap.info_header.biBitCount = 0;
+    EXPECT_EQ(1, image_cut(&image, &sheet.bitmap, 0, 0, 0));
+    EXPECT_EQ(0, image_cut16(&image, &sheet.bitmap, 0, 0, 0));
 }
 
 TEST(BitmapImage, DrawsOpaqueOrLeavingOutZeroAtTheImagePosition) {
