@@ -108,6 +108,8 @@ template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip)
     columns.resize(static_cast<size_t>(count));
     for (int x = clip.left; x < clip.right; ++x)
         columns[x - clip.left] = source_position(x, dr.left, dest_w, sr.left, source_w);
+    thread_local std::vector<std::uint8_t> scratch;
+    if (job.keyed) scratch.resize(static_cast<size_t>(count) * sizeof(Pixel));
     const std::uint8_t* previous_source_row = nullptr;
     const Pixel* previous_dest_row = nullptr;
     for (int y = clip.top; y < clip.bottom; ++y) {
@@ -124,6 +126,13 @@ template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip)
                 stretch_row(d, s, columns.data(), count);
             previous_source_row = source_row;
             previous_dest_row = d;
+        } else if (sizeof(Pixel) == 1 && single_key) {
+            // Stretch the row once into a scratch row, then merge it eight pixels at a time.
+            if (source_row != previous_source_row)
+                stretch_row(reinterpret_cast<Pixel*>(scratch.data()), s, columns.data(), count);
+            previous_source_row = source_row;
+            copy_keyed_row8(reinterpret_cast<std::uint8_t*>(d), scratch.data(), count,
+                            static_cast<std::uint8_t>(low));
         } else {
             stretch_keyed_row(d, s, columns.data(), count, low, span);
         }

@@ -156,6 +156,28 @@ TEST_F(DdrawTest, StretchedCopiesRepeatOrDropPixels) {
     big->Release();
 }
 
+TEST_F(DdrawTest, KeyedStretchOfOddSizesMatchesNearestNeighbour) {
+    const int sw = 13, sh = 3, dw = 29, dh = 7;
+    IDirectDrawSurface7* source = offscreen(sw, sh);
+    IDirectDrawSurface7* dest = offscreen(dw, dh);
+    std::vector<std::uint8_t> picture = pattern(sw, sh);
+    for (size_t i = 0; i < picture.size(); i += 3)
+        picture[i] = 250;
+    set_pixels8(source, picture);
+    DDCOLORKEY key = {250, 250};
+    ASSERT_EQ(DD_OK, source->SetColorKey(DDCKEY_SRCBLT, &key));
+    ASSERT_EQ(DD_OK, fill(dest, 111));
+    ASSERT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr));
+    std::vector<std::uint8_t> out = pixels_of(dest);
+    for (int y = 0; y < dh; ++y)
+        for (int x = 0; x < dw; ++x) {
+            std::uint8_t sampled = picture[(y * sh / dh) * sw + x * sw / dw];
+            EXPECT_EQ(sampled == 250 ? 111 : sampled, out[y * dw + x]) << x << "," << y;
+        }
+    source->Release();
+    dest->Release();
+}
+
 TEST_F(DdrawTest, ClippingToSeveralRectanglesMapsBackToTheSource) {
     IDirectDrawSurface7* source = offscreen(12, 6);
     IDirectDrawSurface7* dest = offscreen(20, 10);
