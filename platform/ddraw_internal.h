@@ -132,6 +132,16 @@ void ddraw_object_destroyed();
 // 1 when the call of this kind must fail now (and uses up one injected failure).
 int ddraw_should_fail(DdrawFailure kind);
 
+// A rectangle with some area, right and bottom exclusive.
+inline bool ddraw_rect_valid(const RECT& r) {
+    return r.left < r.right && r.top < r.bottom;
+}
+// A rectangle with some area that lies wholly on a surface of this size.
+inline bool ddraw_rect_inside(const RECT& r, int width, int height) {
+    return ddraw_rect_valid(r) && r.left >= 0 && r.top >= 0 && r.right <= width &&
+           r.bottom <= height;
+}
+
 // Pixel layout helpers.
 int ddraw_bytes_per_pixel(int bpp);
 void ddraw_fill_pixel_format(int bpp, DDPIXELFORMAT* format);

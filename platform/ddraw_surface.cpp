@@ -31,11 +31,6 @@ void destroy(DdSurface* surface) {
     delete surface;
 }
 
-bool rect_inside(const RECT& r, int width, int height) {
-    return r.left >= 0 && r.top >= 0 && r.left < r.right && r.top < r.bottom && r.right <= width &&
-           r.bottom <= height;
-}
-
 void describe(const DdSurface* surface, DDSURFACEDESC2* desc) {
     desc->dwFlags = DDSD_CAPS | DDSD_HEIGHT | DDSD_WIDTH | DDSD_PITCH | DDSD_PIXELFORMAT;
     desc->dwWidth = static_cast<DWORD>(surface->width);
@@ -94,7 +89,7 @@ DWORD DdSurface::Release() {
 HRESULT DdSurface::Lock(LPRECT rect, LPDDSURFACEDESC2 desc, DWORD, HANDLE) {
     if (!desc) return DDERR_INVALIDPARAMS;
     if (locked || dc) return DDERR_SURFACEBUSY;
-    if (rect && !rect_inside(*rect, width, height)) return DDERR_INVALIDRECT;
+    if (rect && !ddraw_rect_inside(*rect, width, height)) return DDERR_INVALIDRECT;
     if (ddraw_should_fail(DDFAIL_LOCK)) return DDERR_SURFACELOST;
     describe(this, desc);
     desc->dwFlags |= DDSD_LPSURFACE;

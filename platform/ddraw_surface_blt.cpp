@@ -9,14 +9,6 @@
 
 namespace {
 
-bool rect_valid(const RECT& r) {
-    return r.left < r.right && r.top < r.bottom;
-}
-
-bool rect_inside(const RECT& r, int width, int height) {
-    return rect_valid(r) && r.left >= 0 && r.top >= 0 && r.right <= width && r.bottom <= height;
-}
-
 RECT intersect(const RECT& a, const RECT& b) {
     return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
             std::min(a.bottom, b.bottom)};
@@ -27,7 +19,7 @@ RECT intersect(const RECT& a, const RECT& b) {
 HRESULT clip_pieces(const DdSurface* surface, const RECT& dest, std::vector<RECT>* pieces) {
     pieces->clear();
     if (!surface->clipper) {
-        if (!rect_inside(dest, surface->width, surface->height)) return DDERR_INVALIDRECT;
+        if (!ddraw_rect_inside(dest, surface->width, surface->height)) return DDERR_INVALIDRECT;
         pieces->push_back(dest);
         return DD_OK;
     }
@@ -36,7 +28,7 @@ HRESULT clip_pieces(const DdSurface* surface, const RECT& dest, std::vector<RECT
     const RECT bounds = {0, 0, surface->width, surface->height};
     for (const RECT& clip : list) {
         RECT piece = intersect(intersect(clip, bounds), dest);
-        if (rect_valid(piece)) pieces->push_back(piece);
+        if (ddraw_rect_valid(piece)) pieces->push_back(piece);
     }
     return DD_OK;
 }
@@ -48,7 +40,7 @@ HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LP
     if (ddraw_should_fail(DDFAIL_BLT)) return DDERR_SURFACELOST;
     if (locked || dc) return DDERR_SURFACEBUSY;
     const RECT dest = dest_rect ? *dest_rect : RECT{0, 0, width, height};
-    if (!rect_valid(dest)) return DDERR_INVALIDRECT;
+    if (!ddraw_rect_valid(dest)) return DDERR_INVALIDRECT;
 
     if (flags & DDBLT_COLORFILL) {
         if (!fx) return DDERR_INVALIDPARAMS;
@@ -66,7 +58,7 @@ HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LP
     if (source->locked || source->dc) return DDERR_SURFACEBUSY;
     if (source->bpp != bpp) return DDERR_INVALIDPIXELFORMAT;
     const RECT from = source_rect ? *source_rect : RECT{0, 0, source->width, source->height};
-    if (!rect_inside(from, source->width, source->height)) return DDERR_INVALIDRECT;
+    if (!ddraw_rect_inside(from, source->width, source->height)) return DDERR_INVALIDRECT;
 
     thread_local std::vector<RECT> pieces;
     HRESULT result = clip_pieces(this, dest, &pieces);
