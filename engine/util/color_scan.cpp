@@ -51,11 +51,13 @@ std::int32_t color_scan(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
     const auto span = static_cast<std::uint8_t>(high - low);
     return scan_rows(x1, y1, x2, y2, buffer, pitch,
                      [low, span](const std::uint8_t* p, std::size_t n) {
-                         for (std::size_t i = 0; i < n; ++i) {
-                             // One unsigned comparison covers both ends of the range.
-                             if (static_cast<std::uint8_t>(p[i] - low) <= span) return true;
-                         }
-                         return false;
+                         // One unsigned comparison covers both ends of the range; a row is
+                         // short, so testing all of it without an early exit lets the
+                         // compiler test many pixels at once.
+                         unsigned hit = 0;
+                         for (std::size_t i = 0; i < n; ++i)
+                             hit |= static_cast<std::uint8_t>(p[i] - low) <= span;
+                         return hit != 0;
                      });
 }
 
