@@ -167,3 +167,21 @@ TEST(Resources, TheExecutableFolderEndsWithASlash) {
     EXPECT_EQ(folder.back(), '/');
     EXPECT_EQ(folder.front(), '/');
 }
+
+TEST(Resources, TheArtworkFilesBesideTheProgramAreUsedWhenPresent) {
+    HICON__ file_icon = {}, file_cursor = {};
+    int have_icon =
+        read_resource_bitmap((executable_folder() + "icon101_32.bmp").c_str(), &file_icon);
+    int have_cursor =
+        read_resource_bitmap((executable_folder() + "cursor9.bmp").c_str(), &file_cursor);
+    if (!have_icon && !have_cursor) {
+        GTEST_SKIP() << "the artwork was not built beside the tests";
+    }
+    if (have_icon) EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCE(101))->argb, file_icon.argb);
+    if (have_cursor) {
+        HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCE(9));
+        EXPECT_EQ(cursor->argb, file_cursor.argb);
+        EXPECT_EQ(cursor->width, 32);
+        EXPECT_EQ(cursor->height, 32);
+    }
+}
