@@ -177,7 +177,9 @@ TEST(Resources, TheArtworkFilesBesideTheProgramAreUsedWhenPresent) {
     if (!have_icon && !have_cursor) {
         GTEST_SKIP() << "the artwork was not built beside the tests";
     }
-    if (have_icon) EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCE(101))->argb, file_icon.argb);
+    if (have_icon) {
+        EXPECT_EQ(LoadIconA(nullptr, MAKEINTRESOURCE(101))->argb, file_icon.argb);
+    }
     if (have_cursor) {
         HCURSOR cursor = LoadCursorA(nullptr, MAKEINTRESOURCE(9));
         EXPECT_EQ(cursor->argb, file_cursor.argb);
