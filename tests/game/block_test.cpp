@@ -89,6 +89,18 @@ TEST_F(MotionWorld, JumpingFromUnderTheBlockTheHeadEndsTheRise) {
     EXPECT_GT(PlayerSprite.y, highest); // falling again although the key is held
 }
 
+TEST_F(MotionWorld, AHeadBumpAtTheBlocksLowestRowNeverPutsTheCharacterOnTop) {
+    floor_at(398); // rest at 365: the rise reaches y 290 exactly
+    place(550, 365);
+    hold(VK_NEXT);
+    frames(3);
+    EXPECT_EQ(PlayerSprite.y, 290.0f);
+    EXPECT_EQ(PlayerVelocityY, -15);
+    release(VK_NEXT);
+    frames(10);
+    EXPECT_EQ(PlayerSprite.y, 365.0f);
+}
+
 TEST_F(MotionWorld, AFortyPixelStepCarriesTheCharacterThroughTheBlockOntoItsTop) {
     floor_at(358); // resting at y 325, just below the head's range
     place(550, 325);
@@ -107,7 +119,13 @@ TEST_F(MotionWorld, AFortyPixelStepCarriesTheCharacterThroughTheBlockOntoItsTop)
 
 TEST_F(MotionWorld, FallingOntoTheBlockLandsOnItsTopAndAJumpStartsFromThere) {
     place(550, 100); // no ground anywhere
-    frames(20);
+    frames(10);
+    EXPECT_EQ(PlayerSprite.y, 235.0f);
+    // The fall of the next frame is already counted, so it lands from 250 without passing
+    // below the top.
+    frame();
+    EXPECT_EQ(PlayerSprite.y, 258.0f);
+    frames(9);
     EXPECT_EQ(PlayerSprite.y, 258.0f);
     EXPECT_EQ(PlayerVelocityY, 0);
     EXPECT_EQ(PlayerSprite.current_frame, 0);

@@ -45,6 +45,11 @@ TEST_F(MotionWorld, ACharacterRestsOneRowAboveTheGround) {
     place(50, 290); // sunk into it: lifted out
     frames(2);
     EXPECT_EQ(PlayerSprite.y + PlayerSprite.height + 1, 300.0f);
+
+    // A fall step that ends two rows above the ground does not stop there.
+    place(50, 236);
+    frames(4);
+    EXPECT_EQ(PlayerSprite.y, 267.0f);
 }
 
 TEST_F(MotionWorld, AStepIsClimbedAndTheCharacterNeverSinks) {
