@@ -76,6 +76,22 @@ TEST_F(Screen8, CornersAreInclusive) {
     EXPECT_EQ(0, scan(31, 40, 50, 60, 170, 170));
 }
 
+TEST_F(Screen8, EveryColumnOfRowsOfEveryLengthIsLookedAt) {
+    // Rows are compared many pixels at a time: a pixel at any column of a row of any length
+    // must be found, and one just past either end must not.
+    for (int length = 1; length <= 40; ++length) {
+        for (int column = -1; column <= length; ++column) {
+            set(100 + column, 7, 170);
+            const int found = scan(100, 7, 100 + length - 1, 7, 170, 170);
+            const int in_range = scan(100, 7, 100 + length - 1, 7, 165, 175);
+            set(100 + column, 7, 0);
+            const int expected = column >= 0 && column < length;
+            ASSERT_EQ(expected, found) << length << " " << column;
+            ASSERT_EQ(expected, in_range) << length << " " << column;
+        }
+    }
+}
+
 TEST_F(Screen8, ColourRangesAreInclusiveUnsignedAndUseTheLowByte) {
     set(5, 5, 200);
     EXPECT_EQ(1, scan(0, 0, 10, 10, 150, 210));
