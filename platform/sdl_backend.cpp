@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -92,14 +93,53 @@ void report(char* error, int error_size) {
     if (error && error_size > 0) std::snprintf(error, error_size, "%s", SDL_GetError());
 }
 
+// Drivers that show nothing a person can see: SDL falls back on them when there is no
+// display, which would leave the game running unseen.
+int draws_nowhere(const char* driver) {
+    return SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+           SDL_strcmp(driver, "evdev") == 0;
+}
+
+// Without a runtime folder only an absolute socket path can reach a Wayland compositor.
+int wayland_reachable() {
+    const char* socket = SDL_getenv("WAYLAND_DISPLAY");
+    return SDL_getenv("XDG_RUNTIME_DIR") || (socket && socket[0] == '/');
+}
+
+int init_video(char* error, int error_size) {
+    // A driver named by the user (as the benchmarks do) is taken as it is.
+    if (SDL_getenv("SDL_VIDEODRIVER")) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return 1;
+        report(error, error_size);
+        return 0;
+    }
+    std::string reasons;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); i++) {
+        const char* driver = SDL_GetVideoDriver(i);
+        if (!driver || draws_nowhere(driver)) continue;
+        if (SDL_strcmp(driver, "wayland") == 0 && !wayland_reachable()) {
+            // Probing it anyway would have the Wayland library print its own complaint.
+            reasons += std::string(reasons.empty() ? "" : "; ") + "wayland: no session";
+            continue;
+        }
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+        int ok = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (!ok)
+            reasons += std::string(reasons.empty() ? "" : "; ") + driver + ": " + SDL_GetError();
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+        if (ok) return 1;
+    }
+    if (error && error_size > 0)
+        std::snprintf(error, error_size, "no display (%s)",
+                      reasons.empty() ? "no video driver" : reasons.c_str());
+    return 0;
+}
+
 int sdl_open_window(const char* title, int width, int height, char* error, int error_size) {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         // A minimised window would leave an exclusive-looking game unreachable.
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-            report(error, error_size);
-            return 0;
-        }
+        if (!init_video(error, error_size)) return 0;
     }
     Sdl.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                   height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
