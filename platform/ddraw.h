@@ -285,8 +285,8 @@ struct IDirectDrawSurface7 : IUnknown {
 
 struct IDirectDraw7 : IUnknown {
     virtual HRESULT CreateClipper(DWORD flags, LPDIRECTDRAWCLIPPER* clipper, IUnknown* outer) = 0;
-    virtual HRESULT CreatePalette(DWORD flags, LPPALETTEENTRY entries,
-                                  LPDIRECTDRAWPALETTE* palette, IUnknown* outer) = 0;
+    virtual HRESULT CreatePalette(DWORD flags, LPPALETTEENTRY entries, LPDIRECTDRAWPALETTE* palette,
+                                  IUnknown* outer) = 0;
     virtual HRESULT CreateSurface(LPDDSURFACEDESC2 desc, LPDIRECTDRAWSURFACE7* surface,
                                   IUnknown* outer) = 0;
     virtual HRESULT RestoreDisplayMode() = 0;

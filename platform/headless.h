@@ -8,7 +8,7 @@
 #include <vector>
 
 struct HeadlessFrame {
-    DWORD time;  // virtual clock at the present
+    DWORD time; // virtual clock at the present
     int width;
     int height;
     int bpp;                          // 8, 15 or 16

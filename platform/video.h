@@ -13,8 +13,8 @@ struct VideoPicture {
     int pitch;                  // bytes from one row to the next
     int width;
     int height;
-    int bpp;                            // 8, 15 or 16
-    const PALETTEENTRY* palette;        // 256 entries at 8 bits per pixel, else null
+    int bpp;                     // 8, 15 or 16
+    const PALETTEENTRY* palette; // 256 entries at 8 bits per pixel, else null
 };
 
 enum VideoEventKind { VIDEO_KEY_DOWN, VIDEO_KEY_UP, VIDEO_MOUSE_DOWN, VIDEO_CLOSE };

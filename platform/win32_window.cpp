@@ -174,6 +174,10 @@ void win32_reset_windows() {
     LastDefaultMessage = 0;
 }
 
-int headless_default_calls() { return DefaultCalls; }
+int headless_default_calls() {
+    return DefaultCalls;
+}
 
-UINT headless_last_default_message() { return LastDefaultMessage; }
+UINT headless_last_default_message() {
+    return LastDefaultMessage;
+}

@@ -7,5 +7,5 @@
 
 std::int32_t draw_text_rgb(const char* text, std::int32_t x, std::int32_t y, COLORREF color,
                            IDirectDrawSurface7* surface);
-std::int32_t draw_text_index(const char* text, std::int32_t x, std::int32_t y,
-                             std::int32_t index, IDirectDrawSurface7* surface);
+std::int32_t draw_text_index(const char* text, std::int32_t x, std::int32_t y, std::int32_t index,
+                             IDirectDrawSurface7* surface);
