@@ -1,6 +1,7 @@
 // Set-up and tear-down with the real data files: the palette that ends up on the display,
 // the cells the frames come from, what tear-down leaves, and the character's first rest.
 #include "data_folder.h"
+#include "game_window.h"
 #include "motion_world.h"
 
 #include "platform/headless.h"
@@ -9,18 +10,6 @@
 
 #include <cstring>
 #include <fstream>
-
-static void open_window() {
-    platform_reset();
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = DefWindowProcA;
-    window_class.lpszClassName = "SETUPTEST";
-    ASSERT_TRUE(RegisterClassExA(&window_class));
-    MainWindow = CreateWindowExA(0, "SETUPTEST", "Brambleleap 2005", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 640, 480, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(MainWindow, nullptr);
-}
 
 static BitmapFile read_file(const char* name) {
     BitmapFile file{};
@@ -73,7 +62,7 @@ TEST(SetUp, TheDisplayShowsTheLevelsPaletteWhateverTheOtherFilesHold) {
     std::filesystem::current_path(folder);
     BitmapFile level = read_file("gamebackground1.BMP");
 
-    open_window();
+    open_game_window();
     ASSERT_EQ(game_set_up(), 1);
     Palette shown{};
     get_palette(shown);
@@ -96,7 +85,7 @@ TEST(SetUp, TheDisplayShowsTheLevelsPaletteWhateverTheOtherFilesHold) {
 }
 
 TEST(SetUp, FramesAreCutFromTheirCellsAndFrameTenIsLeftUncut) {
-    open_window();
+    open_game_window();
     ASSERT_EQ(game_set_up(), 1);
     EXPECT_EQ(SharedBitmapFile.pixels, nullptr);
 
@@ -139,7 +128,7 @@ TEST(SetUp, FramesAreCutFromTheirCellsAndFrameTenIsLeftUncut) {
 }
 
 TEST(SetUp, TearDownFreesEverythingAndLeavesNoDirectDrawObjectAlive) {
-    open_window();
+    open_game_window();
     const int before = ddraw_live_objects();
     ASSERT_EQ(game_set_up(), 1);
     EXPECT_GT(ddraw_live_objects(), before + 16); // display objects and 16 frames
@@ -161,7 +150,7 @@ TEST(SetUp, TearDownFreesEverythingAndLeavesNoDirectDrawObjectAlive) {
 }
 
 TEST(SetUp, TheCharacterStartingAt20By400ComesToRestOnTheLevelsGround) {
-    open_window();
+    open_game_window();
     ASSERT_EQ(game_set_up(), 1);
     std::vector<std::uint8_t> level(640 * 480);
     ASSERT_EQ(image_draw(&LevelImages[0], level.data(), 640, 0), 1);
@@ -187,7 +176,7 @@ TEST(SetUp, TheCharacterStartingAt20By400ComesToRestOnTheLevelsGround) {
 }
 
 TEST(SetUp, AFailedSpriteCreationReadsNoSheetAndTearDownStillFreesEverything) {
-    open_window();
+    open_game_window();
     ASSERT_EQ(display_init(640, 480, 8, 0), 1);
     SharedBitmapFile = BitmapFile{};            // holds no pixels between reads
     ddraw_fail_calls(DDFAIL_CREATE_SURFACE, 1); // the character's first frame

@@ -1,7 +1,8 @@
 // The order of tear-down: every image, then the character, then the block, then the
 // display, each once, and nothing of DirectDraw left alive afterwards.
+#include "game_window.h"
+
 #include "game/setup.h"
-#include "platform/headless.h"
 
 #include <gtest/gtest.h>
 
@@ -51,15 +52,7 @@ std::int32_t __wrap__Z16display_shutdownv() {
 }
 
 TEST(TearDown, FreesImagesThenPlayerThenBlockThenDisplay) {
-    platform_reset();
-    WNDCLASSEXA window_class{};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = DefWindowProcA;
-    window_class.lpszClassName = "TEARDOWNTEST";
-    ASSERT_TRUE(RegisterClassExA(&window_class));
-    MainWindow = CreateWindowExA(0, "TEARDOWNTEST", "Brambleleap 2005", WS_POPUP | WS_VISIBLE, 0, 0,
-                                 640, 480, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(MainWindow, nullptr);
+    open_game_window();
     ASSERT_EQ(game_set_up(), 1);
     ASSERT_GT(ddraw_live_objects(), 0);
 
