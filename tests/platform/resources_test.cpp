@@ -7,6 +7,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -43,7 +46,9 @@ std::vector<std::uint8_t> make_bitmap(int width, int height) {
 }
 
 int read_bytes(const std::vector<std::uint8_t>& data, HICON__* picture) {
-    const char* path = "resource_reader_test.bmp";
+    // Tests run side by side in one folder, so each process writes a file of its own.
+    const std::string name = "resource_reader_test_" + std::to_string(getpid()) + ".bmp";
+    const char* path = name.c_str();
     std::FILE* file = std::fopen(path, "wb");
     if (!file) return -1;
     if (!data.empty()) std::fwrite(data.data(), 1, data.size(), file);
