@@ -24,8 +24,7 @@ int ddraw_clip_rects(const DdClipper* clipper, std::vector<RECT>* rects) {
 }
 
 HRESULT DdClipper::QueryInterface(REFIID, LPVOID* object) {
-    if (object) *object = nullptr;
-    return DD_E_NOINTERFACE;
+    return ddraw_refuse_interface(object);
 }
 
 DWORD DdClipper::AddRef() {
@@ -33,10 +32,7 @@ DWORD DdClipper::AddRef() {
 }
 
 DWORD DdClipper::Release() {
-    if (--refs) return refs;
-    ddraw_object_destroyed();
-    delete this;
-    return 0;
+    return ddraw_release_plain(this);
 }
 
 HRESULT DdClipper::SetClipList(LPRGNDATA region, DWORD flags) {

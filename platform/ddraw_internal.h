@@ -132,6 +132,20 @@ void ddraw_object_destroyed();
 // 1 when the call of this kind must fail now (and uses up one injected failure).
 int ddraw_should_fail(DdrawFailure kind);
 
+// Palettes, clippers and surfaces answer to no other interface than their own.
+inline HRESULT ddraw_refuse_interface(LPVOID* object) {
+    if (object) *object = nullptr;
+    return DD_E_NOINTERFACE;
+}
+
+// The last Release of an object that holds nothing else frees it.
+template <typename Object> DWORD ddraw_release_plain(Object* object) {
+    if (--object->refs) return object->refs;
+    ddraw_object_destroyed();
+    delete object;
+    return 0;
+}
+
 // A rectangle with some area, right and bottom exclusive.
 inline bool ddraw_rect_valid(const RECT& r) {
     return r.left < r.right && r.top < r.bottom;

@@ -12,8 +12,7 @@ bool range_ok(DWORD start, DWORD count) {
 } // namespace
 
 HRESULT DdPalette::QueryInterface(REFIID, LPVOID* object) {
-    if (object) *object = nullptr;
-    return DD_E_NOINTERFACE;
+    return ddraw_refuse_interface(object);
 }
 
 DWORD DdPalette::AddRef() {
@@ -21,10 +20,7 @@ DWORD DdPalette::AddRef() {
 }
 
 DWORD DdPalette::Release() {
-    if (--refs) return refs;
-    ddraw_object_destroyed();
-    delete this;
-    return 0;
+    return ddraw_release_plain(this);
 }
 
 HRESULT DdPalette::GetCaps(LPDWORD out) {

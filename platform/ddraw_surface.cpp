@@ -70,8 +70,7 @@ DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps) {
 }
 
 HRESULT DdSurface::QueryInterface(REFIID, LPVOID* object) {
-    if (object) *object = nullptr;
-    return DD_E_NOINTERFACE;
+    return ddraw_refuse_interface(object);
 }
 
 DWORD DdSurface::AddRef() {
