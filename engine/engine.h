@@ -1,4 +1,5 @@
-// The engine: display layer, images and sprites, collision tests.
+// The engine: display layer, images and sprites, collision tests, and the drawing kit
+// (lines, triangles, polygons, trigonometry, transitions, surface cells).
 #pragma once
 
 #include "engine/display/display_context.h"
@@ -13,3 +14,11 @@
 #include "engine/image/sprite.h"
 #include "engine/image/sprite_draw.h"
 #include "engine/util/collision.h"
+#include "engine/util/frame_clock.h"
+#include "engine/util/lines.h"
+#include "engine/util/polygon.h"
+#include "engine/util/polygon_fill.h"
+#include "engine/util/surface_cell.h"
+#include "engine/util/transition.h"
+#include "engine/util/triangles.h"
+#include "engine/util/trig.h"

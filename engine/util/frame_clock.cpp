@@ -1,6 +1,5 @@
-// The frame clock over the platform's millisecond tick counter: it paces the main loop and
-// the engine's screen transitions.
-#include "shell/shell.h"
+// The frame clock: a busy wait over the tick counter that never gives its time slice away.
+#include "engine/util/frame_clock.h"
 
 DWORD FrameStartTicks = 0;
 

@@ -1,0 +1,10 @@
+// Filled convex polygons: two edge walkers from the top vertex, one span per row, never
+// writing outside the clip rectangle.
+#pragma once
+
+#include "engine/util/polygon.h"
+
+#include <cstdint>
+
+void draw_filled_polygon8(const Polygon* polygon, std::uint8_t* buffer, std::int32_t pitch);
+void draw_filled_polygon16(const Polygon* polygon, std::uint16_t* buffer, std::int32_t pitch);

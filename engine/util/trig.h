@@ -1,0 +1,20 @@
+// Cosine and sine tables in whole degrees, float wrappers of the library's maths, and
+// square-root-free length estimates in two and three dimensions.
+#pragma once
+
+#include <cstdint>
+
+// Entry i holds the cosine (sine) of i degrees, 0 to 360 inclusive. They are full before
+// main runs, so a rotation can never read them empty.
+extern float cos_table[361];
+extern float sin_table[361];
+
+// Fills both tables; calling it again gives the same values.
+void build_sin_cos_tables();
+float cos_f(float radians);
+float sin_f(float radians);
+float fabs_f(float value);
+// a + b - 11/16 of the smaller, each part an arithmetic shift.
+std::int32_t fast_distance_2d(std::int32_t dx, std::int32_t dy);
+// An estimate in 22.10 fixed point, returned as a whole number.
+float fast_distance_3d(float dx, float dy, float dz);
