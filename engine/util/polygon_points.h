@@ -1,0 +1,36 @@
+// Where polygon vertices land: angles brought onto the whole-degree tables, and float
+// positions turned into pixel coordinates without ever leaving the 32-bit range.
+#pragma once
+
+#include "engine/util/polygon.h"
+
+#include <cstdint>
+
+// A vertex list that is missing or counts no vertices is taken as empty.
+inline std::int32_t polygon_vertex_count(const Polygon* polygon) {
+    return polygon->vlist && polygon->num_verts > 0 ? polygon->num_verts : 0;
+}
+
+// The table index for an angle in whole degrees. Angles from -360 to 360 keep their meaning
+// exactly (a negative one has 360 added once, so -90 reads entry 270 and 360 reads entry
+// 360); any other angle is first reduced modulo 360, as the tables stop at 360.
+inline std::int32_t table_angle(std::int32_t angle) {
+    if (angle < -360 || angle > 360) angle %= 360;
+    return angle < 0 ? angle + 360 : angle;
+}
+
+// Truncates toward zero. Values beyond the 32-bit range stop at its ends and NaN gives 0:
+// a vertex that far off lies outside every clip rectangle either way, and converting an
+// out-of-range float to an integer would be undefined.
+inline std::int32_t truncate_to_int32(float value) {
+    if (!(value == value)) return 0;
+    if (value <= -2147483648.0f) return INT32_MIN;
+    if (value >= 2147483648.0f) return INT32_MAX;
+    return static_cast<std::int32_t>(value);
+}
+
+// A vertex coordinate on screen: the position and the offset summed as floats, truncated.
+inline std::int32_t screen_coordinate(std::int32_t position, float offset) {
+    const float sum = static_cast<float>(position) + offset;
+    return truncate_to_int32(sum);
+}
