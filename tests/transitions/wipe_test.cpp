@@ -101,23 +101,27 @@ TEST_F(TransitionTest, WithoutPixelsToDrawLineWipesStillTakeTheirSteps) {
 }
 
 TEST_F(TransitionTest, RowsAndColumnsStartTheRowsAgainFromTheEdgesAtTwoHundredForty) {
+    // Each step's lines in drawing order, as (vertical, row or column).
+    const struct {
+        int step;
+        int lines[8][2];
+    } steps[] = {
+        // p = 0: four rows, then four columns, the far edge first.
+        {0, {{0, 479}, {0, 0}, {0, 478}, {0, 1}, {1, 639}, {1, 0}, {1, 638}, {1, 1}}},
+        // p = 238: the rows meet in the middle.
+        {119, {{0, 241}, {0, 238}, {0, 240}, {0, 239}, {1, 401}, {1, 238}, {1, 400}, {1, 239}}},
+        // p = 240: the rows start again from the edges while the columns keep closing in.
+        {120, {{0, 479}, {0, 0}, {0, 478}, {0, 1}, {1, 399}, {1, 240}, {1, 398}, {1, 241}}},
+    };
     WipeLine lines[WIPE_MAX_LINES];
-    // Step 119 is p = 238: the rows have met in the middle.
-    ASSERT_EQ(8, wipe_step_lines(TRANSITION_ROWS_AND_COLUMNS, 119, W, H, lines));
-    const int met[8][2] = {{0, 241}, {0, 238}, {0, 240}, {0, 239},
-                           {1, 401}, {1, 238}, {1, 400}, {1, 239}};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(met[i][0], lines[i].vertical) << i;
-        EXPECT_EQ(met[i][1], lines[i].at) << i;
+    for (const auto& expected : steps) {
+        ASSERT_EQ(8, wipe_step_lines(TRANSITION_ROWS_AND_COLUMNS, expected.step, W, H, lines));
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(expected.lines[i][0], lines[i].vertical) << expected.step << ", " << i;
+            EXPECT_EQ(expected.lines[i][1], lines[i].at) << expected.step << ", " << i;
+        }
     }
-    // p = 240: rows from the top and bottom edges again, columns still closing in.
-    ASSERT_EQ(8, wipe_step_lines(TRANSITION_ROWS_AND_COLUMNS, 120, W, H, lines));
-    const int again[8][2] = {{0, 479}, {0, 0},   {0, 478}, {0, 1},
-                             {1, 399}, {1, 240}, {1, 398}, {1, 241}};
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(again[i][0], lines[i].vertical) << i;
-        EXPECT_EQ(again[i][1], lines[i].at) << i;
-    }
+    EXPECT_EQ(160, wipe_step_count(TRANSITION_ROWS_AND_COLUMNS, W, H));
     EXPECT_EQ(0, wipe_step_lines(TRANSITION_ROWS_AND_COLUMNS, 160, W, H, lines));
 }
 
