@@ -14,7 +14,10 @@ void build_sin_cos_tables();
 float cos_f(float radians);
 float sin_f(float radians);
 float fabs_f(float value);
-// a + b - 11/16 of the smaller, each part an arithmetic shift.
+// a + b - 11/16 of the smaller, each part an arithmetic shift. Worked in 64 bits; an
+// estimate past the int range (only with components near 2^31) gives INT32_MAX.
 std::int32_t fast_distance_2d(std::int32_t dx, std::int32_t dy);
-// An estimate in 22.10 fixed point, returned as a whole number.
+// An estimate in fixed point with 10 fraction bits, returned as a whole number. Worked in
+// 64 bits: components up to 2^43 are exact, larger ones and infinities count as 2^43, and
+// a NaN component counts as 0.
 float fast_distance_3d(float dx, float dy, float dz);
