@@ -7,10 +7,14 @@
 #include <cstdio>
 #include <ctime>
 
+// The open log, or null while none is open.
 extern std::FILE* error_file;
 
+// Opens the named file (or adopts the stream) and writes a timestamped first line.
 std::int32_t open_error_log(const char* name, std::FILE* stream);
+// Writes one printf-style message and flushes it; 0 while no log is open.
 std::int32_t write_error_log(const char* format, ...) __attribute__((format(printf, 1, 2)));
+// Writes a closing line and closes the log (never stdout or stderr).
 std::int32_t close_error_log();
 
 // Builds the log's timestamp for a time of day: the ctime text with ".<milliseconds>, " put
