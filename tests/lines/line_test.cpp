@@ -59,22 +59,26 @@ TEST(DrawLine, TiesAndReversedEndPointsGiveTheWalksPixels) {
     }
 }
 
-TEST(DrawLine, EveryPixelIsTheNearestToTheLineAlongTheMajorAxis) {
+// Step k along the major axis lies floor(k * minor / major + 1/2) across from the first
+// end point, toward the second: the nearest pixel, ties going away from the start.
+TEST(DrawLine, EveryStepIsTheNearestPixelTiesAwayFromTheStart) {
     std::mt19937 random(7);
     std::uniform_int_distribution<int> coord(0, 199);
     for (int i = 0; i < 2000; ++i) {
         GuardedBuffer8 buffer(200, 200);
         const int x0 = coord(random), y0 = coord(random), x1 = coord(random), y1 = coord(random);
         draw_line8(x0, y0, x1, y1, 1, buffer.origin(), buffer.pitch());
-        const Pixels pixels = changed_pixels(buffer);
         const int dx = std::abs(x1 - x0), dy = std::abs(y1 - y0);
-        ASSERT_EQ(static_cast<size_t>(std::max(dx, dy) + 1), pixels.size());
-        ASSERT_TRUE(buffer.changed(x0, y0) && buffer.changed(x1, y1));
-        for (auto [x, y] : pixels) {
-            const double off = dx > dy ? y - (y0 + double(x - x0) * (y1 - y0) / (x1 - x0))
-                                       : x - (x0 + double(y - y0) * (x1 - x0) / (y1 - y0));
-            ASSERT_LE(std::fabs(off), 0.5) << x0 << "," << y0 << " " << x1 << "," << y1;
+        const int sx = x1 < x0 ? -1 : 1, sy = y1 < y0 ? -1 : 1;
+        const int major = std::max(dx, dy), minor = std::min(dx, dy);
+        Pixels expected;
+        for (int k = 0; k <= major; ++k) {
+            const int across = major ? (2 * k * minor + major) / (2 * major) : 0;
+            expected.emplace_back(dx > dy ? x0 + sx * k : x0 + sx * across,
+                                  dx > dy ? y0 + sy * across : y0 + sy * k);
         }
+        ASSERT_EQ(sorted(expected), changed_pixels(buffer))
+            << x0 << "," << y0 << " " << x1 << "," << y1;
     }
 }
 
@@ -136,4 +140,23 @@ TEST(DrawSpans, CutToTheRectangleInEitherOrderAndAtTheExtremes) {
         EXPECT_TRUE(v16.untouched_outside(0, 0, 479, 639));
     }
     display_context_reset();
+}
+
+// Lines about the length where the walk changes its arithmetic keep the same pixels: step k
+// of a line with spans major and minor sits at floor(k * minor / major + 1/2) across.
+TEST(DrawLine, LongLinesRoundAsShortOnes) {
+    for (int major : {40000, 46340, 46341, 50000})
+        for (int minor : {1, 3}) {
+            GuardedBuffer8 wide(major + 1, minor + 1);
+            GuardedBuffer8 tall(minor + 1, major + 1);
+            draw_line8(0, 0, major, minor, 1, wide.origin(), wide.pitch());
+            draw_line8(0, 0, minor, major, 1, tall.origin(), tall.pitch());
+            ASSERT_EQ(static_cast<size_t>(major) + 1, changed_pixels(wide).size());
+            ASSERT_EQ(static_cast<size_t>(major) + 1, changed_pixels(tall).size());
+            for (std::int64_t k = 0; k <= major; ++k) {
+                const int across = static_cast<int>((2 * k * minor + major) / (2 * major));
+                ASSERT_TRUE(wide.changed(static_cast<int>(k), across)) << major << " " << k;
+                ASSERT_TRUE(tall.changed(across, static_cast<int>(k))) << major << " " << k;
+            }
+        }
 }
