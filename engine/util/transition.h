@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+// Effect codes for screen_transition: fades of the palette, and wipes to colour 0.
 constexpr std::int32_t TRANSITION_FADE_BLACK = 0;
 constexpr std::int32_t TRANSITION_FADE_WHITE = 1;
 constexpr std::int32_t TRANSITION_CLOSE_COLUMNS = 2;

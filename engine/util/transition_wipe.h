@@ -4,8 +4,10 @@
 
 #include <cstdint>
 
+// One line of a wipe step, across the whole screen.
 struct WipeLine {
     std::int32_t vertical; // 1: column `at` from the top row to the bottom; 0: row `at`
+    // The column or row.
     std::int32_t at;
 };
 

@@ -11,8 +11,11 @@ extern float sin_table[361];
 
 // Fills both tables; calling it again gives the same values.
 void build_sin_cos_tables();
+// The cosine of an angle in radians, worked in double precision.
 float cos_f(float radians);
+// The sine of an angle in radians, worked in double precision.
 float sin_f(float radians);
+// The absolute value.
 float fabs_f(float value);
 // a + b - 11/16 of the smaller, each part an arithmetic shift. Worked in 64 bits; an
 // estimate past the int range (only with components near 2^31) gives INT32_MAX.
