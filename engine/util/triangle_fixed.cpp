@@ -12,13 +12,6 @@ namespace {
 constexpr int FRACTION_BITS = 16;
 constexpr std::int64_t HALF = std::int64_t{1} << (FRACTION_BITS - 1);
 
-struct FixedEdges {
-    std::int64_t xs; // left
-    std::int64_t xe; // right
-    std::int64_t dl;
-    std::int64_t dr;
-};
-
 std::int64_t to_fixed(std::int32_t column) {
     return std::int64_t{column} * (std::int64_t{1} << FRACTION_BITS);
 }
@@ -33,36 +26,12 @@ std::int64_t slope(std::int32_t from, std::int32_t to, std::int64_t height) {
     return (to_fixed(to) - to_fixed(from)) / height;
 }
 
-void fill_fixed_part(FixedEdges e, std::int32_t x1, std::int32_t x2, std::int32_t x3,
-                     std::int32_t y1, std::int32_t y3, std::int32_t color, std::uint8_t* buffer,
-                     std::int32_t pitch) {
-    TriangleRows rows;
-    if (!clip_triangle_rows(y1, y3, rows)) return;
-    // At most y3 - y1 rows are skipped, so the advance stays within the edge's own span.
-    e.xs += rows.skipped * e.dl;
-    e.xe += rows.skipped * e.dr;
-    if (inside_clip_columns(x1, x2, x3)) {
-        fill_triangle_rows(
-            rows,
-            [&e] {
-                const std::int64_t first = to_column(e.xs);
-                const std::int64_t count = to_column(e.xe - e.xs) + 1;
-                e.xs += e.dl;
-                e.xe += e.dr;
-                return TriangleSpan{first, first + count - 1};
-            },
-            color, buffer, pitch);
-    } else {
-        fill_triangle_rows(
-            rows,
-            [&e] {
-                const TriangleSpan span{to_column(e.xs), to_column(e.xe)};
-                e.xs += e.dl;
-                e.xe += e.dr;
-                return span;
-            },
-            color, buffer, pitch);
-    }
+void fill_fixed_part(TriangleEdges<std::int64_t> e, std::int32_t x1, std::int32_t x2,
+                     std::int32_t x3, std::int32_t y1, std::int32_t y3, std::int32_t color,
+                     std::uint8_t* buffer, std::int32_t pitch) {
+    fill_triangle_part(
+        e, x1, x2, x3, y1, y3, to_column,
+        [](std::int64_t difference) { return to_column(difference) + 1; }, color, buffer, pitch);
 }
 
 } // namespace
@@ -73,8 +42,8 @@ void draw_flat_top_triangle8_fixed(std::int32_t x1, std::int32_t y1, std::int32_
     if (y3 <= y1 || y2 == y3) return;
     if (x2 < x1) std::swap(x1, x2);
     const std::int64_t height = std::int64_t{y3} - y1;
-    const FixedEdges edges{to_fixed(x1), to_fixed(x2), slope(x1, x3, height),
-                           slope(x2, x3, height)};
+    const TriangleEdges<std::int64_t> edges{to_fixed(x1), to_fixed(x2), slope(x1, x3, height),
+                                            slope(x2, x3, height)};
     fill_fixed_part(edges, x1, x2, x3, y1, y3, color, buffer, pitch);
 }
 
@@ -85,8 +54,8 @@ void draw_flat_bottom_triangle8_fixed(std::int32_t x1, std::int32_t y1, std::int
     if (y3 <= y1 || y1 == y2) return;
     if (x3 < x2) std::swap(x2, x3);
     const std::int64_t height = std::int64_t{y3} - y1;
-    const FixedEdges edges{to_fixed(x1), to_fixed(x1), slope(x1, x2, height),
-                           slope(x1, x3, height)};
+    const TriangleEdges<std::int64_t> edges{to_fixed(x1), to_fixed(x1), slope(x1, x2, height),
+                                            slope(x1, x3, height)};
     fill_fixed_part(edges, x1, x2, x3, y1, y3, color, buffer, pitch);
 }
 

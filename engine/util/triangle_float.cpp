@@ -4,23 +4,15 @@
 #include "engine/util/triangle_split.h"
 #include "engine/util/triangles.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace {
 
-// Each edge's column and per-row step, every update rounded to float as it is stored.
-struct FloatEdges {
-    float xs; // left
-    float xe; // right
-    float dl;
-    float dr;
-};
-
-// Truncates toward zero. An edge far beyond the screen is first brought within 2^62 columns,
-// which keeps it beyond every clip column and the conversion defined.
+// Truncates toward zero. An edge lies within 2^34 columns of the origin (a vertex within 2^31,
+// and at most the height's worth of steps each at most 2^32 / height), so 64 bits always hold it,
+// even where 32 would not.
 std::int64_t truncate(double value) {
-    return static_cast<std::int64_t>(std::clamp(value, -0x1p62, 0x1p62));
+    return static_cast<std::int64_t>(value);
 }
 
 float row_count(std::int32_t y1, std::int32_t y3) {
@@ -31,40 +23,16 @@ float column_offset(std::int32_t from, std::int32_t to) {
     return static_cast<float>(std::int64_t{to} - from);
 }
 
+// Each edge's column and step are floats, every update rounded to float as it is stored. The
+// width is taken from the float difference of the edges.
 template <typename Pixel>
-void fill_float_part(FloatEdges e, std::int32_t x1, std::int32_t x2, std::int32_t x3,
+void fill_float_part(TriangleEdges<float> e, std::int32_t x1, std::int32_t x2, std::int32_t x3,
                      std::int32_t y1, std::int32_t y3, std::int32_t color, Pixel* buffer,
                      std::int32_t pitch) {
-    TriangleRows rows;
-    if (!clip_triangle_rows(y1, y3, rows)) return;
-    if (rows.skipped > 0) {
-        // The edges where they cross the first visible row.
-        const float skipped = static_cast<float>(rows.skipped);
-        e.xs += e.dl * skipped;
-        e.xe += e.dr * skipped;
-    }
-    if (inside_clip_columns(x1, x2, x3)) {
-        fill_triangle_rows(
-            rows,
-            [&e] {
-                const std::int64_t first = truncate(e.xs);
-                const std::int64_t count = truncate(static_cast<double>(e.xe - e.xs) + 1.0);
-                e.xs += e.dl;
-                e.xe += e.dr;
-                return TriangleSpan{first, first + count - 1};
-            },
-            color, buffer, pitch);
-    } else {
-        fill_triangle_rows(
-            rows,
-            [&e] {
-                const TriangleSpan span{truncate(e.xs), truncate(e.xe)};
-                e.xs += e.dl;
-                e.xe += e.dr;
-                return span;
-            },
-            color, buffer, pitch);
-    }
+    fill_triangle_part(
+        e, x1, x2, x3, y1, y3, [](float x) { return truncate(x); },
+        [](float difference) { return truncate(static_cast<double>(difference) + 1.0); }, color,
+        buffer, pitch);
 }
 
 // The right edge starts half a column right of the top-right vertex.
@@ -74,8 +42,9 @@ void flat_top(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t x3
     if (y3 <= y1) return;
     if (x2 < x1) std::swap(x1, x2);
     const float height = row_count(y1, y3);
-    const FloatEdges edges{static_cast<float>(x1), static_cast<float>(x2 + 0.5),
-                           column_offset(x1, x3) / height, column_offset(x2, x3) / height};
+    const TriangleEdges<float> edges{static_cast<float>(x1), static_cast<float>(x2 + 0.5),
+                                     column_offset(x1, x3) / height,
+                                     column_offset(x2, x3) / height};
     fill_float_part(edges, x1, x2, x3, y1, y3, color, buffer, pitch);
 }
 
@@ -85,8 +54,9 @@ void flat_bottom(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t
     if (y3 <= y1) return;
     if (x3 < x2) std::swap(x2, x3);
     const float height = row_count(y1, y3);
-    const FloatEdges edges{static_cast<float>(x1), static_cast<float>(x1),
-                           column_offset(x1, x2) / height, column_offset(x1, x3) / height};
+    const TriangleEdges<float> edges{static_cast<float>(x1), static_cast<float>(x1),
+                                     column_offset(x1, x2) / height,
+                                     column_offset(x1, x3) / height};
     fill_float_part(edges, x1, x2, x3, y1, y3, color, buffer, pitch);
 }
 

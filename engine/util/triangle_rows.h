@@ -1,5 +1,6 @@
-// The row loop under every triangle part: rows cut to the clip rectangle, each row's span cut
-// to the clip columns and filled with one block fill, for 8- and 16-bit pixels alike.
+// The row loop under every triangle part, for float and fixed-point edges and 8- and 16-bit
+// pixels alike: rows cut to the clip rectangle, each row's span cut to the clip columns and
+// filled with one block fill.
 #pragma once
 
 #include "engine/display/display_context.h"
@@ -68,5 +69,47 @@ void fill_triangle_rows(const TriangleRows& rows, NextSpan next_span, std::int32
         const std::int64_t first = std::max(span.first, min_x);
         const std::int64_t last = std::min(span.last, max_x);
         if (first <= last) fill_span(buffer + y * stride + first, color, last - first + 1);
+    }
+}
+
+// A part's left and right edge positions and their steps per row.
+template <typename Position> struct TriangleEdges {
+    Position xs;
+    Position xe;
+    Position dl;
+    Position dr;
+};
+
+// Fills rows y1..y3 of a flat-top or flat-bottom part. column(x) is the column of an edge
+// position; width(xe - xs) the pixel count of a span that starts at column(xs), used when all
+// three vertex columns x1, x2, x3 lie in the clip columns.
+template <typename Pixel, typename Position, typename Column, typename Width>
+void fill_triangle_part(TriangleEdges<Position> e, std::int32_t x1, std::int32_t x2,
+                        std::int32_t x3, std::int32_t y1, std::int32_t y3, Column column,
+                        Width width, std::int32_t color, Pixel* buffer, std::int32_t pitch) {
+    TriangleRows rows;
+    if (!clip_triangle_rows(y1, y3, rows)) return;
+    // The edges where they cross the first visible row.
+    e.xs += e.dl * static_cast<Position>(rows.skipped);
+    e.xe += e.dr * static_cast<Position>(rows.skipped);
+    const auto step = [&e] {
+        e.xs += e.dl;
+        e.xe += e.dr;
+    };
+    if (inside_clip_columns(x1, x2, x3)) {
+        const auto next_span = [&] {
+            const std::int64_t first = column(e.xs);
+            const std::int64_t count = width(e.xe - e.xs);
+            step();
+            return TriangleSpan{first, first + count - 1};
+        };
+        fill_triangle_rows(rows, next_span, color, buffer, pitch);
+    } else {
+        const auto next_span = [&] {
+            const TriangleSpan span{column(e.xs), column(e.xe)};
+            step();
+            return span;
+        };
+        fill_triangle_rows(rows, next_span, color, buffer, pitch);
     }
 }
