@@ -44,10 +44,12 @@ inline bool inside_clip_columns(std::int32_t x1, std::int32_t x2, std::int32_t x
     return std::min({x1, x2, x3}) >= clip_min_x && std::max({x1, x2, x3}) <= clip_max_x;
 }
 
+// Sets count bytes from `at` to the colour's low byte.
 inline void fill_span(std::uint8_t* at, std::int32_t color, std::int64_t count) {
     std::memset(at, color, static_cast<std::size_t>(count));
 }
 
+// Sets count 16-bit pixels from `at` to the colour's low 16 bits.
 inline void fill_span(std::uint16_t* at, std::int32_t color, std::int64_t count) {
     // A span is at most as wide as the clip rectangle, which may exceed what one call counts.
     for (; count > INT32_MAX; count -= INT32_MAX, at += INT32_MAX)

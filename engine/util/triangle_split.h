@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+// How a triangle is drawn: not at all, as one part, or split in two.
 enum class TriangleShape { none, flat_top, flat_bottom, split };
 
 // Vertices sorted top to bottom, and nx, the column where the long edge from vertex 1 to
@@ -13,9 +14,11 @@ struct TriangleSplit {
     std::int32_t x1, y1, x2, y2, x3, y3, nx;
 };
 
+// Sorts the vertices by row and tells how the triangle is drawn.
 TriangleShape split_triangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                              std::int32_t x3, std::int32_t y3, TriangleSplit& out);
 
+// A flat-top or flat-bottom part routine of one family.
 template <typename Pixel>
 using TrianglePart = void (*)(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
                               std::int32_t, std::int32_t, Pixel*, std::int32_t);

@@ -21,9 +21,11 @@ void draw_flat_bottom_triangle8(std::int32_t x1, std::int32_t y1, std::int32_t x
 void draw_triangle16(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                      std::int32_t x3, std::int32_t y3, std::int32_t color, std::uint16_t* buffer,
                      std::int32_t pitch);
+// The flat-top part with 16-bit pixels.
 void draw_flat_top_triangle16(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                               std::int32_t y2, std::int32_t x3, std::int32_t y3,
                               std::int32_t color, std::uint16_t* buffer, std::int32_t pitch);
+// The flat-bottom part with 16-bit pixels.
 void draw_flat_bottom_triangle16(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                                  std::int32_t y2, std::int32_t x3, std::int32_t y3,
                                  std::int32_t color, std::uint16_t* buffer, std::int32_t pitch);
@@ -32,9 +34,11 @@ void draw_flat_bottom_triangle16(std::int32_t x1, std::int32_t y1, std::int32_t 
 void draw_triangle8_fixed(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                           std::int32_t x3, std::int32_t y3, std::int32_t color,
                           std::uint8_t* buffer, std::int32_t pitch);
+// The flat-top part with fixed-point edges.
 void draw_flat_top_triangle8_fixed(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                                    std::int32_t y2, std::int32_t x3, std::int32_t y3,
                                    std::int32_t color, std::uint8_t* buffer, std::int32_t pitch);
+// The flat-bottom part with fixed-point edges.
 void draw_flat_bottom_triangle8_fixed(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                                       std::int32_t y2, std::int32_t x3, std::int32_t y3,
                                       std::int32_t color, std::uint8_t* buffer,
