@@ -7,26 +7,25 @@
 
 #include <array>
 #include <cstdint>
+#include <ostream>
 #include <vector>
 
 enum class Family { float8, float16, fixed8 };
 constexpr std::array<Family, 3> ALL_FAMILIES{Family::float8, Family::float16, Family::fixed8};
 
 inline const char* family_name(Family family) {
-    switch (family) {
-    case Family::float8:
-        return "float 8-bit";
-    case Family::float16:
-        return "float 16-bit";
-    case Family::fixed8:
-        return "fixed 8-bit";
-    }
-    return "?";
+    static constexpr const char* NAMES[] = {"float 8-bit", "float 16-bit", "fixed 8-bit"};
+    return NAMES[static_cast<int>(family)];
 }
 
 struct Triangle {
     std::int32_t x1, y1, x2, y2, x3, y3;
 };
+
+inline std::ostream& operator<<(std::ostream& out, const Triangle& t) {
+    return out << "(" << t.x1 << "," << t.y1 << ") (" << t.x2 << "," << t.y2 << ") (" << t.x3 << ","
+               << t.y3 << ")";
+}
 
 struct ClipRect {
     std::int32_t min_x, min_y, max_x, max_y;
