@@ -8,17 +8,18 @@
 //   the column it stops at lies inside the run between the two walkers. So the walkers'
 //   stores and the run between them always join into one run, which is cut to the clip
 //   columns and filled in one go.
-// - Rows above the clip rectangle are not walked: a walker's column, error term and counter
+// - Rows above the clip rectangle are not walked: a walker's column and error term
 //   after k rows of an edge follow from k * dx / dy in closed form. Once the walkers pass
 //   its bottom row the fill stops, as rows only ever grow.
 // - A walker that crosses many columns per row takes them in one step too: with
 //   dx = q * dy + r it crosses q columns in a row whose error term starts at r or more and
-//   q + 1 otherwise (or what is left of the edge), so no row costs more than a few
-//   operations however far apart the vertices are.
+//   q + 1 otherwise, so no row costs more than a few operations however far apart the
+//   vertices are. (The last row of an edge is no exception: what that rule gives is exactly
+//   what is left of the edge, so the walker's column counter is not needed; an edge is done
+//   after its rows, dy of them, or one for a level edge.)
 // Vertex positions are clamped to the 32-bit range (see truncate_to_int32) and walked in 64
 // bits, so every polygon whose vertices lie within that range is drawn exactly.
 #include "engine/display/display_context.h"
-#include "engine/util/lines.h"
 #include "engine/util/polygon_fill.h"
 #include "engine/util/polygon_points.h"
 
@@ -34,51 +35,61 @@ struct EdgeWalker {
     std::int64_t target_column;
     std::int64_t target_row;
     std::int64_t column;
+    std::int64_t error;
+    // Set up afresh for every pass from where the walker stands.
     std::int64_t dx; // distances to the target, both at least 0
     std::int64_t dy;
     std::int64_t step; // +1 or -1 column
-    std::int64_t error;
-    std::int64_t counter; // columns (x-major) or rows (y-major) still to go
+    std::int64_t rows; // rows the edge takes from here
     bool x_major;
-    // x-major only: dx = columns_per_row * dy + longer_below; a row whose error term starts
-    // below longer_below crosses one column more. A level edge is crossed in one row.
-    std::int64_t columns_per_row;
+    // x-major only: a row whose error term starts below longer_below moves one column more
+    // than short_move (signed), and its error term changes by dy more than short_error.
     std::int64_t longer_below;
+    std::int64_t short_move;
+    std::int64_t short_error;
 };
 
-void aim_at(EdgeWalker& walker, const Polygon* polygon, std::int32_t vertex) {
+inline void aim_at(EdgeWalker& walker, const Polygon* polygon, std::int32_t vertex) {
     walker.target = vertex;
     walker.target_column = screen_coordinate(polygon->x0, polygon->vlist[vertex].x);
     walker.target_row = screen_coordinate(polygon->y0, polygon->vlist[vertex].y);
 }
 
-// Sets the walker up for the edge from where it stands and returns how many rows it takes:
-// an x-major edge crosses one row per unit of dy (a level one a single row), a y-major one
-// dy rows. Rows are at most the clip rectangle's bottom here, so dx and dy stay below 2^32.
-std::int64_t start_edge(EdgeWalker& walker, std::int64_t row) {
+// Sets the walker up for its edge from where it stands. Rows are at most the clip
+// rectangle's bottom here and columns never pass a vertex, so dx and dy stay below 2^32.
+inline void start_edge(EdgeWalker& walker, std::int64_t row) {
     walker.dx = walker.target_column - walker.column;
     walker.step = walker.dx < 0 ? -1 : 1;
     walker.dx *= walker.step;
-    walker.dy = walker.target_row - row;
-    if (walker.dy < 0) walker.dy = -walker.dy;
+    walker.dy = walker.target_row > row ? walker.target_row - row : row - walker.target_row;
     walker.error = 0;
     walker.x_major = walker.dx > walker.dy;
     if (!walker.x_major) {
-        walker.counter = walker.dy;
-        return walker.dy;
+        walker.rows = walker.dy;
+        return;
     }
-    walker.counter = walker.dx;
-    walker.columns_per_row = walker.dy ? walker.dx / walker.dy : walker.dx;
-    walker.longer_below = walker.dy ? walker.dx % walker.dy : 0;
-    return walker.dy ? walker.dy : 1;
+    if (walker.dy == 0) { // a level edge: all of it in one row
+        walker.rows = 1;
+        walker.longer_below = 0;
+        walker.short_move = walker.step * walker.dx;
+        walker.short_error = -walker.dx;
+        return;
+    }
+    const auto dx = static_cast<std::uint32_t>(walker.dx);
+    const auto dy = static_cast<std::uint32_t>(walker.dy);
+    const std::int64_t whole = dx / dy;
+    const std::int64_t part = dx % dy;
+    walker.rows = walker.dy;
+    walker.longer_below = part;
+    walker.short_move = walker.step * whole;
+    walker.short_error = -part;
 }
 
-// Moves the walker `rows` rows down its edge without drawing; rows is at most the edge's.
+// Moves the walker `rows` rows down its edge, more than none and at most the edge's, without
+// drawing.
 void skip_rows(EdgeWalker& walker, std::int64_t rows) {
-    if (rows == 0) return;
-    if (walker.dy == 0) { // a level edge, crossed in its one row
-        walker.column += walker.step * walker.dx;
-        walker.counter = 0;
+    if (walker.dy == 0) { // a level edge
+        walker.column += walker.short_move;
         return;
     }
     // Both factors are below 2^32, so the product fits in 64 unsigned bits.
@@ -89,13 +100,10 @@ void skip_rows(EdgeWalker& walker, std::int64_t rows) {
     if (!walker.x_major) {
         walker.column += walker.step * whole;
         walker.error = part;
-        walker.counter -= rows;
         return;
     }
-    // Each row ends on the first column whose error reaches dx: ceil(rows * dx / dy).
-    const std::int64_t columns = whole + (part != 0);
-    walker.column += walker.step * columns;
-    walker.counter -= columns;
+    // Each row ends on the first column whose error reaches dx: ceil(rows * dx / dy) in all.
+    walker.column += walker.step * (whole + (part != 0));
     walker.error = part != 0 ? walker.dy - part : 0;
 }
 
@@ -104,32 +112,84 @@ struct Run {
     std::int64_t last;
 };
 
-// One row's step; returns the columns the walker covers in that row.
-inline Run step_row(EdgeWalker& walker) {
-    if (!walker.x_major) {
+// One row's step; returns the columns the walker covers in that row. Which way each test
+// goes follows no pattern a branch predictor could learn, so they pick by mask instead.
+template <bool XMajor> inline Run step_row(EdgeWalker& walker) {
+    if constexpr (XMajor) {
+        const std::int64_t longer = (walker.error - walker.longer_below) >> 63; // error < limit
+        const std::int64_t from = walker.column + walker.step;
+        walker.column += walker.short_move + (walker.step & longer);
+        walker.error += walker.short_error + (walker.dy & longer);
+        return {std::min(from, walker.column), std::max(from, walker.column)};
+    } else {
         walker.error += walker.dx;
-        if (walker.error >= walker.dy) {
-            walker.error -= walker.dy;
-            walker.column += walker.step;
-        }
-        --walker.counter;
+        const std::int64_t moves = ~((walker.error - walker.dy) >> 63); // error >= dy
+        walker.error -= walker.dy & moves;
+        walker.column += walker.step & moves;
         return {walker.column, walker.column};
     }
-    const std::int64_t columns =
-        std::min(walker.columns_per_row + (walker.error < walker.longer_below), walker.counter);
-    const std::int64_t from = walker.column + walker.step;
-    walker.column += walker.step * columns;
-    walker.error += columns * walker.dy - walker.dx;
-    walker.counter -= columns;
-    return {std::min(from, walker.column), std::max(from, walker.column)};
 }
 
-inline void fill_run(std::uint8_t* at, std::uint8_t color, std::int64_t count) {
-    std::memset(at, color, static_cast<std::size_t>(count));
+// Stores count copies of the colour. It is inline rather than a library call so that the
+// walkers keep their state in registers from row to row. Runs are short and of every length,
+// so it stores 16-, 8- or 4-byte blocks that overlap rather than loop to an exact end: up to
+// 64 bytes take no loop at all, and the few length classes are the only branches.
+template <typename Pixel> inline void fill_run(Pixel* at, Pixel color, std::int64_t count) {
+    struct Block {
+        std::uint64_t low, high;
+    };
+    // The colour repeated across 64 bits, e.g. 0x0101010101010101 times an 8-bit colour.
+    const std::uint64_t pattern =
+        color * (~std::uint64_t{0} / ((std::uint64_t{1} << (8 * sizeof(Pixel))) - 1));
+    const Block block{pattern, pattern};
+    auto* const bytes = reinterpret_cast<unsigned char*>(at);
+    const auto size = static_cast<std::size_t>(count) * sizeof(Pixel);
+    unsigned char* const end = bytes + size;
+    if (size >= 32) {
+        for (unsigned char* p = bytes + 32; p < end - 32; p += 32) {
+            std::memcpy(p, &block, 16);
+            std::memcpy(p + 16, &block, 16);
+        }
+        std::memcpy(bytes, &block, 16);
+        std::memcpy(bytes + 16, &block, 16);
+        std::memcpy(end - 32, &block, 16);
+        std::memcpy(end - 16, &block, 16);
+    } else if (size >= 16) {
+        std::memcpy(bytes, &block, 16);
+        std::memcpy(end - 16, &block, 16);
+    } else if (size >= 8) {
+        std::memcpy(bytes, &pattern, 8);
+        std::memcpy(end - 8, &pattern, 8);
+    } else if (size >= 4) {
+        const auto quarter = static_cast<std::uint32_t>(pattern);
+        std::memcpy(bytes, &quarter, 4);
+        std::memcpy(end - 4, &quarter, 4);
+    } else { // one to three 8-bit pixels, or one 16-bit pixel
+        at[0] = color;
+        at[count / 2] = color;
+        at[count - 1] = color;
+    }
 }
 
-inline void fill_run(std::uint16_t* at, std::uint16_t color, std::int64_t count) {
-    fill_words(at, color, static_cast<std::int32_t>(count));
+// Walks both walkers down `count` rows from `row`, all inside the clip rectangle, filling each
+// row. One copy per pair of walker kinds, so the loop holds no test of the kind.
+template <typename Pixel, bool LeftXMajor, bool RightXMajor>
+inline void walk_rows(EdgeWalker& left_walker, EdgeWalker& right_walker, std::int64_t row,
+                      std::int64_t count, Pixel* buffer, std::ptrdiff_t row_pixels, Pixel color) {
+    EdgeWalker left = left_walker; // locals, which the compiler can keep in registers
+    EdgeWalker right = right_walker;
+    const std::int64_t min_x = clip_min_x;
+    const std::int64_t max_x = clip_max_x;
+    for (const std::int64_t end = row + count; row < end; ++row) {
+        const Run a = step_row<LeftXMajor>(left);
+        const Run b = step_row<RightXMajor>(right);
+        const std::int64_t first = std::max(std::min(a.first, b.first), min_x);
+        const std::int64_t last = std::min(std::max(a.last, b.last), max_x);
+        // The offset is formed whole first: only addresses of pixels inside are ever made.
+        if (first <= last) fill_run(buffer + (row * row_pixels + first), color, last - first + 1);
+    }
+    left_walker = left;
+    right_walker = right;
 }
 
 std::int32_t previous_vertex(std::int32_t vertex, std::int32_t count) {
@@ -171,26 +231,44 @@ void fill_polygon(const Polygon* polygon, Pixel* buffer, std::ptrdiff_t row_pixe
 
     for (std::int32_t edges_left = count - 1; edges_left > 0;) {
         if (row > clip_max_y) return;
-        const std::int64_t rows = std::min(start_edge(left, row), start_edge(right, row));
+        start_edge(left, row);
+        start_edge(right, row);
+        const std::int64_t rows = std::min(left.rows, right.rows);
         const std::int64_t hidden = std::clamp<std::int64_t>(clip_min_y - row, 0, rows);
-        skip_rows(left, hidden);
-        skip_rows(right, hidden);
-        row += hidden;
-        const std::int64_t shown = std::min<std::int64_t>(clip_max_y + 1 - row, rows - hidden);
-        for (const std::int64_t end = row + shown; row < end; ++row) {
-            const Run a = step_row(left);
-            const Run b = step_row(right);
-            const std::int64_t first =
-                std::max<std::int64_t>(std::min(a.first, b.first), clip_min_x);
-            const std::int64_t last = std::min<std::int64_t>(std::max(a.last, b.last), clip_max_x);
-            if (first <= last) fill_run(buffer + row * row_pixels + first, color, last - first + 1);
+        if (hidden > 0) {
+            skip_rows(left, hidden);
+            skip_rows(right, hidden);
         }
-        if (shown < rows - hidden) return; // stopped at the clip rectangle's bottom row
-        if (left.counter == 0) {
+        const std::int64_t shown =
+            std::min<std::int64_t>(clip_max_y + 1 - (row + hidden), rows - hidden);
+        if (shown > 0) {
+            const std::int64_t first_row = row + hidden;
+            switch (left.x_major * 2 + right.x_major) {
+            case 0:
+                walk_rows<Pixel, false, false>(left, right, first_row, shown, buffer, row_pixels,
+                                               color);
+                break;
+            case 1:
+                walk_rows<Pixel, false, true>(left, right, first_row, shown, buffer, row_pixels,
+                                              color);
+                break;
+            case 2:
+                walk_rows<Pixel, true, false>(left, right, first_row, shown, buffer, row_pixels,
+                                              color);
+                break;
+            default:
+                walk_rows<Pixel, true, true>(left, right, first_row, shown, buffer, row_pixels,
+                                             color);
+                break;
+            }
+        }
+        if (hidden + shown < rows) return; // stopped at the clip rectangle's bottom row
+        row += rows;
+        if (left.rows == rows) {
             --edges_left;
             aim_at(left, polygon, previous_vertex(left.target, count));
         }
-        if (right.counter == 0) {
+        if (right.rows == rows) {
             --edges_left;
             aim_at(right, polygon, next_vertex(right.target, count));
         }

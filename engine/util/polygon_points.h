@@ -4,6 +4,7 @@
 
 #include "engine/util/polygon.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // A vertex list that is missing or counts no vertices is taken as empty.
@@ -19,14 +20,15 @@ inline std::int32_t table_angle(std::int32_t angle) {
     return angle < 0 ? angle + 360 : angle;
 }
 
-// Truncates toward zero. Values beyond the 32-bit range stop at its ends and NaN gives 0:
-// a vertex that far off lies outside every clip rectangle either way, and converting an
-// out-of-range float to an integer would be undefined.
+// Truncates toward zero. Values beyond the 32-bit range stop at its ends and NaN at its
+// lower end: such a vertex lies outside every clip rectangle either way, and converting an
+// out-of-range float to an integer would be undefined. The clamp is done in double, which
+// holds both ends exactly, with min and max rather than branches.
 inline std::int32_t truncate_to_int32(float value) {
-    if (!(value == value)) return 0;
-    if (value <= -2147483648.0f) return INT32_MIN;
-    if (value >= 2147483648.0f) return INT32_MAX;
-    return static_cast<std::int32_t>(value);
+    const double low = -2147483648.0;
+    const double high = 2147483647.0;
+    const double clamped = std::min(high, std::max(low, static_cast<double>(value))); // NaN: low
+    return static_cast<std::int32_t>(clamped);
 }
 
 // A vertex coordinate on screen: the position and the offset summed as floats, truncated.
