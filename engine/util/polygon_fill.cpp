@@ -58,9 +58,12 @@ inline void aim_at(EdgeWalker& walker, const Polygon* polygon, std::int32_t vert
 // Sets the walker up for its edge from where it stands. Rows are at most the clip
 // rectangle's bottom here and columns never pass a vertex, so dx and dy stay below 2^32.
 inline void start_edge(EdgeWalker& walker, std::int64_t row) {
-    walker.dx = walker.target_column - walker.column;
-    walker.step = walker.dx < 0 ? -1 : 1;
-    walker.dx *= walker.step;
+    // Whether the target lies left or right changes from edge to edge without a pattern, so
+    // the sign is taken by arithmetic rather than a branch.
+    const std::int64_t difference = walker.target_column - walker.column;
+    const std::int64_t sign = difference >> 63; // 0 or -1
+    walker.step = sign | 1;
+    walker.dx = (difference ^ sign) - sign;
     walker.dy = walker.target_row > row ? walker.target_row - row : row - walker.target_row;
     walker.error = 0;
     walker.x_major = walker.dx > walker.dy;
@@ -197,7 +200,8 @@ std::int32_t previous_vertex(std::int32_t vertex, std::int32_t count) {
 }
 
 std::int32_t next_vertex(std::int32_t vertex, std::int32_t count) {
-    return vertex == count - 1 ? 0 : vertex + 1;
+    const std::int32_t next = vertex + 1;
+    return next == count ? 0 : next;
 }
 
 // The first vertex with the smallest y. The running minimum is kept truncated, as a whole

@@ -1,11 +1,13 @@
 // Moving, turning and scaling polygons directly and through matrices, and their boxes.
 #include "engine/engine.h"
+#include "engine/util/polygon_points.h"
 #include "tests/polygons/polygon_helpers.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -165,6 +167,23 @@ TEST(PolygonTransforms, MissingPolygonsAndListsAreRefusedOrLeftAlone) {
     EXPECT_EQ(1, scale_polygon(&listless, 2, 2));
     EXPECT_EQ(1, rotate_polygon_mat(&listless, 10));
     EXPECT_EQ(1, scale_polygon_mat(&listless, 2, 2));
+}
+
+TEST(PolygonPoints, FloatsBecomePixelsWithinTheIntegerRange) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float value;
+        int pixel;
+    } cases[] = {
+        {3.9f, 3},        {-3.9f, -3},    {2147483520.0f, 2147483520}, {2147483648.0f, INT_MAX},
+        {1e30f, INT_MAX}, {inf, INT_MAX}, {-2147483648.0f, INT_MIN},   {-1e30f, INT_MIN},
+        {-inf, INT_MIN},  {nan, INT_MIN}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.pixel, truncate_to_int32(c.value)) << c.value;
+    // The sum is a float's: past 2^24 the position itself is rounded before the offset adds.
+    EXPECT_EQ(12, screen_coordinate(10, 2.5f));
+    EXPECT_EQ(1 << 24, screen_coordinate((1 << 24) + 1, 0.0f));
 }
 
 } // namespace
