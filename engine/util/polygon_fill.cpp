@@ -183,16 +183,18 @@ inline void walk_rows(EdgeWalker& left_walker, EdgeWalker& right_walker, std::in
     EdgeWalker right = right_walker;
     const std::int64_t min_x = clip_min_x;
     const std::int64_t max_x = clip_max_x;
-    for (const std::int64_t end = row + count; row < end; ++row) {
+    // Row offsets are whole numbers; an address is made only for the pixels stored.
+    for (std::int64_t offset = row * row_pixels; count > 0; --count, offset += row_pixels) {
         const Run a = step_row<LeftXMajor>(left);
         const Run b = step_row<RightXMajor>(right);
         const std::int64_t first = std::max(std::min(a.first, b.first), min_x);
         const std::int64_t last = std::min(std::max(a.last, b.last), max_x);
-        // The offset is formed whole first: only addresses of pixels inside are ever made.
-        if (first <= last) fill_run(buffer + (row * row_pixels + first), color, last - first + 1);
+        if (first <= last) fill_run(buffer + (offset + first), color, last - first + 1);
     }
-    left_walker = left;
-    right_walker = right;
+    left_walker.column = left.column; // the rest of the state is unchanged
+    left_walker.error = left.error;
+    right_walker.column = right.column;
+    right_walker.error = right.error;
 }
 
 std::int32_t previous_vertex(std::int32_t vertex, std::int32_t count) {
