@@ -18,7 +18,8 @@
 //   what is left of the edge, so the walker's column counter is not needed; an edge is done
 //   after its rows, dy of them, or one for a level edge.)
 // Vertex positions are clamped to the 32-bit range (see truncate_to_int32) and walked in 64
-// bits, so every polygon whose vertices lie within that range is drawn exactly.
+// bits, so every polygon whose vertices lie within that range is drawn exactly. Clamping the
+// vertices to a smaller range instead would bend every edge whose far end lies beyond it.
 #include "engine/display/display_context.h"
 #include "engine/util/polygon_fill.h"
 #include "engine/util/polygon_points.h"
@@ -179,7 +180,9 @@ template <typename Pixel> inline void fill_run(Pixel* at, Pixel color, std::int6
 template <typename Pixel, bool LeftXMajor, bool RightXMajor>
 inline void walk_rows(EdgeWalker& left_walker, EdgeWalker& right_walker, std::int64_t row,
                       std::int64_t count, Pixel* buffer, std::ptrdiff_t row_pixels, Pixel color) {
-    EdgeWalker left = left_walker; // locals, which the compiler can keep in registers
+    // Copies, so that the compiler can keep them in registers: a store into the pixels could
+    // otherwise be a store into the walkers, which would then be read again after every row.
+    EdgeWalker left = left_walker;
     EdgeWalker right = right_walker;
     const std::int64_t min_x = clip_min_x;
     const std::int64_t max_x = clip_max_x;
