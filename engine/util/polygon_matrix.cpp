@@ -3,7 +3,6 @@
 // the results do not depend on how the compiler could otherwise combine the steps.
 #include "engine/util/polygon.h"
 #include "engine/util/polygon_points.h"
-#include "engine/util/trig.h"
 
 namespace {
 
@@ -83,9 +82,7 @@ std::int32_t translate_polygon_mat(Polygon* polygon, std::int32_t dx, std::int32
 
 std::int32_t rotate_polygon_mat(Polygon* polygon, std::int32_t angle) {
     if (!polygon) return 0;
-    const std::int32_t index = table_angle(angle);
-    const float ca = cos_table[index];
-    const float sa = sin_table[index];
+    const auto [ca, sa] = table_turn(angle);
     Matrix3x2 mr;
     mat_init_3x2(&mr, ca, sa, -sa, ca, 0.0f, 0.0f);
     transform_vertices(polygon, mr);

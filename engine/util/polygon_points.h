@@ -3,6 +3,7 @@
 #pragma once
 
 #include "engine/util/polygon.h"
+#include "engine/util/trig.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -18,6 +19,17 @@ inline std::int32_t polygon_vertex_count(const Polygon* polygon) {
 inline std::int32_t table_angle(std::int32_t angle) {
     if (angle < -360 || angle > 360) angle %= 360;
     return angle < 0 ? angle + 360 : angle;
+}
+
+// The cosine and sine a rotation by that many degrees reads from the tables.
+struct TableTurn {
+    float ca;
+    float sa;
+};
+
+inline TableTurn table_turn(std::int32_t angle) {
+    const std::int32_t entry = table_angle(angle);
+    return {cos_table[entry], sin_table[entry]};
 }
 
 // Truncates toward zero. Values beyond the 32-bit range stop at its ends and NaN at its

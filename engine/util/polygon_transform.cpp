@@ -1,7 +1,6 @@
 // Moving, turning and scaling a polygon directly, and the box around its vertices.
 #include "engine/util/polygon.h"
 #include "engine/util/polygon_points.h"
-#include "engine/util/trig.h"
 
 #include <algorithm>
 
@@ -24,9 +23,7 @@ std::int32_t translate_polygon(Polygon* polygon, std::int32_t dx, std::int32_t d
 
 std::int32_t rotate_polygon(Polygon* polygon, std::int32_t angle) {
     if (!polygon) return 0;
-    const std::int32_t index = table_angle(angle);
-    const float ca = cos_table[index];
-    const float sa = sin_table[index];
+    const auto [ca, sa] = table_turn(angle);
     const std::int32_t count = polygon_vertex_count(polygon);
     for (std::int32_t i = 0; i < count; ++i) {
         Point2D& v = polygon->vlist[i];
