@@ -1,8 +1,9 @@
 // The DirectDraw emulation's pixel work beside SDL2 doing the same on the same 640 x 480
 // 8-bit pictures: colour fill, keyed copy, stretched copy, conversion for presentation.
 #include "platform/ddraw.h"
-#include "platform/headless.h"
-#include "platform/video.h"
+#include "platform/platform_reset.h"
+#include "platform/video/convert.h"
+#include "platform/video/video_backend.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>

@@ -4,7 +4,8 @@
 #include "engine/engine.h"
 #include "game/screens.h"
 #include "game/setup.h"
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "engine/image/bitmap_image.h"
 #include "engine/image/sprite_draw.h"
 #include "engine/util/collision.h"
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,9 @@
 // The platform layer's own work beside SDL2 doing the same: the message queue against SDL's
 // event queue, and presenting an 8-bit frame through the SDL backend against SDL's surface
 // conversion and texture update.
-#include "platform/headless.h"
-#include "platform/video.h"
+#include "platform/platform_reset.h"
+#include "platform/video/sdl/sdl_backend.h"
+#include "platform/video/video_backend.h"
 #include "platform/win32.h"
 
 #include <SDL.h>

@@ -300,28 +300,3 @@ struct IDirectDraw7 : IUnknown {
 };
 
 HRESULT WINAPI DirectDrawCreateEx(GUID* driver, LPVOID* object, REFIID iid, IUnknown* outer);
-
-// Controls of the emulation, for tests: how many DirectDraw objects (the DirectDraw
-// object, surfaces, palettes, clippers) are alive, and calls made to fail on purpose.
-enum DdrawFailure {
-    DDFAIL_CREATE_SURFACE,
-    DDFAIL_CREATE_PALETTE,
-    DDFAIL_CREATE_CLIPPER,
-    DDFAIL_SET_COOPERATIVE_LEVEL,
-    DDFAIL_SET_DISPLAY_MODE,
-    DDFAIL_SET_CLIP_LIST,
-    DDFAIL_SET_CLIPPER,
-    DDFAIL_SET_PALETTE,
-    DDFAIL_LOCK,
-    DDFAIL_FLIP,
-    DDFAIL_BLT,
-    DDFAIL_GET_DC,
-    DDFAIL_KIND_COUNT
-};
-int ddraw_live_objects();
-// The next `count` calls of that kind fail (count -1: every call until reset).
-void ddraw_fail_calls(DdrawFailure kind, int count);
-void ddraw_reset_failures();
-// Forgets the emulation's global state (cooperative level, display mode, which surface is the
-// primary, injected failures); frees nothing.
-void ddraw_reset();

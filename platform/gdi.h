@@ -12,7 +12,3 @@ COLORREF SetTextColor(HDC dc, COLORREF color);
 int SetBkMode(HDC dc, int mode);
 BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 #define TextOut TextOutA
-
-// For tests: the font file TextOutA draws with (null: the default DejaVu Sans). Forgets a font
-// already loaded, so the next TextOutA loads this one.
-void gdi_set_font_path(const char* path);

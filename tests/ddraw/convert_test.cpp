@@ -1,5 +1,6 @@
 // Conversion of the screen's picture to 32-bit ARGB for presentation.
-#include "platform/video.h"
+#include "platform/video/convert.h"
+#include "platform/video/video_backend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // Blt: colour fills, keyed and stretched copies, clipping to clip lists, and the rectangles
 // and surface states that real DirectDraw refuses.
 #include "ddraw_fixture.h"
+#include "platform/ddraw/ddraw_emulation.h"
 
 #include <cstring>
 

@@ -1,5 +1,6 @@
 // Clippers: clip lists in and out, hostile region headers, and window clippers.
 #include "ddraw_fixture.h"
+#include "platform/ddraw/ddraw_emulation.h"
 
 #include <cstring>
 

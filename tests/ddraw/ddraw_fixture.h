@@ -3,7 +3,8 @@
 #pragma once
 
 #include "platform/ddraw.h"
-#include "platform/headless.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/platform_reset.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,11 @@
 // The DirectDraw object: creation, cooperative levels, display modes, primary surfaces and
 // the reference counts that tear-down relies on.
 #include "ddraw_fixture.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/ddraw/ddraw_screen.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
+#include "platform/video/video_backend.h"
 
 TEST(DirectDrawCreate, RefusesOtherInterfacesAndAggregation) {
     platform_reset();

@@ -1,5 +1,7 @@
 // Surfaces: padded pitches, locks of rectangles, the flip chain and its refusals.
 #include "ddraw_fixture.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/video/headless/headless.h"
 
 TEST_F(DdrawTest, PitchIsPaddedPastTheRow) {
     for (int width : {1, 8, 13, 640}) {

@@ -1,7 +1,9 @@
 // GDI text on a surface's device context: colour matching, background modes, clipping and a
 // missing font.
 #include "ddraw_fixture.h"
+#include "platform/ddraw/ddraw_emulation.h"
 #include "platform/gdi.h"
+#include "platform/gdi/gdi_font.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Helpers shared by the display tests.
 #include "display_test_support.h"
-
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
+
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 // Spoilable copies of the data files, and the game run in a child process.
 #include "data_folder.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 
-#include "platform/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "engine/display/display_context.h"
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,9 @@
 // The motion tests' world: synthetic ground, hand-made sprites, scripted keys.
 #include "motion_world.h"
 
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
+
 #include <algorithm>
 
 static std::int32_t walk_right[] = {1, 2, 3, 2, SEQUENCE_END};

@@ -5,7 +5,6 @@
 #include "engine/engine.h"
 #include "game/player.h"
 #include "game/setup.h"
-#include "platform/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include "data_folder.h"
 #include "game_window.h"
 #include "motion_world.h"
+#include "platform/ddraw/ddraw_emulation.h"
 
-#include "platform/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 // Drawing sprites onto a surface with their colour key: where the frame lands for fractional
 // positions, stretched draws, and the draws that must not blit.
-#include "sprite_fixture.h"
-
 #include "engine/display/surfaces.h"
 #include "engine/image/sprite_draw.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "sprite_fixture.h"
+
 
 #include <limits>
 

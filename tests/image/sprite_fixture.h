@@ -4,7 +4,8 @@
 
 #include "engine/display/display_context.h"
 #include "engine/image/sprite.h"
-#include "platform/headless.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/platform_reset.h"
 
 #include <gtest/gtest.h>
 

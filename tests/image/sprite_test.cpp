@@ -1,5 +1,6 @@
 // Sprite records: creation with their frame surfaces, frame cuts, copies and destruction,
 // sequences and setters.
+#include "platform/ddraw/ddraw_emulation.h"
 #include "sprite_fixture.h"
 
 #include <cstring>

@@ -1,7 +1,9 @@
 // The SDL2 backend's picture placement, mouse mapping and key codes, and its failure to
 // open a window where there is no display.
-#include "platform/sdl_backend.h"
-#include "platform/video.h"
+#include "platform/video/sdl/sdl_backend.h"
+#include "platform/video/sdl/sdl_backend_keys.h"
+#include "platform/video/sdl/sdl_backend_viewport.h"
+#include "platform/video/video_backend.h"
 #include "platform/win32.h"
 
 #include <SDL.h>

@@ -1,7 +1,7 @@
 // A test window on the headless backend whose procedure records every message it gets.
 #pragma once
 
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

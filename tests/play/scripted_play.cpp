@@ -5,6 +5,8 @@
 #include "game/player.h"
 #include "game/screens.h"
 #include "game/setup.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 #include "shell/shell.h"
 
 #include <cstring>

@@ -2,7 +2,7 @@
 // and let go at chosen passes of the main loop, and a record of every pass.
 #pragma once
 
-#include "platform/headless.h"
+#include "platform/video/headless/headless.h"
 
 #include <cstdint>
 #include <vector>

@@ -2,6 +2,7 @@
 // shown or hidden as a setting.
 #include "game/player.h"
 #include "game/setup.h"
+#include "platform/video/headless/headless.h"
 #include "screen_fixture.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 // The menu's four click rectangles at their bounds, and clicks on the other screens.
+#include "platform/video/headless/headless.h"
 #include "screen_fixture.h"
 
 namespace {

@@ -5,7 +5,8 @@
 
 #include "engine/display/display_context.h"
 #include "game/screens.h"
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
+#include "platform/win32/win32_window.h"
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>
@@ -29,9 +30,9 @@ class ScreenTest : public ::testing::Test {
 
     // Sends one message through the window procedure; notes whether it was passed on.
     LRESULT send(UINT message, WPARAM wparam, LPARAM lparam) {
-        int before = headless_default_calls();
+        int before = win32_default_calls();
         LRESULT result = window_proc(MainWindow, message, wparam, lparam);
-        passed_on = headless_default_calls() != before;
+        passed_on = win32_default_calls() != before;
         return result;
     }
     LRESULT key(int virtual_key) { return send(WM_KEYDOWN, virtual_key, 0); }

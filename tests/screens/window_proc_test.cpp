@@ -1,5 +1,6 @@
 // The window procedure's other messages: creation, destruction, painting, closing, and
 // everything it leaves to the default handling.
+#include "platform/win32/win32_window.h"
 #include "screen_fixture.h"
 
 TEST_F(ScreenTest, DestructionAsksTheLoopToEndWithCodeZero) {
@@ -23,7 +24,7 @@ TEST_F(ScreenTest, CreationAndPaintingAreHandledHere) {
 TEST_F(ScreenTest, CloseGoesThroughTheDefaultHandlingToTheEnd) {
     send(WM_CLOSE, 0, 0);
     EXPECT_TRUE(passed_on);
-    EXPECT_EQ(headless_last_default_message(), static_cast<UINT>(WM_CLOSE));
+    EXPECT_EQ(win32_last_default_message(), static_cast<UINT>(WM_CLOSE));
     RECT rect;
     EXPECT_FALSE(GetWindowRect(MainWindow, &rect)) << "the default handling destroyed it";
     MSG msg;
@@ -37,7 +38,7 @@ TEST_F(ScreenTest, OtherMessagesArePassedOn) {
           static_cast<UINT>(WM_LBUTTONUP), static_cast<UINT>(0x7FFF)}) {
         send(message, VK_RETURN, 0);
         EXPECT_TRUE(passed_on) << message;
-        EXPECT_EQ(headless_last_default_message(), message);
+        EXPECT_EQ(win32_last_default_message(), message);
     }
     EXPECT_EQ(GameState, STATE_MENU);
 }

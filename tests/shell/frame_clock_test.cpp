@@ -1,5 +1,6 @@
 // The frame clock: readings, the start of a pass, and the busy wait across the wrap.
-#include "platform/headless.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>

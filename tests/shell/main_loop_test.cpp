@@ -2,7 +2,9 @@
 // the tear-down after it.
 #include "game/screens.h"
 #include "platform/ddraw.h"
-#include "platform/headless.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 #include "shell/shell.h"
 
 #include <gtest/gtest.h>

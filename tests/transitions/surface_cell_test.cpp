@@ -2,6 +2,8 @@
 // and every cell, file or surface that cannot give a whole cell is refused untouched.
 #include "transition_fixture.h"
 
+#include "platform/ddraw/ddraw_emulation.h"
+
 #include <climits>
 #include <cstring>
 #include <functional>

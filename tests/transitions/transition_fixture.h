@@ -3,7 +3,9 @@
 #pragma once
 
 #include "engine/engine.h"
-#include "platform/headless.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,9 @@
 // The headless tour of the showcase.
 #include "showcase_tour.h"
 
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
 #include "showcase/showcase.h"
 
 #include <algorithm>

@@ -1,0 +1,30 @@
+// The primary surface seen as the screen, for the video layer.
+#include "platform/ddraw/ddraw_screen.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/ddraw/ddraw_palette.h"
+#include "platform/ddraw/ddraw_surface.h"
+
+namespace {
+
+// An 8-bit primary without a palette still has to be shown through something.
+const PALETTEENTRY black_palette[256] = {};
+
+} // namespace
+
+const PALETTEENTRY* ddraw_screen_palette() {
+    const DdSurface* primary = ddraw_display.primary;
+    if (!primary || primary->bpp != 8) return nullptr;
+    return primary->palette ? ddraw_palette_entries(primary->palette) : black_palette;
+}
+
+int ddraw_screen_picture(VideoPicture* picture) {
+    const DdSurface* primary = ddraw_display.primary;
+    if (!picture || !primary) return 0;
+    picture->pixels = primary->pixels;
+    picture->pitch = primary->pitch;
+    picture->width = primary->width;
+    picture->height = primary->height;
+    picture->bpp = primary->bpp;
+    picture->palette = ddraw_screen_palette();
+    return 1;
+}

@@ -1,0 +1,106 @@
+// IDirectDrawSurface7::Blt: checks the rectangles and the surfaces' state as DirectDraw does,
+// clips the destination to its clipper, and hands each piece to the pixel routines.
+#include "platform/ddraw/ddraw_blit.h"
+#include "platform/ddraw/ddraw_clipper.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/ddraw/ddraw_surface.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+RECT intersect(const RECT& a, const RECT& b) {
+    return {std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+            std::min(a.bottom, b.bottom)};
+}
+
+// The pieces of `dest` that the surface's clipper lets through, inside the surface; an
+// unclipped destination must lie wholly on the surface.
+HRESULT clip_pieces(const DdSurface* surface, const RECT& dest, std::vector<RECT>* pieces) {
+    pieces->clear();
+    if (!surface->clipper) {
+        if (!ddraw_rect_inside(dest, surface->width, surface->height)) return DDERR_INVALIDRECT;
+        pieces->push_back(dest);
+        return DD_OK;
+    }
+    thread_local std::vector<RECT> list;
+    if (!ddraw_clip_rects(surface->clipper, &list)) return DDERR_NOCLIPLIST;
+    const RECT bounds = {0, 0, surface->width, surface->height};
+    for (const RECT& clip : list) {
+        RECT piece = intersect(intersect(clip, bounds), dest);
+        if (ddraw_rect_valid(piece)) pieces->push_back(piece);
+    }
+    return DD_OK;
+}
+
+} // namespace
+
+HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LPRECT source_rect,
+                       DWORD flags, LPDDBLTFX fx) {
+    if (ddraw_should_fail(DDFAIL_BLT)) return DDERR_SURFACELOST;
+    if (locked || dc) return DDERR_SURFACEBUSY;
+    const RECT dest = dest_rect ? *dest_rect : RECT{0, 0, width, height};
+    if (!ddraw_rect_valid(dest)) return DDERR_INVALIDRECT;
+
+    if (flags & DDBLT_COLORFILL) {
+        if (!fx) return DDERR_INVALIDPARAMS;
+        thread_local std::vector<RECT> pieces;
+        HRESULT result = clip_pieces(this, dest, &pieces);
+        if (FAILED(result)) return result;
+        for (const RECT& piece : pieces)
+            ddraw_fill_rect(pixels, pitch, ddraw_bytes_per_pixel(bpp), piece, fx->dwFillColor);
+        ddraw_primary_changed(this);
+        return DD_OK;
+    }
+
+    if (!source_surface) return DDERR_INVALIDPARAMS;
+    DdSurface* source = static_cast<DdSurface*>(source_surface);
+    if (source->locked || source->dc) return DDERR_SURFACEBUSY;
+    if (source->bpp != bpp) return DDERR_INVALIDPIXELFORMAT;
+    const RECT from = source_rect ? *source_rect : RECT{0, 0, source->width, source->height};
+    if (!ddraw_rect_inside(from, source->width, source->height)) return DDERR_INVALIDRECT;
+
+    thread_local std::vector<RECT> pieces;
+    HRESULT result = clip_pieces(this, dest, &pieces);
+    if (FAILED(result)) return result;
+
+    DdBlitJob job = {};
+    job.dest = pixels;
+    job.dest_pitch = pitch;
+    job.source = source->pixels;
+    job.source_pitch = source->pitch;
+    job.bytes_per_pixel = ddraw_bytes_per_pixel(bpp);
+    job.dest_rect = dest;
+    job.source_rect = from;
+    if ((flags & DDBLT_KEYSRC) && source->has_key) {
+        job.keyed = 1;
+        job.key_low = source->key.dwColorSpaceLowValue;
+        job.key_high = source->key.dwColorSpaceHighValue;
+    }
+
+    // A blit within one surface reads from a copy so that overlapping rows are not read
+    // after they were written.
+    std::uint8_t* copy = nullptr;
+    if (source == this) {
+        size_t row_bytes = static_cast<size_t>(from.right - from.left) * job.bytes_per_pixel;
+        size_t rows = static_cast<size_t>(from.bottom - from.top);
+        copy = static_cast<std::uint8_t*>(std::malloc(row_bytes * rows));
+        if (!copy) return DDERR_OUTOFMEMORY;
+        for (size_t y = 0; y < rows; ++y)
+            std::memcpy(copy + y * row_bytes,
+                        pixels + (from.top + static_cast<long>(y)) * pitch +
+                            static_cast<long>(from.left) * job.bytes_per_pixel,
+                        row_bytes);
+        job.source = copy;
+        job.source_pitch = static_cast<LONG>(row_bytes);
+        job.source_rect = {0, 0, from.right - from.left, from.bottom - from.top};
+    }
+    for (const RECT& piece : pieces)
+        ddraw_copy_rect(job, piece);
+    std::free(copy);
+    ddraw_primary_changed(this);
+    return DD_OK;
+}

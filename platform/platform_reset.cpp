@@ -1,0 +1,21 @@
+// Resetting every part of the platform for a test, from the windows down to the backend.
+#include "platform/platform_reset.h"
+#include "platform/ddraw/ddraw_emulation.h"
+#include "platform/video/headless/headless.h"
+#include "platform/video/video.h"
+#include "platform/win32/win32_cursor.h"
+#include "platform/win32/win32_input.h"
+#include "platform/win32/win32_queue.h"
+#include "platform/win32/win32_window.h"
+
+void platform_reset() {
+    // The window closes on whichever backend opened it, before the backend changes.
+    win32_reset_windows();
+    win32_reset_queue();
+    win32_reset_input();
+    win32_reset_cursor();
+    video_reset();
+    ddraw_reset();
+    headless_reset();
+    video_use_backend(headless_video_backend());
+}

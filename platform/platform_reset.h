@@ -1,0 +1,8 @@
+// For tests: the whole platform put back as it was at start, on the headless video backend.
+#pragma once
+
+// Selects the headless backend and clears the window classes, the window, the message queue,
+// the key state and cursor counter, the screen's pending changes, the DirectDraw emulation's
+// display state and injected failures, the script and the kept frames; the virtual clock
+// starts again at 0.
+void platform_reset();

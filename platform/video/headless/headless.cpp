@@ -1,0 +1,251 @@
+// The headless video backend for tests: no window, a virtual clock that moves only when
+// read, scripted input, and presented frames kept in a bounded ring.
+#include "platform/video/headless/headless.h"
+#include "platform/video/convert.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr int DEFAULT_KEEP = 8;
+// A test that wants more than this many full frames is better served by the callback.
+constexpr int MAX_KEEP = 1024;
+
+struct ScriptedEvent {
+    DWORD at;
+    VideoEvent event;
+};
+
+struct HeadlessState {
+    DWORD clock = 0;
+    int window_open = 0;
+    int fullscreen = 0;
+    int cursor_visible = 1;
+    int fail_window = 0;
+    std::string fail_reason;
+    std::vector<ScriptedEvent> script; // in the order they fall due
+    int keep = DEFAULT_KEEP;
+    std::vector<HeadlessFrame> ring;
+    int frame_count = 0;
+    int first_kept = 0; // frames before this number were presented before the ring's resize
+    void (*on_present)(const HeadlessFrame& frame) = nullptr;
+};
+
+HeadlessState State;
+
+// How far ahead of the clock a time lies; negative once due. Signed, so that scripts keep
+// working across the clock's wrap past 2^32.
+std::int32_t until(DWORD at) {
+    return static_cast<std::int32_t>(at - State.clock);
+}
+
+void add_event(DWORD at, const VideoEvent& event) {
+    // Stable: events at the same time are delivered in the order they were scripted.
+    std::int32_t wait = until(at);
+    auto place = std::find_if(State.script.begin(), State.script.end(),
+                              [wait](const ScriptedEvent& e) { return until(e.at) > wait; });
+    State.script.insert(place, {at, event});
+}
+
+int bytes_per_pixel(int bpp) {
+    return bpp == 8 ? 1 : 2;
+}
+
+int capture(const VideoPicture* picture, HeadlessFrame& frame) {
+    if (!picture || !picture->pixels || picture->width <= 0 || picture->height <= 0) return 0;
+    if (picture->bpp != 8 && picture->bpp != 15 && picture->bpp != 16) return 0;
+    int row_bytes = picture->width * bytes_per_pixel(picture->bpp);
+    if (picture->pitch < row_bytes) return 0;
+    frame.time = State.clock;
+    frame.width = picture->width;
+    frame.height = picture->height;
+    frame.bpp = picture->bpp;
+    frame.pixels.resize(static_cast<std::size_t>(row_bytes) * picture->height);
+    for (int y = 0; y < picture->height; y++)
+        std::memcpy(&frame.pixels[static_cast<std::size_t>(y) * row_bytes],
+                    picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch, row_bytes);
+    if (picture->palette)
+        std::memcpy(frame.palette, picture->palette, sizeof frame.palette);
+    else
+        std::memset(frame.palette, 0, sizeof frame.palette);
+    return 1;
+}
+
+int headless_open_window(const char* title, int width, int height, char* error, int error_size) {
+    (void)title, (void)width, (void)height;
+    if (State.fail_window) {
+        State.fail_window = 0;
+        if (error && error_size > 0)
+            std::snprintf(error, error_size, "%s", State.fail_reason.c_str());
+        return 0;
+    }
+    State.window_open = 1;
+    return 1;
+}
+
+void headless_close_window() {
+    State.window_open = 0;
+}
+
+int headless_set_mode(int width, int height, int bpp, int fullscreen) {
+    (void)width, (void)height, (void)bpp;
+    State.fullscreen = fullscreen != 0;
+    return 1;
+}
+
+void headless_present(const VideoPicture* picture) {
+    HeadlessFrame scratch;
+    HeadlessFrame* frame = &scratch;
+    if (State.keep > 0) {
+        if (State.ring.size() != static_cast<std::size_t>(State.keep))
+            State.ring.resize(State.keep);
+        frame = &State.ring[State.frame_count % State.keep];
+    }
+    if (!capture(picture, *frame)) return;
+    State.frame_count++;
+    if (State.on_present) State.on_present(*frame);
+}
+
+int headless_poll_event(VideoEvent* event) {
+    if (State.script.empty() || until(State.script.front().at) > 0) return 0;
+    *event = State.script.front().event;
+    State.script.erase(State.script.begin());
+    return 1;
+}
+
+void headless_set_cursor_visible(int visible) {
+    State.cursor_visible = visible != 0;
+}
+
+DWORD headless_ticks() {
+    return State.clock++;
+}
+
+VideoBackend Headless = {
+    .name = "headless",
+    .open_window = headless_open_window,
+    .close_window = headless_close_window,
+    .set_mode = headless_set_mode,
+    .present = headless_present,
+    .poll_event = headless_poll_event,
+    .set_cursor_visible = headless_set_cursor_visible,
+    .ticks = headless_ticks,
+    .set_icon = nullptr,
+    .set_cursor_image = nullptr,
+};
+
+} // namespace
+
+VideoBackend* headless_video_backend() {
+    return &Headless;
+}
+
+void headless_reset() {
+    State = HeadlessState();
+}
+
+void headless_set_clock(DWORD ms) {
+    State.clock = ms;
+}
+
+DWORD headless_clock() {
+    return State.clock;
+}
+
+void headless_script_key(DWORD at_ms, int virtual_key, int down) {
+    VideoEvent event = {};
+    event.kind = down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+    event.virtual_key = virtual_key;
+    add_event(at_ms, event);
+}
+
+void headless_script_click(DWORD at_ms, int x, int y) {
+    VideoEvent event = {};
+    event.kind = VIDEO_MOUSE_DOWN;
+    event.x = x;
+    event.y = y;
+    add_event(at_ms, event);
+}
+
+void headless_script_close(DWORD at_ms) {
+    VideoEvent event = {};
+    event.kind = VIDEO_CLOSE;
+    add_event(at_ms, event);
+}
+
+void headless_fail_window(const char* reason) {
+    State.fail_window = reason != nullptr;
+    State.fail_reason = reason ? reason : "";
+}
+
+int headless_frame_count() {
+    return State.frame_count;
+}
+
+void headless_keep_frames(int keep) {
+    State.keep = std::clamp(keep, 0, MAX_KEEP);
+    // The ring's slots are indexed by frame number, so a new size starts it afresh.
+    State.ring.clear();
+    State.ring.shrink_to_fit();
+    State.first_kept = State.frame_count;
+}
+
+const HeadlessFrame* headless_frame(int index) {
+    if (index < 0 || index >= State.frame_count || State.keep == 0) return nullptr;
+    if (index < State.first_kept || index < State.frame_count - State.keep) return nullptr;
+    return &State.ring[index % State.keep];
+}
+
+const HeadlessFrame* headless_last_frame() {
+    return headless_frame(State.frame_count - 1);
+}
+
+void headless_on_present(void (*callback)(const HeadlessFrame& frame)) {
+    State.on_present = callback;
+}
+
+int headless_cursor_visible() {
+    return State.cursor_visible;
+}
+
+int headless_fullscreen() {
+    return State.fullscreen;
+}
+
+int headless_write_bmp(const HeadlessFrame& frame, const char* path) {
+    if (!path || frame.width <= 0 || frame.height <= 0 || frame.width > 16384 ||
+        frame.height > 16384)
+        return 0;
+    int row_bytes = frame.width * bytes_per_pixel(frame.bpp);
+    if (frame.pixels.size() < static_cast<std::size_t>(row_bytes) * frame.height) return 0;
+    VideoPicture picture = {frame.pixels.data(), row_bytes,
+                            frame.width,         frame.height,
+                            frame.bpp,           frame.bpp == 8 ? frame.palette : nullptr};
+    std::vector<std::uint32_t> argb(static_cast<std::size_t>(frame.width) * frame.height);
+    convert_picture_to_argb(&picture, argb.data(), frame.width);
+
+    int out_row = (frame.width * 3 + 3) & ~3;
+    std::uint32_t image_size = static_cast<std::uint32_t>(out_row) * frame.height;
+    BITMAPFILEHEADER file_header = {0x4D42, 54 + image_size, 0, 0, 54};
+    BITMAPINFOHEADER info = {40,         frame.width, frame.height, 1, 24, BI_RGB,
+                             image_size, 2835,        2835,         0, 0};
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file) return 0;
+    int ok = std::fwrite(&file_header, sizeof file_header, 1, file) == 1 &&
+             std::fwrite(&info, sizeof info, 1, file) == 1;
+    std::vector<std::uint8_t> row(out_row, 0);
+    // Rows go bottom row first, each pixel blue, green, red.
+    for (int y = frame.height - 1; ok && y >= 0; y--) {
+        for (int x = 0; x < frame.width; x++) {
+            std::uint32_t p = argb[static_cast<std::size_t>(y) * frame.width + x];
+            row[x * 3] = p & 0xFF;
+            row[x * 3 + 1] = (p >> 8) & 0xFF;
+            row[x * 3 + 2] = (p >> 16) & 0xFF;
+        }
+        ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
+    }
+    return std::fclose(file) == 0 && ok;
+}

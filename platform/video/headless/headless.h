@@ -1,0 +1,45 @@
+// The headless video backend's controls, for tests: a virtual clock, a script of timed
+// input, and the frames presented, kept for inspection.
+#pragma once
+
+#include "platform/video/video_backend.h"
+
+#include <cstdint>
+#include <vector>
+
+struct HeadlessFrame {
+    DWORD time; // virtual clock at the present
+    int width;
+    int height;
+    int bpp;                          // 8, 15 or 16
+    std::vector<std::uint8_t> pixels; // packed rows, width * bytes per pixel each
+    PALETTEENTRY palette[256];        // the palette shown with it (8 bits per pixel)
+};
+
+VideoBackend* headless_video_backend();
+// Forgets the script, the kept frames and the window, and sets the virtual clock to 0.
+void headless_reset();
+
+// The virtual clock: every read advances it by one millisecond.
+void headless_set_clock(DWORD ms);
+DWORD headless_clock();
+
+// Scripted input, delivered by the message pump once the clock reaches `at_ms`.
+void headless_script_key(DWORD at_ms, int virtual_key, int down);
+void headless_script_click(DWORD at_ms, int x, int y);
+void headless_script_close(DWORD at_ms);
+
+// Makes the next window creation fail with this reason (null: it succeeds).
+void headless_fail_window(const char* reason);
+
+// Presented frames: a count of all since the reset, the last `keep` frames (default 8)
+// kept, and an optional callback that sees every frame.
+int headless_frame_count();
+void headless_keep_frames(int keep);
+const HeadlessFrame* headless_frame(int index); // null when not kept
+const HeadlessFrame* headless_last_frame();
+void headless_on_present(void (*callback)(const HeadlessFrame& frame));
+int headless_cursor_visible();
+int headless_fullscreen();
+// Writes a frame as a 24-bit BMP file; 1 on success.
+int headless_write_bmp(const HeadlessFrame& frame, const char* path);

@@ -1,0 +1,306 @@
+// The SDL2 video backend: one window showing the game's picture, scaled by a whole factor,
+// full screen over the desktop or in a plain window, with keyboard, mouse and close events.
+#include "platform/video/sdl/sdl_backend.h"
+#include "platform/video/convert.h"
+#include "platform/video/sdl/sdl_backend_keys.h"
+#include "platform/video/sdl/sdl_backend_viewport.h"
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int WINDOWED_FACTOR = 2;
+
+struct SdlState {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+    SDL_Cursor* cursor = nullptr;
+    int texture_width = 0;
+    int texture_height = 0;
+    // The game's screen size: what the window shows, scaled.
+    int mode_width = 640;
+    int mode_height = 480;
+    int fullscreen = 0;
+    int has_frame = 0;
+    int cursor_visible = 1;
+};
+
+SdlState Sdl;
+
+VideoViewport current_viewport() {
+    int out_w = 0, out_h = 0;
+    SDL_GetRendererOutputSize(Sdl.renderer, &out_w, &out_h);
+    return fit_picture(out_w, out_h, Sdl.mode_width, Sdl.mode_height);
+}
+
+// Draws the last presented picture again (after a change of window size, or when the
+// window was uncovered); black around it, and black alone before the first picture.
+void redraw() {
+    if (!Sdl.renderer) return;
+    SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(Sdl.renderer);
+    if (Sdl.has_frame && Sdl.texture) {
+        VideoViewport v = current_viewport();
+        SDL_Rect dest = {v.x, v.y, v.width, v.height};
+        SDL_RenderCopy(Sdl.renderer, Sdl.texture, nullptr, &dest);
+    }
+    SDL_RenderPresent(Sdl.renderer);
+}
+
+int ensure_texture(int width, int height) {
+    if (Sdl.texture && Sdl.texture_width == width && Sdl.texture_height == height) return 1;
+    if (Sdl.texture) SDL_DestroyTexture(Sdl.texture);
+    Sdl.has_frame = 0;
+    Sdl.texture = SDL_CreateTexture(Sdl.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                    SDL_TEXTUREACCESS_STREAMING, width, height);
+    Sdl.texture_width = Sdl.texture ? width : 0;
+    Sdl.texture_height = Sdl.texture ? height : 0;
+    return Sdl.texture != nullptr;
+}
+
+void apply_window_mode() {
+    if (!Sdl.window) return;
+    if (Sdl.fullscreen) {
+        // Borderless over the whole desktop; the desktop's own mode is left alone.
+        SDL_SetWindowFullscreen(Sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    } else {
+        SDL_SetWindowFullscreen(Sdl.window, 0);
+        SDL_SetWindowBordered(Sdl.window, SDL_TRUE);
+        int factor = WINDOWED_FACTOR;
+        SDL_Rect usable;
+        int display = SDL_GetWindowDisplayIndex(Sdl.window);
+        if (display >= 0 && SDL_GetDisplayUsableBounds(display, &usable) == 0) {
+            while (factor > 1 &&
+                   (Sdl.mode_width * factor > usable.w || Sdl.mode_height * factor > usable.h))
+                factor--;
+        }
+        SDL_SetWindowSize(Sdl.window, Sdl.mode_width * factor, Sdl.mode_height * factor);
+        SDL_SetWindowPosition(Sdl.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+    redraw();
+}
+
+SDL_Surface* surface_of(const std::uint32_t* argb, int width, int height) {
+    if (!argb || width <= 0 || height <= 0) return nullptr;
+    return SDL_CreateRGBSurfaceWithFormatFrom(const_cast<std::uint32_t*>(argb), width, height, 32,
+                                              width * 4, SDL_PIXELFORMAT_ARGB8888);
+}
+
+void report(char* error, int error_size) {
+    if (error && error_size > 0) std::snprintf(error, error_size, "%s", SDL_GetError());
+}
+
+// Drivers that show nothing a person can see: SDL falls back on them when there is no
+// display, which would leave the game running unseen.
+int draws_nowhere(const char* driver) {
+    return SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+           SDL_strcmp(driver, "evdev") == 0;
+}
+
+// Without a runtime folder only an absolute socket path can reach a Wayland compositor.
+int wayland_reachable() {
+    const char* socket = SDL_getenv("WAYLAND_DISPLAY");
+    return SDL_getenv("XDG_RUNTIME_DIR") || (socket && socket[0] == '/');
+}
+
+int init_video(char* error, int error_size) {
+    // A driver named by the user (as the benchmarks do) is taken as it is.
+    if (SDL_getenv("SDL_VIDEODRIVER")) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0) return 1;
+        report(error, error_size);
+        return 0;
+    }
+    std::string reasons;
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); i++) {
+        const char* driver = SDL_GetVideoDriver(i);
+        if (!driver || draws_nowhere(driver)) continue;
+        if (SDL_strcmp(driver, "wayland") == 0 && !wayland_reachable()) {
+            // Probing it anyway would have the Wayland library print its own complaint.
+            reasons += std::string(reasons.empty() ? "" : "; ") + "wayland: no session";
+            continue;
+        }
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+        int ok = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+        if (!ok)
+            reasons += std::string(reasons.empty() ? "" : "; ") + driver + ": " + SDL_GetError();
+        SDL_ResetHint(SDL_HINT_VIDEODRIVER);
+        if (ok) return 1;
+    }
+    if (error && error_size > 0)
+        std::snprintf(error, error_size, "no display (%s)",
+                      reasons.empty() ? "no video driver" : reasons.c_str());
+    return 0;
+}
+
+int sdl_open_window(const char* title, int width, int height, char* error, int error_size) {
+    if (!SDL_WasInit(SDL_INIT_VIDEO)) {
+        // A minimised window would leave an exclusive-looking game unreachable.
+        SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        if (!init_video(error, error_size)) return 0;
+    }
+    Sdl.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                  height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    if (Sdl.window) Sdl.renderer = SDL_CreateRenderer(Sdl.window, -1, 0);
+    if (!Sdl.window || !Sdl.renderer) {
+        report(error, error_size);
+        if (Sdl.window) SDL_DestroyWindow(Sdl.window);
+        Sdl.window = nullptr;
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        return 0;
+    }
+    Sdl.mode_width = width;
+    Sdl.mode_height = height;
+    Sdl.fullscreen = 0;
+    Sdl.has_frame = 0;
+    SDL_ShowCursor(Sdl.cursor_visible ? SDL_ENABLE : SDL_DISABLE);
+    redraw();
+    return 1;
+}
+
+void sdl_close_window() {
+    if (Sdl.texture) SDL_DestroyTexture(Sdl.texture);
+    if (Sdl.renderer) SDL_DestroyRenderer(Sdl.renderer);
+    if (Sdl.window) SDL_DestroyWindow(Sdl.window);
+    if (Sdl.cursor) SDL_FreeCursor(Sdl.cursor);
+    int had_window = Sdl.window != nullptr;
+    Sdl = SdlState();
+    if (had_window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+int sdl_set_mode(int width, int height, int bpp, int fullscreen) {
+    (void)bpp;
+    if (width <= 0 || height <= 0) return 0;
+    Sdl.mode_width = width;
+    Sdl.mode_height = height;
+    Sdl.fullscreen = fullscreen != 0;
+    if (Sdl.renderer && !ensure_texture(width, height)) return 0;
+    apply_window_mode();
+    return 1;
+}
+
+void sdl_present(const VideoPicture* picture) {
+    if (!Sdl.renderer || !picture || !picture->pixels || picture->width <= 0 ||
+        picture->height <= 0)
+        return;
+    if (!ensure_texture(picture->width, picture->height)) return;
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(Sdl.texture, nullptr, &pixels, &pitch) != 0) return;
+    convert_picture_to_argb(picture, static_cast<std::uint32_t*>(pixels), pitch / 4);
+    SDL_UnlockTexture(Sdl.texture);
+    Sdl.has_frame = 1;
+    redraw();
+}
+
+int is_alt_enter(const SDL_KeyboardEvent& key) {
+    return (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) &&
+           (key.keysym.mod & KMOD_ALT);
+}
+
+int mouse_to_picture(int window_x, int window_y, int* x, int* y) {
+    int win_w = 0, win_h = 0, out_w = 0, out_h = 0;
+    SDL_GetWindowSize(Sdl.window, &win_w, &win_h);
+    SDL_GetRendererOutputSize(Sdl.renderer, &out_w, &out_h);
+    if (win_w <= 0 || win_h <= 0) return 0;
+    // Window points and output pixels differ on high-density displays.
+    int out_x = static_cast<int>(static_cast<long long>(window_x) * out_w / win_w);
+    int out_y = static_cast<int>(static_cast<long long>(window_y) * out_h / win_h);
+    VideoViewport v = fit_picture(out_w, out_h, Sdl.mode_width, Sdl.mode_height);
+    return map_to_picture(v, Sdl.mode_width, Sdl.mode_height, out_x, out_y, x, y);
+}
+
+int sdl_poll_event(VideoEvent* event) {
+    if (!Sdl.window) return 0;
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        switch (e.type) {
+        case SDL_QUIT:
+            event->kind = VIDEO_CLOSE;
+            return 1;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            if (is_alt_enter(e.key)) {
+                if (e.type == SDL_KEYDOWN && !e.key.repeat) {
+                    Sdl.fullscreen = !Sdl.fullscreen;
+                    apply_window_mode();
+                }
+                continue;
+            }
+            int vk = sdl_key_to_virtual_key(e.key.keysym.sym);
+            if (!vk) continue;
+            event->kind = e.type == SDL_KEYDOWN ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+            event->virtual_key = vk;
+            event->repeat = e.key.repeat != 0;
+            return 1;
+        }
+        case SDL_MOUSEBUTTONDOWN:
+            if (e.button.button != SDL_BUTTON_LEFT) continue;
+            if (!mouse_to_picture(e.button.x, e.button.y, &event->x, &event->y)) continue;
+            event->kind = VIDEO_MOUSE_DOWN;
+            return 1;
+        case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                redraw();
+            continue;
+        default:
+            continue;
+        }
+    }
+    return 0;
+}
+
+void sdl_set_cursor_visible(int visible) {
+    Sdl.cursor_visible = visible != 0;
+    if (Sdl.window) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+DWORD sdl_ticks() {
+    auto since = std::chrono::steady_clock::now().time_since_epoch();
+    // Truncated to 32 bits: the tick counter wraps like the kernel's.
+    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+}
+
+void sdl_set_icon(const std::uint32_t* argb, int width, int height) {
+    if (!Sdl.window) return;
+    SDL_Surface* surface = surface_of(argb, width, height);
+    if (!surface) return;
+    SDL_SetWindowIcon(Sdl.window, surface);
+    SDL_FreeSurface(surface);
+}
+
+void sdl_set_cursor_image(const std::uint32_t* argb, int width, int height, int hot_x, int hot_y) {
+    if (!Sdl.window) return;
+    SDL_Surface* surface = surface_of(argb, width, height);
+    if (!surface) return;
+    SDL_Cursor* cursor = SDL_CreateColorCursor(surface, hot_x, hot_y);
+    SDL_FreeSurface(surface);
+    if (!cursor) return;
+    SDL_SetCursor(cursor);
+    if (Sdl.cursor) SDL_FreeCursor(Sdl.cursor);
+    Sdl.cursor = cursor;
+}
+
+VideoBackend SdlBackend = {
+    .name = "sdl2",
+    .open_window = sdl_open_window,
+    .close_window = sdl_close_window,
+    .set_mode = sdl_set_mode,
+    .present = sdl_present,
+    .poll_event = sdl_poll_event,
+    .set_cursor_visible = sdl_set_cursor_visible,
+    .ticks = sdl_ticks,
+    .set_icon = sdl_set_icon,
+    .set_cursor_image = sdl_set_cursor_image,
+};
+
+} // namespace
+
+VideoBackend* sdl_video_backend() {
+    return &SdlBackend;
+}

@@ -1,0 +1,43 @@
+// Placing the game's picture in the SDL window's output, and mapping mouse positions back.
+#include "platform/video/sdl/sdl_backend_viewport.h"
+
+#include <algorithm>
+#include <cstdint>
+
+VideoViewport fit_picture(int output_width, int output_height, int picture_width,
+                          int picture_height) {
+    if (output_width <= 0 || output_height <= 0 || picture_width <= 0 || picture_height <= 0)
+        return {0, 0, 0, 0};
+    int factor = std::min(output_width / picture_width, output_height / picture_height);
+    int width, height;
+    if (factor >= 1) {
+        width = picture_width * factor;
+        height = picture_height * factor;
+    } else {
+        // An output smaller than the picture: the whole picture still shows, in proportion.
+        std::int64_t by_width = static_cast<std::int64_t>(picture_height) * output_width;
+        std::int64_t by_height = static_cast<std::int64_t>(picture_width) * output_height;
+        if (by_width <= by_height) {
+            width = output_width;
+            height = static_cast<int>(by_width / picture_width);
+        } else {
+            width = static_cast<int>(by_height / picture_height);
+            height = output_height;
+        }
+        width = std::max(width, 1);
+        height = std::max(height, 1);
+    }
+    return {(output_width - width) / 2, (output_height - height) / 2, width, height};
+}
+
+int map_to_picture(const VideoViewport& viewport, int picture_width, int picture_height,
+                   int output_x, int output_y, int* picture_x, int* picture_y) {
+    if (viewport.width <= 0 || viewport.height <= 0) return 0;
+    std::int64_t dx = static_cast<std::int64_t>(output_x) - viewport.x;
+    std::int64_t dy = static_cast<std::int64_t>(output_y) - viewport.y;
+    // The black border around the picture is no part of the game's screen.
+    if (dx < 0 || dy < 0 || dx >= viewport.width || dy >= viewport.height) return 0;
+    *picture_x = static_cast<int>(dx * picture_width / viewport.width);
+    *picture_y = static_cast<int>(dy * picture_height / viewport.height);
+    return 1;
+}

@@ -1,0 +1,78 @@
+// Which video backend shows the screen, its clock, and when the screen's changes reach it.
+#include "platform/video/video.h"
+#include "platform/video/sdl/sdl_backend.h"
+
+namespace {
+
+// A display refreshes about every 16 ms; changes that do not flip show at that pace.
+constexpr DWORD REFRESH_INTERVAL_MS = 16;
+
+VideoBackend* Backend = nullptr;
+VideoScreenSource ScreenSource = nullptr;
+int ChangePending = 0;
+int EverPresented = 0;
+DWORD LastPresent = 0;
+DWORD LastTicks = 0;
+
+void present_now(DWORD now) {
+    ChangePending = 0;
+    EverPresented = 1;
+    LastPresent = now;
+    VideoPicture picture = {};
+    if (ScreenSource && ScreenSource(&picture)) video_backend()->present(&picture);
+}
+
+DWORD take_reading() {
+    LastTicks = video_backend()->ticks();
+    return LastTicks;
+}
+
+void refresh_at(DWORD now) {
+    // The difference is taken unsigned so the clock's wrap does not stall presenting.
+    if (ChangePending && (!EverPresented || now - LastPresent >= REFRESH_INTERVAL_MS))
+        present_now(now);
+}
+
+} // namespace
+
+VideoBackend* video_backend() {
+    if (!Backend) Backend = sdl_video_backend();
+    return Backend;
+}
+
+void video_use_backend(VideoBackend* backend) {
+    Backend = backend;
+}
+
+void video_set_screen_source(VideoScreenSource source) {
+    ScreenSource = source;
+}
+
+void video_screen_changed(int now) {
+    if (!now) {
+        ChangePending = 1;
+        return;
+    }
+    present_now(take_reading());
+}
+
+DWORD video_read_clock() {
+    DWORD now = take_reading();
+    refresh_at(now);
+    return now;
+}
+
+DWORD video_last_ticks() {
+    return LastTicks;
+}
+
+void video_refresh() {
+    if (ChangePending) refresh_at(take_reading());
+}
+
+void video_reset() {
+    ChangePending = 0;
+    EverPresented = 0;
+    LastPresent = 0;
+    LastTicks = 0;
+}

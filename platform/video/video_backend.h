@@ -1,0 +1,47 @@
+// The video backend interface: the one small table of operations between the Windows and
+// DirectDraw emulation and a real screen (sdl/) or none (headless/, for tests).
+#pragma once
+
+#include "platform/win32.h"
+
+#include <cstdint>
+
+// What the screen shows: a picture in memory, seen through a palette at 8 bits per pixel
+// or through its 5.5.5 / 5.6.5 layout at 15 and 16.
+struct VideoPicture {
+    const std::uint8_t* pixels; // row 0, column 0
+    int pitch;                  // bytes from one row to the next
+    int width;
+    int height;
+    int bpp;                     // 8, 15 or 16
+    const PALETTEENTRY* palette; // 256 entries at 8 bits per pixel, else null
+};
+
+enum VideoEventKind { VIDEO_KEY_DOWN, VIDEO_KEY_UP, VIDEO_MOUSE_DOWN, VIDEO_CLOSE };
+
+struct VideoEvent {
+    VideoEventKind kind;
+    int virtual_key; // keys: the Windows virtual-key code
+    int repeat;      // keys: 1 for an auto-repeated press
+    int x, y;        // mouse: in the game's 640 x 480 coordinates
+};
+
+struct VideoBackend {
+    const char* name;
+    // Opens the window; on failure returns 0 and writes the reason into error.
+    int (*open_window)(const char* title, int width, int height, char* error, int error_size);
+    void (*close_window)();
+    // The display mode: size, depth, and exclusive full screen or a plain window.
+    int (*set_mode)(int width, int height, int bpp, int fullscreen);
+    void (*present)(const VideoPicture* picture);
+    // Takes one pending event; 0 when there is none.
+    int (*poll_event)(VideoEvent* event);
+    void (*set_cursor_visible)(int visible);
+    // A 32-bit millisecond clock (the headless one is virtual and moves when read).
+    DWORD (*ticks)();
+    // The window's icon and the window class's cursor as 0xAARRGGBB pixels, row 0 on top;
+    // null in a backend that shows neither.
+    void (*set_icon)(const std::uint32_t* argb, int width, int height);
+    void (*set_cursor_image)(const std::uint32_t* argb, int width, int height, int hot_x,
+                             int hot_y);
+};

@@ -1,0 +1,8 @@
+// The kernel's millisecond tick counter, read from the video backend's clock.
+#include "platform/video/video.h"
+
+DWORD GetTickCount() {
+    // Programs that never pump messages while they wait on the clock (palette fades, wipes)
+    // still get their screen changes shown: the read presents what is due.
+    return video_read_clock();
+}

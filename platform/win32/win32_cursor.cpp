@@ -1,0 +1,25 @@
+// ShowCursor: a counter, shown while not negative; the backend hears only of changes.
+#include "platform/win32/win32_cursor.h"
+#include "platform/video/video.h"
+
+namespace {
+
+int CursorCount = 0;
+
+} // namespace
+
+int ShowCursor(BOOL show) {
+    int was_visible = CursorCount >= 0;
+    CursorCount += show ? 1 : -1;
+    int visible = CursorCount >= 0;
+    if (visible != was_visible) video_backend()->set_cursor_visible(visible);
+    return CursorCount;
+}
+
+int win32_cursor_shown() {
+    return CursorCount >= 0;
+}
+
+void win32_reset_cursor() {
+    CursorCount = 0;
+}

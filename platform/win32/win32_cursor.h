@@ -1,0 +1,6 @@
+// The cursor's display counter behind ShowCursor, applied to the video backend.
+#pragma once
+
+// Whether the counter currently shows the cursor (it is not negative).
+int win32_cursor_shown();
+void win32_reset_cursor();

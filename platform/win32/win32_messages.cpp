@@ -1,0 +1,49 @@
+// The thread's message calls: peeking (which first pumps the backend's input), posting,
+// dispatch to the window procedure, and paint validation.
+#include "platform/video/video.h"
+#include "platform/win32/win32_input.h"
+#include "platform/win32/win32_queue.h"
+#include "platform/win32/win32_window.h"
+
+#include <cstring>
+
+BOOL PeekMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max, UINT remove) {
+    win32_pump_events();
+    video_refresh();
+    if (!msg) return FALSE;
+    return win32_take_message(msg, window, filter_min, filter_max, remove);
+}
+
+BOOL PostMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    // A null window posts to the thread; a destroyed one is refused as on Windows.
+    if (window && !win32_window_is_alive(window)) return FALSE;
+    return win32_enqueue(window, message, wparam, lparam) ? TRUE : FALSE;
+}
+
+BOOL TranslateMessage(const MSG* msg) {
+    // The program reads keys as WM_KEYDOWN only, so no WM_CHAR is generated.
+    return msg && (msg->message == WM_KEYDOWN || msg->message == WM_KEYUP);
+}
+
+LRESULT DispatchMessageA(const MSG* msg) {
+    if (!msg) return 0;
+    WNDPROC procedure = win32_window_procedure(msg->hwnd);
+    // Thread messages and messages left for a destroyed window reach no procedure.
+    if (!procedure) return 0;
+    return procedure(msg->hwnd, msg->message, msg->wParam, msg->lParam);
+}
+
+HDC BeginPaint(HWND window, PAINTSTRUCT* paint) {
+    if (!paint) return nullptr;
+    std::memset(paint, 0, sizeof *paint);
+    RECT rect = {};
+    if (GetWindowRect(window, &rect))
+        paint->rcPaint = {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    // Nothing draws through a paint device context here, so none is lent; the window holds
+    // no invalid region, so validating it is nothing to do.
+    return nullptr;
+}
+
+BOOL EndPaint(HWND window, const PAINTSTRUCT* paint) {
+    return paint && win32_window_is_alive(window);
+}

@@ -1,0 +1,69 @@
+// The thread's message queue and its quit request.
+#include "platform/win32/win32_queue.h"
+#include "platform/video/video.h"
+
+#include <deque>
+
+namespace {
+
+// Generous for a queue drained one message per 30 ms pass; posting beyond it fails rather
+// than letting a flood of input grow memory without end.
+constexpr std::size_t MAX_QUEUED = 10000;
+
+std::deque<MSG> Queue;
+// As on Windows, the quit request is a flag, not a queued message: it is taken once the
+// queue holds nothing else, and asking again only replaces the exit code.
+int QuitPending = 0;
+int QuitCode = 0;
+
+int matches(const MSG& msg, HWND window, UINT filter_min, UINT filter_max) {
+    if (window && msg.hwnd != window) return 0;
+    if (filter_min == 0 && filter_max == 0) return 1;
+    return msg.message >= filter_min && msg.message <= filter_max;
+}
+
+} // namespace
+
+int win32_enqueue(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (Queue.size() >= MAX_QUEUED) return 0;
+    MSG msg = {};
+    msg.hwnd = window;
+    msg.message = message;
+    msg.wParam = wparam;
+    msg.lParam = lparam;
+    msg.time = video_last_ticks();
+    if (message == WM_LBUTTONDOWN) msg.pt = {LOWORD(lparam), HIWORD(lparam)};
+    Queue.push_back(msg);
+    return 1;
+}
+
+BOOL win32_take_message(LPMSG msg, HWND window, UINT filter_min, UINT filter_max, UINT remove) {
+    for (auto it = Queue.begin(); it != Queue.end(); ++it) {
+        if (!matches(*it, window, filter_min, filter_max)) continue;
+        *msg = *it;
+        if (remove & PM_REMOVE) Queue.erase(it);
+        return TRUE;
+    }
+    int all = filter_min == 0 && filter_max == 0;
+    int quit_wanted = !window && (all || (WM_QUIT >= filter_min && WM_QUIT <= filter_max));
+    if (QuitPending && quit_wanted) {
+        *msg = {};
+        msg->message = WM_QUIT;
+        msg->wParam = static_cast<WPARAM>(QuitCode);
+        msg->time = video_last_ticks();
+        if (remove & PM_REMOVE) QuitPending = 0;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void PostQuitMessage(int exit_code) {
+    QuitPending = 1;
+    QuitCode = exit_code;
+}
+
+void win32_reset_queue() {
+    Queue.clear();
+    QuitPending = 0;
+    QuitCode = 0;
+}

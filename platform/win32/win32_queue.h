@@ -1,0 +1,13 @@
+// The thread's message queue itself: posted and input messages in order, and the quit
+// request, which is taken once nothing else is queued.
+#pragma once
+
+#include "platform/win32.h"
+
+// Adds a message to the back of the queue, stamped with the last clock reading; 0 when the
+// queue is full and the message is dropped.
+int win32_enqueue(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+// Takes (PM_REMOVE) or copies the first message that matches the filter, as PeekMessageA
+// does after pumping; FALSE when none does.
+BOOL win32_take_message(LPMSG msg, HWND window, UINT filter_min, UINT filter_max, UINT remove);
+void win32_reset_queue();

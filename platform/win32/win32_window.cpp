@@ -1,0 +1,184 @@
+// Window classes and the program's one window, opened on the video backend.
+#include "platform/win32/win32_window.h"
+#include "platform/video/video.h"
+#include "platform/win32/win32_cursor.h"
+#include "platform/win32/win32_resources.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <strings.h>
+
+namespace {
+
+// Far more than the one class the program registers; a fixed table keeps handles stable.
+constexpr int MAX_CLASSES = 8;
+constexpr ATOM FIRST_CLASS_ATOM = 0xC000;
+
+struct WindowClass {
+    int used;
+    std::string name;
+    WNDCLASSEXA record;
+};
+
+WindowClass Classes[MAX_CLASSES];
+HWND__ Window = {};
+std::string LastError;
+// What reached the default handling, for tests of what a window procedure passed on.
+int DefaultCalls = 0;
+UINT LastDefaultMessage = 0;
+
+int find_class(LPCSTR name) {
+    for (int i = 0; i < MAX_CLASSES; i++) {
+        // Class names compare without regard to case, as on Windows.
+        if (Classes[i].used && strcasecmp(Classes[i].name.c_str(), name) == 0) return i;
+    }
+    return -1;
+}
+
+void give_backend_pictures(const WNDCLASSEXA& wc) {
+    VideoBackend* backend = video_backend();
+    HICON icon = wc.hIcon ? wc.hIcon : wc.hIconSm;
+    if (icon && backend->set_icon) backend->set_icon(icon->argb.data(), icon->width, icon->height);
+    HCURSOR cursor = wc.hCursor;
+    if (cursor && backend->set_cursor_image)
+        backend->set_cursor_image(cursor->argb.data(), cursor->width, cursor->height, cursor->hot_x,
+                                  cursor->hot_y);
+}
+
+} // namespace
+
+void win32_set_last_error(const char* text) {
+    LastError = text ? text : "";
+}
+
+const char* platform_last_error() {
+    return LastError.c_str();
+}
+
+int win32_window_is_alive(HWND window) {
+    return window == &Window && Window.alive;
+}
+
+HWND win32_live_window() {
+    return Window.alive ? &Window : nullptr;
+}
+
+WNDPROC win32_window_procedure(HWND window) {
+    if (!win32_window_is_alive(window)) return nullptr;
+    return Classes[Window.class_index].record.lpfnWndProc;
+}
+
+ATOM RegisterClassExA(const WNDCLASSEXA* wc) {
+    if (!wc || wc->cbSize != sizeof(WNDCLASSEXA) || !wc->lpfnWndProc || !wc->lpszClassName ||
+        !wc->lpszClassName[0]) {
+        win32_set_last_error("invalid window class record");
+        return 0;
+    }
+    if (find_class(wc->lpszClassName) >= 0) {
+        win32_set_last_error("window class already registered");
+        return 0;
+    }
+    for (int i = 0; i < MAX_CLASSES; i++) {
+        if (Classes[i].used) continue;
+        Classes[i].used = 1;
+        Classes[i].name = wc->lpszClassName;
+        Classes[i].record = *wc;
+        // The caller's strings need not outlive the call.
+        Classes[i].record.lpszClassName = Classes[i].name.c_str();
+        Classes[i].record.lpszMenuName = nullptr;
+        return static_cast<ATOM>(FIRST_CLASS_ATOM + i);
+    }
+    win32_set_last_error("too many window classes");
+    return 0;
+}
+
+HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR title, DWORD style, int x, int y,
+                     int width, int height, HWND parent, HMENU menu, HINSTANCE instance,
+                     LPVOID param) {
+    (void)ex_style, (void)parent, (void)menu, (void)instance, (void)param;
+    int index = class_name ? find_class(class_name) : -1;
+    if (index < 0) {
+        win32_set_last_error("window class not registered");
+        return nullptr;
+    }
+    if (Window.alive) {
+        win32_set_last_error("only one window is supported");
+        return nullptr;
+    }
+    if (width <= 0 || height <= 0 || width > 16384 || height > 16384) {
+        win32_set_last_error("invalid window size");
+        return nullptr;
+    }
+    char reason[256] = {};
+    VideoBackend* backend = video_backend();
+    if (!backend->open_window(title ? title : "", width, height, reason, sizeof reason)) {
+        reason[sizeof reason - 1] = 0;
+        win32_set_last_error(reason[0] ? reason : "the video backend could not open a window");
+        return nullptr;
+    }
+    Window = {1, index, style, {x, y, x + width, y + height}};
+    give_backend_pictures(Classes[index].record);
+    backend->set_cursor_visible(win32_cursor_shown());
+
+    HWND window = &Window;
+    WNDPROC procedure = Classes[index].record.lpfnWndProc;
+    if (procedure(window, WM_CREATE, 0, 0) == -1) {
+        // The window procedure refused its creation.
+        DestroyWindow(window);
+        win32_set_last_error("the window procedure refused WM_CREATE");
+        return nullptr;
+    }
+    win32_set_last_error("");
+    return window;
+}
+
+BOOL DestroyWindow(HWND window) {
+    WNDPROC procedure = win32_window_procedure(window);
+    if (!procedure) return FALSE;
+    procedure(window, WM_DESTROY, 0, 0);
+    Window.alive = 0;
+    video_backend()->close_window();
+    return TRUE;
+}
+
+LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    (void)wparam, (void)lparam;
+    DefaultCalls++;
+    LastDefaultMessage = message;
+    if (message == WM_CLOSE) DestroyWindow(window);
+    return 0;
+}
+
+BOOL GetWindowRect(HWND window, LPRECT rect) {
+    if (!rect || !win32_window_is_alive(window)) return FALSE;
+    // The game's coordinates, whatever the backend's scale on the real screen.
+    *rect = Window.rect;
+    return TRUE;
+}
+
+HGDIOBJ GetStockObject(int object) {
+    static int black_brush;
+    static int white_brush;
+    if (object == BLACK_BRUSH) return &black_brush;
+    if (object == WHITE_BRUSH) return &white_brush;
+    return nullptr;
+}
+
+void win32_reset_windows() {
+    if (Window.alive) video_backend()->close_window();
+    Window = {};
+    for (WindowClass& c : Classes)
+        c = {};
+    LastError.clear();
+    DefaultCalls = 0;
+    LastDefaultMessage = 0;
+}
+
+int win32_default_calls() {
+    return DefaultCalls;
+}
+
+UINT win32_last_default_message() {
+    return LastDefaultMessage;
+}
