@@ -2,6 +2,7 @@
 // picture, physics, sprites, flip; no 30 ms wait) beside memcpy of the same 640 x 480
 // bytes twice. Run it from the build's bin folder, where the data files are.
 #include "engine/engine.h"
+#include "game/game_frame.h"
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/platform_reset.h"

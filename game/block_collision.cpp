@@ -1,6 +1,8 @@
 // The character against the block: stopped at its sides, the rise ended under it, and
 // standing on its top.
-#include "game/player.h"
+#include "game/block_collision.h"
+
+#include "game/player_state.h"
 #include "game/setup.h"
 #include "game/truncate.h"
 

@@ -2,19 +2,19 @@
 // ground, the per-frame update, and drawing the character and the block.
 #include "game/player.h"
 
+#include "game/block_collision.h"
 #include "game/player_input.h"
+#include "game/player_state.h"
 #include "game/setup.h"
 #include "game/truncate.h"
 
-std::int32_t PlayerVelocityX = 0;
-std::int32_t PlayerVelocityY = 0;
-std::int32_t JumpRising = 0;
+namespace {
 
-static constexpr std::int32_t FRAMES_PER_FACING = 5;
-static constexpr std::int32_t IN_THE_AIR_FRAME = 4;
+constexpr std::int32_t FRAMES_PER_FACING = 5;
+constexpr std::int32_t IN_THE_AIR_FRAME = 4;
 
 // Whether ground lies anywhere in the character's box stretched `extra_rows` further down.
-static bool ground_in_box(std::int32_t extra_rows) {
+bool ground_in_box(std::int32_t extra_rows) {
     const float x = PlayerSprite.x;
     const float y = PlayerSprite.y;
     return color_scan(truncate_to_int(x), truncate_to_int(y),
@@ -22,6 +22,8 @@ static bool ground_in_box(std::int32_t extra_rows) {
                       truncate_to_int(y + PlayerSprite.height + extra_rows), GROUND_COLOUR,
                       GROUND_COLOUR, back_buffer, back_pitch) != 0;
 }
+
+} // namespace
 
 void apply_vertical_velocity() {
     if (PlayerVelocityY != 0) PlayerSprite.y = PlayerSprite.y - PlayerVelocityY;

@@ -1,20 +1,24 @@
 // Polling the movement keys, and what they do to the character's speeds.
 #include "game/player_input.h"
 
-#include "game/player.h"
+#include "game/player_state.h"
 #include "game/setup.h"
 #include "game/truncate.h"
 
-static constexpr int KEY_D = 0x44;
-static constexpr int KEY_A = 0x41;
-static constexpr int KEY_Z = 0x5A;
-static constexpr int KEY_C = 0x43;
-static constexpr std::int32_t FACING_RIGHT = 0;
-static constexpr std::int32_t FACING_LEFT = 1;
+namespace {
 
-static bool key_held(int virtual_key) {
+constexpr int KEY_D = 0x44;
+constexpr int KEY_A = 0x41;
+constexpr int KEY_Z = 0x5A;
+constexpr int KEY_C = 0x43;
+constexpr std::int32_t FACING_RIGHT = 0;
+constexpr std::int32_t FACING_LEFT = 1;
+
+bool key_held(int virtual_key) {
     return (GetAsyncKeyState(virtual_key) & 0x8000) != 0;
 }
+
+} // namespace
 
 PlayerKeys poll_player_keys() {
     PlayerKeys keys{};

@@ -14,8 +14,6 @@ namespace {
 constexpr std::int32_t MENU_ENTRIES = 4;
 constexpr std::int32_t INFO_SCREENS = 2;
 constexpr std::int32_t LEVELS = 1;
-constexpr std::int32_t HANDLED = 0;
-constexpr std::int32_t NOT_HANDLED = 1;
 
 struct ClickArea {
     std::int32_t left, right, top, bottom; // inclusive
@@ -46,55 +44,55 @@ void draw_full_screen(const BitmapImage* images, std::int32_t count, std::int32_
 
 } // namespace
 
-std::int32_t handle_screen_key(std::int32_t virtual_key) {
+bool handle_screen_key(std::int32_t virtual_key) {
     int on_menu = GameState == STATE_MENU;
     switch (virtual_key) {
     case VK_RETURN:
         enter_selected_screen();
-        return HANDLED;
+        return true;
     case VK_ESCAPE:
         if (on_menu)
             request_quit();
         else
             GameState = STATE_MENU;
-        return HANDLED;
+        return true;
     case VK_UP:
-        if (!on_menu) return NOT_HANDLED;
+        if (!on_menu) return false;
         // Wrapping on the value before the step lets Up reach every entry, 0 included.
         MenuSelection = MenuSelection <= 0 ? MENU_ENTRIES - 1 : MenuSelection - 1;
-        return HANDLED;
+        return true;
     case VK_DOWN:
-        if (!on_menu) return NOT_HANDLED;
+        if (!on_menu) return false;
         MenuSelection = MenuSelection >= MENU_ENTRIES - 1 ? 0 : MenuSelection + 1;
-        return HANDLED;
+        return true;
     case 'S':
         if (on_menu) GameState = STATE_PLAYING;
-        return HANDLED;
+        return true;
     case 'H':
         if (on_menu) GameState = STATE_INFO1;
-        return HANDLED;
+        return true;
     case 'A':
         if (on_menu) GameState = STATE_INFO2;
-        return HANDLED;
+        return true;
     case 'Q':
         if (on_menu) request_quit();
-        return HANDLED;
+        return true;
     default:
-        return NOT_HANDLED;
+        return false;
     }
 }
 
-std::int32_t handle_play_key(std::int32_t virtual_key) {
+bool handle_play_key(std::int32_t virtual_key) {
     switch (virtual_key) {
     case VK_RETURN:
         enter_selected_screen();
-        return HANDLED;
+        return true;
     case VK_ESCAPE:
         GameState = STATE_MENU;
-        return HANDLED;
+        return true;
     default:
         // Movement keys are polled by the player's physics each frame.
-        return NOT_HANDLED;
+        return false;
     }
 }
 

@@ -14,9 +14,10 @@ extern std::int32_t GameState;
 extern std::int32_t MenuSelection;
 extern std::int32_t LevelNumber;
 
-std::int32_t handle_screen_key(std::int32_t virtual_key);
-std::int32_t handle_play_key(std::int32_t virtual_key);
+// Key presses on the menu and the information screens, and on the playing screen: true when
+// the key was handled, false when it is left to the default handling.
+bool handle_screen_key(std::int32_t virtual_key);
+bool handle_play_key(std::int32_t virtual_key);
 void handle_menu_click(std::int32_t x, std::int32_t y);
-std::int32_t game_frame();
 void draw_screen_image();
 void draw_level_image();

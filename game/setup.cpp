@@ -2,7 +2,7 @@
 // them at the end.
 #include "game/setup.h"
 
-#include "game/artwork_failure.h"
+#include "game/artwork_file.h"
 
 #include <cstdio>
 
@@ -13,57 +13,66 @@ Sprite PlayerSprite;
 Sprite BlockSprite;
 BitmapFile SharedBitmapFile;
 
-static constexpr std::int32_t SCREEN_WIDTH = 640;
-static constexpr std::int32_t SCREEN_HEIGHT = 480;
-static constexpr std::int32_t SCREEN_BPP = 8;
-static constexpr std::int32_t SPRITE_FLAGS = SPRITE_SHOWN | SPRITE_SEQUENCED;
-static constexpr std::int32_t TRANSPARENT_INDEX = 253;
-static constexpr std::int32_t CELL_MODE = 0;
-static constexpr std::int32_t ABSOLUTE_MODE = 1;
+namespace {
 
-static constexpr std::int32_t PLAYER_START_X = 20;
-static constexpr std::int32_t PLAYER_START_Y = 400;
-static constexpr std::int32_t PLAYER_WIDTH = 24;
-static constexpr std::int32_t PLAYER_HEIGHT = 32;
-static constexpr std::int32_t PLAYER_FRAMES = 12;
-static constexpr std::int32_t PLAYER_DELAY = 2;
-static constexpr std::int32_t BLOCK_SIZE = 32;
-static constexpr std::int32_t BLOCK_FRAMES = 4;
-static constexpr std::int32_t BLOCK_DELAY = 3;
+constexpr std::int32_t SCREEN_WIDTH = 640;
+constexpr std::int32_t SCREEN_HEIGHT = 480;
+constexpr std::int32_t SCREEN_BPP = 8;
+constexpr std::int32_t SPRITE_FLAGS = SPRITE_SHOWN | SPRITE_SEQUENCED;
+constexpr std::int32_t TRANSPARENT_INDEX = 253;
+constexpr std::int32_t CELL_MODE = 0;
+constexpr std::int32_t ABSOLUTE_MODE = 1;
+
+constexpr std::int32_t PLAYER_START_X = 20;
+constexpr std::int32_t PLAYER_START_Y = 400;
+constexpr std::int32_t PLAYER_WIDTH = 24;
+constexpr std::int32_t PLAYER_HEIGHT = 32;
+constexpr std::int32_t PLAYER_FRAMES = 12;
+constexpr std::int32_t PLAYER_DELAY = 2;
+constexpr std::int32_t BLOCK_SIZE = 32;
+constexpr std::int32_t BLOCK_FRAMES = 4;
+constexpr std::int32_t BLOCK_DELAY = 3;
 
 // The smallest sheets that hold every cell the sprites cut, grid lines included.
-static constexpr std::int32_t PLAYER_SHEET_WIDTH = 5 * (PLAYER_WIDTH + 1);
-static constexpr std::int32_t PLAYER_SHEET_HEIGHT = 3 * (PLAYER_HEIGHT + 1);
-static constexpr std::int32_t BLOCK_SHEET_WIDTH = 4 * (BLOCK_SIZE + 1);
-static constexpr std::int32_t BLOCK_SHEET_HEIGHT = BLOCK_SIZE + 1;
+constexpr std::int32_t PLAYER_SHEET_WIDTH = 5 * (PLAYER_WIDTH + 1);
+constexpr std::int32_t PLAYER_SHEET_HEIGHT = 3 * (PLAYER_HEIGHT + 1);
+constexpr std::int32_t BLOCK_SHEET_WIDTH = 4 * (BLOCK_SIZE + 1);
+constexpr std::int32_t BLOCK_SHEET_HEIGHT = BLOCK_SIZE + 1;
 
-static const std::int32_t WALK_RIGHT[] = {1, 2, 3, 2};
-static const std::int32_t WALK_LEFT[] = {6, 7, 8, 7};
-static const std::int32_t BLOCK_SHINE[] = {1, 2, 3, 2};
+const std::int32_t WALK_RIGHT[] = {1, 2, 3, 2};
+const std::int32_t WALK_LEFT[] = {6, 7, 8, 7};
+const std::int32_t BLOCK_SHINE[] = {1, 2, 3, 2};
 
 // One full-screen picture: read, cut whole into its image, pixels released again so the
-// shared record is ready for the next file.
-static void load_screen_picture(BitmapImage* image, const char* pattern, int number) {
+// shared record is ready for the next file. 1, or ARTWORK_UNUSABLE with nothing made.
+std::int32_t load_screen_picture(BitmapImage* image, const char* pattern, int number) {
     char filename[80];
     std::snprintf(filename, sizeof filename, pattern, number);
-    load_artwork_file(&SharedBitmapFile, filename, SCREEN_WIDTH, SCREEN_HEIGHT);
+    if (load_artwork_file(&SharedBitmapFile, filename, SCREEN_WIDTH, SCREEN_HEIGHT) != 1)
+        return ARTWORK_UNUSABLE;
     image_create(image, 0, 0, SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP);
     image_cut(image, &SharedBitmapFile, 0, 0, ABSOLUTE_MODE);
     release_bitmap_file(&SharedBitmapFile);
+    return 1;
 }
+
+} // namespace
 
 std::int32_t load_screen_images() {
     for (int i = 0; i < 4; ++i)
-        load_screen_picture(&MenuImages[i], "menubackground%d.bmp", i + 1);
+        if (load_screen_picture(&MenuImages[i], "menubackground%d.bmp", i + 1) != 1)
+            return ARTWORK_UNUSABLE;
     for (int j = 0; j < 2; ++j)
-        load_screen_picture(&InfoImages[j], "option%d.bmp", j + 2);
+        if (load_screen_picture(&InfoImages[j], "option%d.bmp", j + 2) != 1)
+            return ARTWORK_UNUSABLE;
     // The pixels are gone, but the record still holds the colours of the last file read.
     return set_palette(SharedBitmapFile.palette);
 }
 
 std::int32_t load_level_images() {
     for (int k = 0; k < 1; ++k)
-        load_screen_picture(&LevelImages[k], "gamebackground%d.BMP", k + 1);
+        if (load_screen_picture(&LevelImages[k], "gamebackground%d.BMP", k + 1) != 1)
+            return ARTWORK_UNUSABLE;
     // Every screen of the game is shown through the level's palette from here on.
     return set_palette(SharedBitmapFile.palette);
 }
@@ -73,8 +82,9 @@ std::int32_t create_player_sprite() {
                        PLAYER_FRAMES, SPRITE_FLAGS, DDSCAPS_SYSTEMMEMORY, TRANSPARENT_INDEX,
                        SCREEN_BPP))
         return 0;
-    load_artwork_file(&SharedBitmapFile, "pelkosprites.bmp", PLAYER_SHEET_WIDTH,
-                      PLAYER_SHEET_HEIGHT);
+    if (load_artwork_file(&SharedBitmapFile, "pelkosprites.bmp", PLAYER_SHEET_WIDTH,
+                          PLAYER_SHEET_HEIGHT) != 1)
+        return ARTWORK_UNUSABLE;
     for (int i = 0; i < 5; ++i)
         sprite_cut_frame(&PlayerSprite, &SharedBitmapFile, i, i, 0, CELL_MODE);
     sprite_add_sequence(&PlayerSprite, 0, 4, WALK_RIGHT);
@@ -96,8 +106,9 @@ std::int32_t create_block_sprite() {
     if (!sprite_create(&BlockSprite, 0, 0, BLOCK_SIZE, BLOCK_SIZE, BLOCK_FRAMES, SPRITE_FLAGS,
                        DDSCAPS_SYSTEMMEMORY, TRANSPARENT_INDEX, SCREEN_BPP))
         return 0;
-    load_artwork_file(&SharedBitmapFile, "questionblock.bmp", BLOCK_SHEET_WIDTH,
-                      BLOCK_SHEET_HEIGHT);
+    if (load_artwork_file(&SharedBitmapFile, "questionblock.bmp", BLOCK_SHEET_WIDTH,
+                          BLOCK_SHEET_HEIGHT) != 1)
+        return ARTWORK_UNUSABLE;
     for (int i = 0; i < BLOCK_FRAMES; ++i)
         sprite_cut_frame(&BlockSprite, &SharedBitmapFile, i, i, 0, CELL_MODE);
     sprite_add_sequence(&BlockSprite, 0, 4, BLOCK_SHINE);
@@ -112,10 +123,14 @@ std::int32_t create_block_sprite() {
 
 std::int32_t game_set_up() {
     display_init(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
-    load_screen_images();
-    load_level_images();
-    if (!create_player_sprite()) return 0;
-    if (!create_block_sprite()) return 0;
+    if (load_screen_images() == ARTWORK_UNUSABLE) return ARTWORK_UNUSABLE;
+    if (load_level_images() == ARTWORK_UNUSABLE) return ARTWORK_UNUSABLE;
+    // A sprite that cannot be made leaves the game running without it (0); a sheet that
+    // cannot be read stops the start.
+    const std::int32_t player = create_player_sprite();
+    if (player != 1) return player;
+    const std::int32_t block = create_block_sprite();
+    if (block != 1) return block;
     return 1;
 }
 

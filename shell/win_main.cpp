@@ -1,8 +1,10 @@
 // The program's entry: the window class and window, set-up, the main loop, tear-down.
 #include "engine/display/display_context.h"
-#include "game/screens.h"
+#include "engine/util/frame_clock.h"
+#include "game/artwork_file.h"
+#include "game/game_frame.h"
 #include "game/setup.h"
-#include "shell/shell.h"
+#include "shell/window_proc.h"
 
 #include <cstdio>
 
@@ -48,7 +50,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
     if (!window) return report_start_failure("the window could not be created");
     MainWindow = window;
 
-    game_set_up();
+    // Set-up's other failures leave the game running on what was made; missing artwork
+    // cannot, so the start is reported, undone and ended.
+    if (game_set_up() == ARTWORK_UNUSABLE) {
+        std::fputs(artwork_failure_line(), stderr);
+        std::fflush(stderr);
+        game_tear_down();
+        return ARTWORK_EXIT_CODE;
+    }
 
     MSG msg = {};
     for (;;) {

@@ -1,7 +1,7 @@
 // The window procedure: keys and left clicks go to the screens, the window's destruction
 // ends the main loop.
+#include "shell/window_proc.h"
 #include "game/screens.h"
-#include "shell/shell.h"
 
 LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     switch (message) {
@@ -19,9 +19,8 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
     }
     case WM_KEYDOWN: {
         std::int32_t key = static_cast<std::int32_t>(wparam);
-        std::int32_t unhandled =
-            GameState == STATE_PLAYING ? handle_play_key(key) : handle_screen_key(key);
-        if (!unhandled) return 0;
+        bool handled = GameState == STATE_PLAYING ? handle_play_key(key) : handle_screen_key(key);
+        if (handled) return 0;
         break;
     }
     case WM_LBUTTONDOWN:

@@ -1,6 +1,11 @@
 // A start with a missing or spoiled artwork file ends with a message naming the file and
 // its folder, a non-zero exit code, and nothing left for the sanitizers to report.
 #include "data_folder.h"
+#include "game_window.h"
+
+#include "game/artwork_file.h"
+#include "game/setup.h"
+#include "platform/ddraw/ddraw_emulation.h"
 
 #include <gtest/gtest.h>
 
@@ -69,4 +74,37 @@ TEST(ArtworkFailure, WithEveryFileInPlaceTheGameStartsAndEndsWithCodeZero) {
     EXPECT_EQ(run.exit_code, 0) << run.error_output;
     EXPECT_EQ(run.error_output, "");
     std::filesystem::remove_all(folder);
+}
+
+TEST(ArtworkFailure, SetUpStopsAtTheFirstUnusableFileAndReturnsTheFailure) {
+    struct Case {
+        std::string missing;
+        bool menu_made[4];
+        bool player_made;
+    };
+    const Case cases[] = {
+        {"menubackground2.bmp", {true, false, false, false}, false},
+        {"questionblock.bmp", {true, true, true, true}, true},
+    };
+    const std::filesystem::path home = std::filesystem::current_path();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.missing);
+        const std::filesystem::path folder = copy_data_folder();
+        ASSERT_FALSE(folder.empty());
+        std::filesystem::remove(folder / c.missing);
+        std::filesystem::current_path(folder);
+        open_game_window();
+        EXPECT_EQ(game_set_up(), ARTWORK_UNUSABLE);
+        const std::string line = artwork_failure_line();
+        EXPECT_NE(line.find("\"" + c.missing + "\""), std::string::npos) << line;
+        EXPECT_EQ(SharedBitmapFile.pixels, nullptr);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(MenuImages[i].pixels != nullptr, c.menu_made[i]) << i;
+        EXPECT_EQ(PlayerSprite.sequences[0] != nullptr, c.player_made);
+        EXPECT_EQ(BlockSprite.sequences[0], nullptr);
+        EXPECT_EQ(game_tear_down(), 1);
+        EXPECT_EQ(ddraw_live_objects(), 0);
+        std::filesystem::current_path(home);
+        std::filesystem::remove_all(folder);
+    }
 }

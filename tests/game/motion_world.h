@@ -4,6 +4,7 @@
 
 #include "engine/engine.h"
 #include "game/player.h"
+#include "game/player_state.h"
 #include "game/setup.h"
 
 #include <gtest/gtest.h>

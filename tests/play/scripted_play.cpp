@@ -2,12 +2,13 @@
 #include "scripted_play.h"
 
 #include "engine/engine.h"
+#include "engine/util/frame_clock.h"
 #include "game/player.h"
+#include "game/player_state.h"
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/platform_reset.h"
 #include "platform/video/headless/headless.h"
-#include "shell/shell.h"
 
 #include <cstring>
 

@@ -7,7 +7,7 @@
 #include "game/screens.h"
 #include "platform/platform_reset.h"
 #include "platform/win32/win32_window.h"
-#include "shell/shell.h"
+#include "shell/window_proc.h"
 
 #include <gtest/gtest.h>
 

@@ -150,9 +150,9 @@ TEST_F(ScreenTest, EscapeEndsTheProgramOnlyFromTheMenu) {
     EXPECT_TRUE(quit_requested());
 }
 
-TEST_F(ScreenTest, HandlersReportHandledAsZeroWhenCalledDirectly) {
-    EXPECT_EQ(handle_screen_key(VK_DOWN), 0);
-    EXPECT_EQ(handle_screen_key('X'), 1);
-    EXPECT_EQ(handle_play_key(VK_ESCAPE), 0);
-    EXPECT_EQ(handle_play_key(VK_DOWN), 1);
+TEST_F(ScreenTest, HandlersReportWhetherTheyHandledTheKeyWhenCalledDirectly) {
+    EXPECT_TRUE(handle_screen_key(VK_DOWN));
+    EXPECT_FALSE(handle_screen_key('X'));
+    EXPECT_TRUE(handle_play_key(VK_ESCAPE));
+    EXPECT_FALSE(handle_play_key(VK_DOWN));
 }

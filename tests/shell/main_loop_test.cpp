@@ -5,7 +5,6 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
 #include "platform/video/headless/headless.h"
-#include "shell/shell.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,7 @@
 // One pass's frame: clear, draw the current screen, run the player on the playing screen,
 // present it, and show the cursor on every screen but the playing one.
+#include "game/game_frame.h"
+
 #include "engine/display/display_context.h"
 #include "engine/display/frame.h"
 #include "game/player.h"
