@@ -1,6 +1,6 @@
 // Advancing a sprite's animation by one call: still, cycling through every frame, or playing
 // the current sequence, looping or once.
-#include "engine/image/sprite_draw.h"
+#include "engine/image/sprite_animate.h"
 
 namespace {
 

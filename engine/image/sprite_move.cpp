@@ -1,7 +1,8 @@
 // Moving a sprite by its velocity, wrapping or bouncing at the clip rectangle, and testing
 // two sprites for overlap.
+#include "engine/image/sprite_move.h"
+
 #include "engine/display/display_context.h"
-#include "engine/image/sprite_draw.h"
 #include "engine/image/sprite_position.h"
 #include "engine/util/collision.h"
 

@@ -1,6 +1,6 @@
 // Sprite animation: the order in which frames show for looping, play-once, cycling and still
 // sprites, the frame delay, and state that does not fit the sequence.
-#include "engine/image/sprite_draw.h"
+#include "engine/image/sprite_animate.h"
 
 #include <gtest/gtest.h>
 

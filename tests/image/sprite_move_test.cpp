@@ -1,7 +1,7 @@
 // Sprite motion at the clip rectangle (wrap-around and bouncing) and the sprite-against-sprite
 // overlap test.
 #include "engine/display/display_context.h"
-#include "engine/image/sprite_draw.h"
+#include "engine/image/sprite_move.h"
 
 #include <gtest/gtest.h>
 
