@@ -1,6 +1,7 @@
 // Blt: colour fills, keyed and stretched copies, clipping to clip lists, and the rectangles
 // and surface states that real DirectDraw refuses.
 #include "ddraw_fixture.h"
+
 #include "platform/ddraw/ddraw_emulation.h"
 
 #include <cstring>
@@ -62,7 +63,7 @@ TEST_F(DdrawTest, ColourFillKeepsToItsRectangleAndTheRowPadding) {
 TEST_F(DdrawTest, ColourFillAtSixteenBitsUsesTheLowWord) {
     IDirectDrawSurface7* surface = offscreen(7, 3, 16);
     ASSERT_EQ(DD_OK, fill(surface, 0x12345));
-    std::vector<std::uint8_t> bytes = pixels_of(surface);
+    std::vector<std::uint8_t> bytes = read_surface_pixels(surface);
     ASSERT_EQ(7u * 3 * 2, bytes.size());
     for (size_t i = 0; i < bytes.size(); i += 2) {
         EXPECT_EQ(0x45, bytes[i]);
@@ -79,17 +80,17 @@ TEST_F(DdrawTest, KeyedCopySkipsTheKeyInEveryPosition) {
     std::vector<std::uint8_t> picture(w * h);
     for (int i = 0; i < w * h; ++i)
         picture[i] = (i % 3 == 0 || (i / 8) % 4 == 1) ? 253 : i % 250;
-    set_pixels8(source, picture);
+    write_surface_pixels(source, picture);
     DDCOLORKEY key = {253, 253};
     ASSERT_EQ(DD_OK, source->SetColorKey(DDCKEY_SRCBLT, &key));
     ASSERT_EQ(DD_OK, fill(dest, 9));
     ASSERT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC | DDBLT_WAIT, nullptr));
-    std::vector<std::uint8_t> out = pixels_of(dest);
+    std::vector<std::uint8_t> out = read_surface_pixels(dest);
     for (int i = 0; i < w * h; ++i)
         EXPECT_EQ(picture[i] == 253 ? 9 : picture[i], out[i]) << i;
     // Without DDBLT_KEYSRC the key is copied like any colour.
     ASSERT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_WAIT, nullptr));
-    EXPECT_EQ(picture, pixels_of(dest));
+    EXPECT_EQ(picture, read_surface_pixels(dest));
     source->Release();
     dest->Release();
 }
@@ -97,12 +98,13 @@ TEST_F(DdrawTest, KeyedCopySkipsTheKeyInEveryPosition) {
 TEST_F(DdrawTest, KeyRangeAndSixteenBitKeys) {
     IDirectDrawSurface7* source = offscreen(10, 1);
     IDirectDrawSurface7* dest = offscreen(10, 1);
-    set_pixels8(source, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
+    write_surface_pixels(source, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
     DDCOLORKEY range = {3, 5};
     ASSERT_EQ(DD_OK, source->SetColorKey(DDCKEY_SRCBLT | DDCKEY_COLORSPACE, &range));
     ASSERT_EQ(DD_OK, fill(dest, 99));
     ASSERT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr));
-    EXPECT_EQ((std::vector<std::uint8_t>{0, 1, 2, 99, 99, 99, 6, 7, 8, 9}), pixels_of(dest));
+    EXPECT_EQ((std::vector<std::uint8_t>{0, 1, 2, 99, 99, 99, 6, 7, 8, 9}),
+              read_surface_pixels(dest));
     source->Release();
     dest->Release();
 
@@ -119,7 +121,7 @@ TEST_F(DdrawTest, KeyRangeAndSixteenBitKeys) {
     ASSERT_EQ(DD_OK, fill(wide_dest, 0x7777));
     ASSERT_EQ(DD_OK, wide_dest->Blt(nullptr, wide_source, nullptr, DDBLT_KEYSRC, nullptr));
     EXPECT_EQ((std::vector<std::uint8_t>{0x11, 0x11, 0x77, 0x77, 0x77, 0x77}),
-              pixels_of(wide_dest));
+              read_surface_pixels(wide_dest));
     wide_source->Release();
     wide_dest->Release();
 }
@@ -127,17 +129,17 @@ TEST_F(DdrawTest, KeyRangeAndSixteenBitKeys) {
 TEST_F(DdrawTest, StretchedCopiesRepeatOrDropPixels) {
     IDirectDrawSurface7* small = offscreen(4, 2);
     IDirectDrawSurface7* big = offscreen(8, 4);
-    set_pixels8(small, pattern(4, 2));
+    write_surface_pixels(small, pattern(4, 2));
     ASSERT_EQ(DD_OK, big->Blt(nullptr, small, nullptr, DDBLT_WAIT, nullptr));
-    std::vector<std::uint8_t> out = pixels_of(big);
+    std::vector<std::uint8_t> out = read_surface_pixels(big);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x)
             EXPECT_EQ(x / 2 + 16 * (y / 2), out[y * 8 + x]);
 
     // Shrinking a 8 x 4 picture by half keeps every other pixel.
-    set_pixels8(big, pattern(8, 4));
+    write_surface_pixels(big, pattern(8, 4));
     ASSERT_EQ(DD_OK, small->Blt(nullptr, big, nullptr, DDBLT_WAIT, nullptr));
-    out = pixels_of(small);
+    out = read_surface_pixels(small);
     for (int y = 0; y < 2; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(2 * x + 16 * 2 * y, out[y * 4 + x]);
@@ -145,11 +147,11 @@ TEST_F(DdrawTest, StretchedCopiesRepeatOrDropPixels) {
     // Stretched and keyed at once, to a rectangle inside the destination.
     DDCOLORKEY key = {1, 1};
     ASSERT_EQ(DD_OK, small->SetColorKey(DDCKEY_SRCBLT, &key));
-    set_pixels8(small, {1, 2, 1, 3, 4, 1, 5, 1});
+    write_surface_pixels(small, {1, 2, 1, 3, 4, 1, 5, 1});
     ASSERT_EQ(DD_OK, fill(big, 0));
     RECT target = {0, 0, 8, 2};
     ASSERT_EQ(DD_OK, big->Blt(&target, small, nullptr, DDBLT_KEYSRC, nullptr));
-    out = pixels_of(big);
+    out = read_surface_pixels(big);
     std::vector<std::uint8_t> expected = {0, 0, 2, 2, 0, 0, 3, 3, 4, 4, 0, 0, 5, 5, 0, 0};
     expected.resize(32, 0);
     EXPECT_EQ(expected, out);
@@ -164,12 +166,12 @@ TEST_F(DdrawTest, KeyedStretchOfOddSizesMatchesNearestNeighbour) {
     std::vector<std::uint8_t> picture = pattern(sw, sh);
     for (size_t i = 0; i < picture.size(); i += 3)
         picture[i] = 250;
-    set_pixels8(source, picture);
+    write_surface_pixels(source, picture);
     DDCOLORKEY key = {250, 250};
     ASSERT_EQ(DD_OK, source->SetColorKey(DDCKEY_SRCBLT, &key));
     ASSERT_EQ(DD_OK, fill(dest, 111));
     ASSERT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_KEYSRC, nullptr));
-    std::vector<std::uint8_t> out = pixels_of(dest);
+    std::vector<std::uint8_t> out = read_surface_pixels(dest);
     for (int y = 0; y < dh; ++y)
         for (int x = 0; x < dw; ++x) {
             std::uint8_t sampled = picture[(y * sh / dh) * sw + x * sw / dw];
@@ -182,14 +184,14 @@ TEST_F(DdrawTest, KeyedStretchOfOddSizesMatchesNearestNeighbour) {
 TEST_F(DdrawTest, ClippingToSeveralRectanglesMapsBackToTheSource) {
     IDirectDrawSurface7* source = offscreen(12, 6);
     IDirectDrawSurface7* dest = offscreen(20, 10);
-    set_pixels8(source, pattern(12, 6));
+    write_surface_pixels(source, pattern(12, 6));
     ASSERT_EQ(DD_OK, fill(dest, 200));
     // One clip rectangle reaches past the surface's edge; it is cut to the surface.
     std::vector<RECT> clips = {{0, 0, 5, 10}, {9, 3, 30, 5}};
     clip_to(dd, dest, clips);
     RECT target = {3, 2, 15, 8}; // 12 x 6, no stretch
     ASSERT_EQ(DD_OK, dest->Blt(&target, source, nullptr, DDBLT_WAIT, nullptr));
-    std::vector<std::uint8_t> out = pixels_of(dest);
+    std::vector<std::uint8_t> out = read_surface_pixels(dest);
     for (int y = 0; y < 10; ++y)
         for (int x = 0; x < 20; ++x) {
             bool drawn = inside(x, y, target) && (inside(x, y, clips[0]) || inside(x, y, clips[1]));
@@ -207,12 +209,12 @@ TEST_F(DdrawTest, ClippingToSeveralRectanglesMapsBackToTheSource) {
 TEST_F(DdrawTest, StretchedBlitClipsWithoutShiftingThePicture) {
     IDirectDrawSurface7* source = offscreen(4, 4);
     IDirectDrawSurface7* dest = offscreen(8, 8);
-    set_pixels8(source, pattern(4, 4));
+    write_surface_pixels(source, pattern(4, 4));
     ASSERT_EQ(DD_OK, fill(dest, 200));
     RECT clip = {3, 3, 8, 5};
     clip_to(dd, dest, {clip});
     ASSERT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_WAIT, nullptr));
-    std::vector<std::uint8_t> out = pixels_of(dest);
+    std::vector<std::uint8_t> out = read_surface_pixels(dest);
     for (int y = 0; y < 8; ++y)
         for (int x = 0; x < 8; ++x) {
             int expected = inside(x, y, clip) ? x / 2 + 16 * (y / 2) : 200;
@@ -221,7 +223,7 @@ TEST_F(DdrawTest, StretchedBlitClipsWithoutShiftingThePicture) {
     // A destination spanning the whole coordinate range: a stretch of absurd factor, clipped.
     RECT huge = {-2147483647, -2147483647, 2147483647, 2147483647};
     ASSERT_EQ(DD_OK, dest->Blt(&huge, source, nullptr, DDBLT_WAIT, nullptr));
-    std::vector<std::uint8_t> middle = pixels_of(dest);
+    std::vector<std::uint8_t> middle = read_surface_pixels(dest);
     EXPECT_EQ(2 + 16 * 2, middle[3 * 8 + 3]); // near the centre of the source
     source->Release();
     dest->Release();
@@ -235,7 +237,7 @@ TEST_F(DdrawTest, AnEmptyClipListClipsEverythingAway) {
     clip_to(dd, dest, {});
     EXPECT_EQ(DD_OK, dest->Blt(nullptr, source, nullptr, DDBLT_WAIT, nullptr));
     EXPECT_EQ(DD_OK, fill(dest, 9));
-    EXPECT_EQ(std::vector<std::uint8_t>(16, 3), pixels_of(dest));
+    EXPECT_EQ(std::vector<std::uint8_t>(16, 3), read_surface_pixels(dest));
     source->Release();
     dest->Release();
 }
@@ -259,7 +261,7 @@ TEST_F(DdrawTest, RectanglesThatRealDirectDrawRefuses) {
     EXPECT_EQ(DDERR_INVALIDRECT, dest->Blt(nullptr, source, &inverted_source, DDBLT_WAIT, nullptr));
     EXPECT_EQ(DDERR_INVALIDPARAMS, dest->Blt(nullptr, nullptr, nullptr, DDBLT_WAIT, nullptr));
     // Nothing of the refused blits reached the picture.
-    EXPECT_EQ(std::vector<std::uint8_t>(256, 4), pixels_of(dest));
+    EXPECT_EQ(std::vector<std::uint8_t>(256, 4), read_surface_pixels(dest));
     IDirectDrawSurface7* wide = offscreen(8, 8, 16);
     EXPECT_EQ(DDERR_INVALIDPIXELFORMAT, dest->Blt(nullptr, wide, nullptr, DDBLT_WAIT, nullptr));
     wide->Release();
@@ -300,11 +302,11 @@ TEST_F(DdrawTest, LockedSurfacesAndLentContextsRefuseBlits) {
 
 TEST_F(DdrawTest, OverlappingBlitWithinOneSurface) {
     IDirectDrawSurface7* surface = offscreen(8, 2);
-    set_pixels8(surface, pattern(8, 2));
+    write_surface_pixels(surface, pattern(8, 2));
     RECT from = {0, 0, 6, 2};
     RECT to = {2, 0, 8, 2};
     ASSERT_EQ(DD_OK, surface->Blt(&to, surface, &from, DDBLT_WAIT, nullptr));
     EXPECT_EQ((std::vector<std::uint8_t>{0, 1, 0, 1, 2, 3, 4, 5, 16, 17, 16, 17, 18, 19, 20, 21}),
-              pixels_of(surface));
+              read_surface_pixels(surface));
     surface->Release();
 }

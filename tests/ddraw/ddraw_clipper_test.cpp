@@ -1,5 +1,6 @@
 // Clippers: clip lists in and out, hostile region headers, and window clippers.
 #include "ddraw_fixture.h"
+
 #include "platform/ddraw/ddraw_emulation.h"
 
 #include <cstring>
@@ -115,7 +116,7 @@ TEST_F(DdrawTest, WindowClipperFollowsTheWindowRectangle) {
     ASSERT_EQ(DD_OK, fill(surface, 3));
     ASSERT_EQ(DD_OK, surface->SetClipper(clipper));
     EXPECT_EQ(DD_OK, fill(surface, 4));
-    EXPECT_EQ(std::vector<std::uint8_t>(64, 3), pixels_of(surface));
+    EXPECT_EQ(std::vector<std::uint8_t>(64, 3), read_surface_pixels(surface));
     clipper->Release();
     surface->Release();
 }

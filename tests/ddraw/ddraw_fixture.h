@@ -1,10 +1,12 @@
 // Shared set-up of the DirectDraw emulation tests: a fresh headless platform, a DirectDraw
-// object, and helpers to make surfaces and read or write their pixels.
+// object, and helpers to make and fill surfaces; their pixels are read and written through
+// the shared support.
 #pragma once
 
 #include "platform/ddraw.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
+#include "support/surface_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -71,31 +73,4 @@ inline HRESULT fill(IDirectDrawSurface7* surface, DWORD color, RECT* rect = null
     fx.dwSize = 100;
     fx.dwFillColor = color;
     return surface->Blt(rect, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &fx);
-}
-
-// The surface's pixels as packed rows of bytes, read through a lock.
-inline std::vector<std::uint8_t> pixels_of(IDirectDrawSurface7* surface) {
-    DDSURFACEDESC2 desc = {};
-    desc.dwSize = 124;
-    if (FAILED(surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr))) return {};
-    int bytes = desc.ddpfPixelFormat.dwRGBBitCount == 8 ? 1 : 2;
-    size_t row = static_cast<size_t>(desc.dwWidth) * bytes;
-    std::vector<std::uint8_t> out(row * desc.dwHeight);
-    const auto* base = static_cast<const std::uint8_t*>(desc.lpSurface);
-    for (DWORD y = 0; y < desc.dwHeight; ++y)
-        std::copy(base + y * desc.lPitch, base + y * desc.lPitch + row, out.begin() + y * row);
-    surface->Unlock(nullptr);
-    return out;
-}
-
-// Writes packed rows of 8-bit pixels into the surface through a lock.
-inline void set_pixels8(IDirectDrawSurface7* surface, const std::vector<std::uint8_t>& rows) {
-    DDSURFACEDESC2 desc = {};
-    desc.dwSize = 124;
-    ASSERT_EQ(DD_OK, surface->Lock(nullptr, &desc, DDLOCK_WAIT, nullptr));
-    auto* base = static_cast<std::uint8_t*>(desc.lpSurface);
-    for (DWORD y = 0; y < desc.dwHeight; ++y)
-        std::copy(rows.begin() + y * desc.dwWidth, rows.begin() + (y + 1) * desc.dwWidth,
-                  base + y * desc.lPitch);
-    surface->Unlock(nullptr);
 }

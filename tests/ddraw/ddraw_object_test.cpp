@@ -1,6 +1,7 @@
 // The DirectDraw object: creation, cooperative levels, display modes, primary surfaces and
 // the reference counts that tear-down relies on.
 #include "ddraw_fixture.h"
+
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_screen.h"
 #include "platform/platform_reset.h"

@@ -1,6 +1,7 @@
 // Palettes and what the screen shows: the primary's palette is the display's, so changes to it
 // and writes into the locked primary show within a refresh without any flip.
 #include "ddraw_fixture.h"
+
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_screen.h"
 #include "platform/video/headless/headless.h"

@@ -1,5 +1,6 @@
 // Surfaces: padded pitches, locks of rectangles, the flip chain and its refusals.
 #include "ddraw_fixture.h"
+
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/video/headless/headless.h"
 
@@ -66,8 +67,8 @@ TEST_F(DdrawTest, FlipExchangesTheMemoryOfPrimaryAndBackBuffer) {
     const HeadlessFrame* shown = headless_last_frame();
     ASSERT_NE(nullptr, shown);
     EXPECT_EQ(2, shown->pixels[0]);
-    EXPECT_EQ(std::vector<std::uint8_t>(640 * 480, 2), pixels_of(primary));
-    EXPECT_EQ(std::vector<std::uint8_t>(640 * 480, 1), pixels_of(back));
+    EXPECT_EQ(std::vector<std::uint8_t>(640 * 480, 2), read_surface_pixels(primary));
+    EXPECT_EQ(std::vector<std::uint8_t>(640 * 480, 1), read_surface_pixels(back));
     ASSERT_EQ(DD_OK, primary->Lock(nullptr, &after, DDLOCK_WAIT, nullptr));
     EXPECT_EQ(before.lpSurface, after.lpSurface); // the memory itself moved, not a copy
     EXPECT_EQ(DDERR_SURFACEBUSY, primary->Flip(nullptr, DDFLIP_WAIT));

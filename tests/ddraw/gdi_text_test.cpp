@@ -1,6 +1,7 @@
 // GDI text on a surface's device context: colour matching, background modes, clipping and a
 // missing font.
 #include "ddraw_fixture.h"
+
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/gdi.h"
 #include "platform/gdi/gdi_font.h"
@@ -50,7 +51,7 @@ TEST_F(TextTest, TransparentTextInTheNearestPaletteColour) {
     EXPECT_EQ(TRANSPARENT, SetBkMode(dc, TRANSPARENT));
     EXPECT_TRUE(TextOutA(dc, 2, 2, "Hello", 5));
     ASSERT_EQ(DD_OK, surface->ReleaseDC(dc));
-    std::vector<std::uint8_t> out = pixels_of(surface);
+    std::vector<std::uint8_t> out = read_surface_pixels(surface);
     int red = count_of(out, 77);
     EXPECT_GT(red, 20);
     // Hard edges on an indexed surface: only the text colour and the untouched background.
@@ -68,7 +69,7 @@ TEST_F(TextTest, OpaqueModeFillsTheCellWithWhite) {
     SetTextColor(dc, RGB(0, 0, 0));
     EXPECT_TRUE(TextOutA(dc, 0, 0, "Hi", 2));
     surface->ReleaseDC(dc);
-    std::vector<std::uint8_t> out = pixels_of(surface);
+    std::vector<std::uint8_t> out = read_surface_pixels(surface);
     EXPECT_EQ(255, out[0]); // the cell's top-left corner is background
     EXPECT_GT(count_of(out, 0), 10);
     EXPECT_GT(count_of(out, 255), 20);
@@ -87,7 +88,7 @@ TEST_F(TextTest, TextIsClippedToTheSurface) {
     EXPECT_FALSE(TextOutA(dc, 0, 0, nullptr, 3));
     EXPECT_FALSE(TextOutA(dc, 0, 0, "abc", -1));
     surface->ReleaseDC(dc);
-    EXPECT_GT(count_of(pixels_of(surface), 255), 10);
+    EXPECT_GT(count_of(read_surface_pixels(surface), 255), 10);
 }
 
 TEST_F(TextTest, SixteenBitTextIsPackedInTheSurfaceLayout) {
@@ -99,7 +100,7 @@ TEST_F(TextTest, SixteenBitTextIsPackedInTheSurfaceLayout) {
     SetBkMode(dc, TRANSPARENT);
     EXPECT_TRUE(TextOutA(dc, 1, 1, "Il", 2));
     wide->ReleaseDC(dc);
-    std::vector<std::uint8_t> out = pixels_of(wide);
+    std::vector<std::uint8_t> out = read_surface_pixels(wide);
     int green = 0;
     for (size_t i = 0; i < out.size(); i += 2) {
         int pixel = out[i] | out[i + 1] << 8;
@@ -123,7 +124,7 @@ TEST_F(TextTest, ForeignHandlesAndAMissingFont) {
     gdi_set_font_path("/nonexistent/font.ttf");
     EXPECT_FALSE(TextOutA(dc, 0, 0, "Hello", 5));
     surface->ReleaseDC(dc);
-    EXPECT_EQ(std::vector<std::uint8_t>(120 * 30, 5), pixels_of(surface));
+    EXPECT_EQ(std::vector<std::uint8_t>(120 * 30, 5), read_surface_pixels(surface));
     // The context is gone once handed back.
     EXPECT_FALSE(TextOutA(dc, 0, 0, "x", 1));
     ddraw_fail_calls(DDFAIL_GET_DC, 1);
@@ -146,7 +147,7 @@ TEST_F(DdrawTest, TextOnABackBufferUsesTheScreenPalette) {
     SetBkMode(dc, TRANSPARENT);
     EXPECT_TRUE(TextOutA(dc, 0, 0, "blue", 4));
     back->ReleaseDC(dc);
-    EXPECT_GT(count_of(pixels_of(back), 200), 10);
+    EXPECT_GT(count_of(read_surface_pixels(back), 200), 10);
     palette->Release();
     back->Release();
     primary->Release();

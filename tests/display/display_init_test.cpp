@@ -1,12 +1,12 @@
 // Display set-up and shutdown: full screen and windowed at 8 bits, 15 and 16 bits, refused
 // modes and failing steps, the palette file, the log lines, and nothing left alive.
 #include "display_test_support.h"
+
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "engine/display/error_log.h"
 #include "engine/display/palette.h"
 #include "platform/ddraw/ddraw_emulation.h"
-
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
 // Helpers shared by the display tests.
 #include "display_test_support.h"
+
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "platform/platform_reset.h"
-
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,25 +37,13 @@ std::int32_t start_display(std::int32_t width, std::int32_t height, std::int32_t
     return display_init(width, height, bpp, windowed);
 }
 
-static std::string fresh_folder;
-
-static void remove_fresh_folder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(fresh_folder, ignored);
-}
-
 std::string enter_fresh_folder() {
-    const char* base = std::getenv("TMPDIR");
-    std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/display_test_XXXXXX";
-    char* made = mkdtemp(pattern.data());
-    EXPECT_NE(made, nullptr);
-    if (made == nullptr || chdir(made) != 0) {
-        ADD_FAILURE() << "cannot enter " << pattern;
+    const std::filesystem::path folder = make_temp_folder("display_test");
+    if (folder.empty() || chdir(folder.c_str()) != 0) {
+        ADD_FAILURE() << "cannot enter " << folder;
         return "";
     }
-    if (fresh_folder.empty()) std::atexit(remove_fresh_folder);
-    fresh_folder = pattern;
-    return pattern;
+    return folder.string();
 }
 
 std::string read_whole_file(const std::string& path) {

@@ -1,13 +1,13 @@
 // Frame operations: fills with exclusive corners and their colour widths, locks and their
 // state, presenting (refused while locked, bounded on a failing flip, windowed blit).
 #include "display_test_support.h"
+#include "recording_ddraw.h"
+
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "engine/display/frame.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/video/headless/headless.h"
-#include "recording_ddraw.h"
-
 
 #include <gtest/gtest.h>
 

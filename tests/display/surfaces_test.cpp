@@ -1,12 +1,12 @@
 // Off-screen surfaces and clippers: the request and key they hand DirectDraw, the region's
 // header and bound, and the refusals that must leave nothing alive.
 #include "display_test_support.h"
+#include "recording_ddraw.h"
+
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "engine/display/surfaces.h"
 #include "platform/ddraw/ddraw_emulation.h"
-#include "recording_ddraw.h"
-
 
 #include <gtest/gtest.h>
 

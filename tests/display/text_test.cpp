@@ -1,13 +1,13 @@
 // Text output: the colour looked up for a palette index, the transparent background, the
 // empty text, and a surface that lends no device context.
 #include "display_test_support.h"
+
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "engine/display/frame.h"
 #include "engine/display/palette.h"
 #include "engine/display/text.h"
 #include "platform/ddraw/ddraw_emulation.h"
-
 
 #include <gtest/gtest.h>
 

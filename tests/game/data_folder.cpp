@@ -1,8 +1,9 @@
 // Spoilable copies of the data files, and the game run in a child process.
 #include "data_folder.h"
+
 #include "platform/platform_reset.h"
 #include "platform/video/headless/headless.h"
-
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,8 @@ const std::vector<std::string> DATA_FILES = {
     "questionblock.bmp",   "PALDATA2.PAL"};
 
 std::filesystem::path copy_data_folder() {
-    std::string pattern =
-        (std::filesystem::temp_directory_path() / "brambleleap-data-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return {};
-    const std::filesystem::path folder = pattern;
+    const std::filesystem::path folder = make_temp_folder("brambleleap-data");
+    if (folder.empty()) return {};
     for (const std::string& name : DATA_FILES)
         std::filesystem::copy_file(name, folder / name);
     return folder;

@@ -3,8 +3,9 @@
 #include "data_folder.h"
 #include "game_window.h"
 #include "motion_world.h"
-#include "platform/ddraw/ddraw_emulation.h"
 
+#include "platform/ddraw/ddraw_emulation.h"
+#include "support/surface_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -26,20 +27,6 @@ static std::vector<std::uint8_t> cell(const BitmapFile& sheet, int column, int r
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             bytes.push_back(sheet.pixels[(y0 + y) * sheet.info_header.biWidth + x0 + x]);
-    return bytes;
-}
-
-static std::vector<std::uint8_t> frame_pixels(IDirectDrawSurface7* surface, int width, int height) {
-    std::vector<std::uint8_t> bytes;
-    DDSURFACEDESC2 desc{};
-    desc.dwSize = sizeof desc;
-    if (surface->Lock(nullptr, &desc, DDLOCK_SURFACEMEMORYPTR | DDLOCK_WAIT, nullptr) < 0)
-        return bytes;
-    const auto* rows = static_cast<const std::uint8_t*>(desc.lpSurface);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            bytes.push_back(rows[y * desc.lPitch + x]);
-    surface->Unlock(nullptr);
     return bytes;
 }
 
@@ -96,12 +83,12 @@ TEST(SetUp, FramesAreCutFromTheirCellsAndFrameTenIsLeftUncut) {
         if (cells[i][0] < 0) continue;
         SCOPED_TRACE(i);
         ASSERT_NE(PlayerSprite.frames[i], nullptr);
-        EXPECT_EQ(frame_pixels(PlayerSprite.frames[i], 24, 32),
+        EXPECT_EQ(read_surface_pixels(PlayerSprite.frames[i]),
                   cell(sheet, cells[i][0], cells[i][1], 24, 32));
     }
     // Frame 10 exists but matches none of the sheet's cells.
     ASSERT_NE(PlayerSprite.frames[10], nullptr);
-    const std::vector<std::uint8_t> uncut = frame_pixels(PlayerSprite.frames[10], 24, 32);
+    const std::vector<std::uint8_t> uncut = read_surface_pixels(PlayerSprite.frames[10]);
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 5; ++column)
             EXPECT_NE(uncut, cell(sheet, column, row, 24, 32)) << column << ", " << row;
@@ -109,7 +96,7 @@ TEST(SetUp, FramesAreCutFromTheirCellsAndFrameTenIsLeftUncut) {
 
     BitmapFile blocks = read_file("questionblock.bmp");
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(frame_pixels(BlockSprite.frames[i], 32, 32), cell(blocks, i, 0, 32, 32)) << i;
+        EXPECT_EQ(read_surface_pixels(BlockSprite.frames[i]), cell(blocks, i, 0, 32, 32)) << i;
     release_bitmap_file(&blocks);
 
     const std::int32_t right[] = {1, 2, 3, 2, SEQUENCE_END};

@@ -1,9 +1,9 @@
 // The order of tear-down: every image, then the character, then the block, then the
 // display, each once, and nothing of DirectDraw left alive afterwards.
-#include "game/setup.h"
 #include "game_window.h"
-#include "platform/ddraw/ddraw_emulation.h"
 
+#include "game/setup.h"
+#include "platform/ddraw/ddraw_emulation.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
 // Byte-level construction of bitmap files for the reader's tests.
 #include "bmp_builder.h"
 
+#include "support/temp_folder.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -47,29 +49,8 @@ Bytes bmp_file(std::int32_t width, std::int32_t height, std::uint16_t bits, cons
     return bytes;
 }
 
-namespace {
-
-std::string& folder_path() {
-    static std::string path;
-    return path;
-}
-
-void remove_folder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_path(), ignored);
-}
-
-} // namespace
-
 std::string test_folder() {
-    std::string& path = folder_path();
-    if (path.empty()) {
-        path = (std::filesystem::temp_directory_path() /
-                ("brambleleap_image_" + std::to_string(getpid())))
-                   .string();
-        std::filesystem::create_directories(path);
-        std::atexit(remove_folder);
-    }
+    static const std::string path = make_temp_folder("brambleleap_image").string();
     return path;
 }
 

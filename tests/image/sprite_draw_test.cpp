@@ -1,10 +1,10 @@
 // Drawing sprites onto a surface with their colour key: where the frame lands for fractional
 // positions, stretched draws, and the draws that must not blit.
+#include "sprite_fixture.h"
+
 #include "engine/display/surfaces.h"
 #include "engine/image/sprite_draw.h"
 #include "platform/ddraw/ddraw_emulation.h"
-#include "sprite_fixture.h"
-
 
 #include <limits>
 
@@ -21,14 +21,14 @@ struct SpriteDraw : SpriteTest {
         SpriteTest::SetUp();
         dest = create_offscreen_surface(DEST, DEST, 0, 0);
         ASSERT_NE(nullptr, dest);
-        set_surface_bytes(dest, std::vector<std::uint8_t>(DEST * DEST, BACKGROUND));
+        write_surface_pixels(dest, std::vector<std::uint8_t>(DEST * DEST, BACKGROUND));
         // One 24 x 32 frame: pixel (x, y) is 1 + x % 5, except column 3, which is the key.
         ASSERT_EQ(1, sprite_create(&sprite, 0, 0, 24, 32, 1, 0x14, 0, KEY, 8));
         std::vector<std::uint8_t> frame(24 * 32);
         for (int y = 0; y < 32; ++y)
             for (int x = 0; x < 24; ++x)
                 frame[y * 24 + x] = x == 3 ? KEY : 1 + x % 5;
-        set_surface_bytes(sprite.frames[0], frame);
+        write_surface_pixels(sprite.frames[0], frame);
     }
 
     void TearDown() override {
@@ -38,7 +38,7 @@ struct SpriteDraw : SpriteTest {
 
     // The columns and rows of the destination that the draw changed.
     RECT changed() const {
-        const std::vector<std::uint8_t> pixels = surface_bytes(dest);
+        const std::vector<std::uint8_t> pixels = read_surface_pixels(dest);
         RECT box = {DEST, DEST, -1, -1};
         for (int y = 0; y < DEST; ++y) {
             for (int x = 0; x < DEST; ++x) {
@@ -50,7 +50,7 @@ struct SpriteDraw : SpriteTest {
         return box; // inclusive
     }
 
-    std::uint8_t at(int x, int y) const { return surface_bytes(dest)[y * DEST + x]; }
+    std::uint8_t at(int x, int y) const { return read_surface_pixels(dest)[y * DEST + x]; }
 };
 
 } // namespace
@@ -65,7 +65,7 @@ TEST_F(SpriteDraw, FractionalPositionsTruncateAndTheKeyIsLeftOut) {
     EXPECT_EQ(20, box.top);
     EXPECT_EQ(33, box.right);
     EXPECT_EQ(51, box.bottom);
-    const std::vector<std::uint8_t> pixels = surface_bytes(dest);
+    const std::vector<std::uint8_t> pixels = read_surface_pixels(dest);
     int mismatches = 0;
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 24; ++x) {
@@ -103,10 +103,10 @@ TEST_F(SpriteDraw, ScaledDrawsStretchTheWholeFrameToTheDrawnSize) {
     EXPECT_EQ(2, at(8, 6));
     EXPECT_EQ(BACKGROUND, at(11, 6));
     EXPECT_EQ(BACKGROUND, at(12, 6));
-    set_surface_bytes(dest, std::vector<std::uint8_t>(DEST * DEST, BACKGROUND));
+    write_surface_pixels(dest, std::vector<std::uint8_t>(DEST * DEST, BACKGROUND));
     ASSERT_EQ(1, sprite_draw_scaled16(&sprite, 24, 32, dest));
     EXPECT_EQ(28, changed().right);
-    set_surface_bytes(dest, std::vector<std::uint8_t>(DEST * DEST, BACKGROUND));
+    write_surface_pixels(dest, std::vector<std::uint8_t>(DEST * DEST, BACKGROUND));
     ASSERT_EQ(1, sprite_draw16(&sprite, dest));
     EXPECT_EQ(28, changed().right);
 }

@@ -1,11 +1,12 @@
 // Shared set-up of the sprite tests: a fresh headless platform with a DirectDraw object in the
-// display context, and helpers to write and read the pixels of a surface.
+// display context; the pixels of surfaces are read and written through the shared support.
 #pragma once
 
 #include "engine/display/display_context.h"
 #include "engine/image/sprite.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
+#include "support/surface_pixels.h"
 
 #include <gtest/gtest.h>
 
@@ -37,8 +38,3 @@ struct SpriteTest : ::testing::Test {
         ASSERT_EQ(DD_OK, directdraw->SetDisplayMode(640, 480, bpp, 0, 0));
     }
 };
-
-// Packed rows of the surface's pixels (bytes), read through a lock.
-std::vector<std::uint8_t> surface_bytes(IDirectDrawSurface7* surface);
-// Writes packed rows of bytes into the surface through a lock.
-void set_surface_bytes(IDirectDrawSurface7* surface, const std::vector<std::uint8_t>& bytes);

@@ -1,7 +1,8 @@
 // Sprite records: creation with their frame surfaces, frame cuts, copies and destruction,
 // sequences and setters.
-#include "platform/ddraw/ddraw_emulation.h"
 #include "sprite_fixture.h"
+
+#include "platform/ddraw/ddraw_emulation.h"
 
 #include <cstring>
 
@@ -100,7 +101,7 @@ TEST_F(SpriteTest, CutsCopyCellsIntoFrames) {
     for (int frame = 0; frame < 3; ++frame) {
         const auto& cut = cuts[frame];
         ASSERT_EQ(1, sprite_cut_frame(&sprite, &sheet.bitmap, frame, cut.cx, cut.cy, cut.mode));
-        const std::vector<std::uint8_t> pixels = surface_bytes(sprite.frames[frame]);
+        const std::vector<std::uint8_t> pixels = read_surface_pixels(sprite.frames[frame]);
         ASSERT_EQ(24u * 32u, pixels.size());
         int mismatches = 0;
         for (int y = 0; y < 32; ++y)
@@ -114,7 +115,7 @@ TEST_F(SpriteTest, CutsCopyCellsIntoFrames) {
 TEST_F(SpriteTest, CutsRefuseBadFramesRectanglesAndLocks) {
     Sheet sheet(130, 100, 8);
     ASSERT_EQ(1, sprite_create(&sprite, 0, 0, 24, 32, 2, SHOWN_SEQUENCED, 0, 253, 8));
-    set_surface_bytes(sprite.frames[0], std::vector<std::uint8_t>(24 * 32, 0xEE));
+    write_surface_pixels(sprite.frames[0], std::vector<std::uint8_t>(24 * 32, 0xEE));
     EXPECT_EQ(0, sprite_cut_frame(&sprite, &sheet.bitmap, 2, 0, 0, 0)); // beyond frame_count
     EXPECT_EQ(0, sprite_cut_frame(&sprite, &sheet.bitmap, -1, 0, 0, 0));
     EXPECT_EQ(0, sprite_cut_frame(&sprite, &sheet.bitmap, 64, 0, 0, 0));
@@ -131,7 +132,7 @@ TEST_F(SpriteTest, CutsRefuseBadFramesRectanglesAndLocks) {
     EXPECT_EQ(0, sprite_cut_frame(&sprite, &sheet.bitmap, 0, 0, 0, 0));
     ddraw_reset_failures();
     EXPECT_EQ(0u, sprite.attributes & SPRITE_HAS_FRAMES);
-    EXPECT_EQ(std::vector<std::uint8_t>(24 * 32, 0xEE), surface_bytes(sprite.frames[0]));
+    EXPECT_EQ(std::vector<std::uint8_t>(24 * 32, 0xEE), read_surface_pixels(sprite.frames[0]));
     EXPECT_EQ(1, sprite_cut_frame(&sprite, &sheet.bitmap, 0, 106, 68, 1)); // the last that fits
 }
 
@@ -140,7 +141,7 @@ TEST_F(SpriteTest, SixteenBitCutsFillSixteenBitFrames) {
     Sheet sheet(60, 60, 16);
     ASSERT_EQ(1, sprite_create(&sprite, 0, 0, 8, 8, 1, SHOWN_SEQUENCED, 0, 0, 16));
     ASSERT_EQ(1, sprite_cut_frame16(&sprite, &sheet.bitmap, 0, 2, 1, 0)); // starts at (19, 10)
-    const std::vector<std::uint8_t> bytes = surface_bytes(sprite.frames[0]);
+    const std::vector<std::uint8_t> bytes = read_surface_pixels(sprite.frames[0]);
     ASSERT_EQ(8u * 8u * 2u, bytes.size());
     std::uint16_t first, last;
     std::memcpy(&first, bytes.data(), 2);

@@ -1,11 +1,12 @@
 // The tick counter, and when the screen's changes reach the backend: flips at once, other
 // changes at the next refresh, at least 16 ms after the last present.
+#include "window_fixture.h"
+
 #include "platform/ddraw.h"
 #include "platform/platform_reset.h"
 #include "platform/video/headless/headless.h"
 #include "platform/video/video.h"
 #include "platform/video/video_backend.h"
-#include "window_fixture.h"
 
 #include <cstdio>
 #include <cstring>

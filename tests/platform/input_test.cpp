@@ -1,10 +1,11 @@
 // Input from the backend: key messages and the key state, clicks in the game's coordinates,
 // auto-repeat, and the cursor's display counter.
+#include "window_fixture.h"
+
 #include "platform/platform_reset.h"
 #include "platform/video/headless/headless.h"
 #include "platform/video/video.h"
 #include "platform/video/video_backend.h"
-#include "window_fixture.h"
 
 #include <deque>
 

@@ -1,8 +1,9 @@
 // Window classes and the window: registration, creation with WM_CREATE, failure reasons,
 // destruction with WM_DESTROY and the default handling of WM_CLOSE.
+#include "window_fixture.h"
+
 #include "platform/platform_reset.h"
 #include "platform/video/headless/headless.h"
-#include "window_fixture.h"
 
 #include <cstring>
 

@@ -1,10 +1,11 @@
 // Whole frames of each screen with the game's artwork: what is presented, and the cursor
 // shown or hidden as a setting.
+#include "screen_fixture.h"
+
 #include "game/game_frame.h"
 #include "game/player.h"
 #include "game/setup.h"
 #include "platform/video/headless/headless.h"
-#include "screen_fixture.h"
 
 #include <cstring>
 

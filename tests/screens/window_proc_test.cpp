@@ -1,7 +1,8 @@
 // The window procedure's other messages: creation, destruction, painting, closing, and
 // everything it leaves to the default handling.
-#include "platform/win32/win32_window.h"
 #include "screen_fixture.h"
+
+#include "platform/win32/win32_window.h"
 
 TEST_F(ScreenTest, DestructionAsksTheLoopToEndWithCodeZero) {
     EXPECT_EQ(send(WM_DESTROY, 0, 0), 0);
