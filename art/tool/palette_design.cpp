@@ -16,17 +16,17 @@ void fill_ramp(GamePalette& palette, const ColourRamp& ramp, Rgb dark, Rgb mid, 
         Rgb b = i <= half ? mid : light;
         const int span = i <= half ? half : last - half;
         const int t = i <= half ? i : i - half;
-        PALETTEENTRY& e = palette[ramp.first + i];
-        e.peRed = static_cast<BYTE>(a.r + (b.r - a.r) * t / span);
-        e.peGreen = static_cast<BYTE>(a.g + (b.g - a.g) * t / span);
-        e.peBlue = static_cast<BYTE>(a.b + (b.b - a.b) * t / span);
-        e.peFlags = 0;
+        PaletteEntry& e = palette[ramp.first + i];
+        e.red = static_cast<std::uint8_t>(a.r + (b.r - a.r) * t / span);
+        e.green = static_cast<std::uint8_t>(a.g + (b.g - a.g) * t / span);
+        e.blue = static_cast<std::uint8_t>(a.b + (b.b - a.b) * t / span);
+        e.flags = 0;
     }
 }
 
 void set_entry(GamePalette& palette, int index, Rgb c) {
-    palette[index] =
-        PALETTEENTRY{static_cast<BYTE>(c.r), static_cast<BYTE>(c.g), static_cast<BYTE>(c.b), 0};
+    palette[index] = PaletteEntry{static_cast<std::uint8_t>(c.r), static_cast<std::uint8_t>(c.g),
+                                  static_cast<std::uint8_t>(c.b), 0};
 }
 
 } // namespace

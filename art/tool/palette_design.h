@@ -2,13 +2,13 @@
 // builder that fills the table every picture of the game shares.
 #pragma once
 
-#include "platform/win32.h"
+#include "formats/palette_entry.h"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 
-using GamePalette = std::array<PALETTEENTRY, 256>;
+using GamePalette = std::array<PaletteEntry, 256>;
 
 // Indices with a fixed meaning for the game itself.
 constexpr std::uint8_t COLOUR_BLACK = 0;

@@ -1,4 +1,6 @@
+// Writing the game's palette as palette text.
 #include "art/tool/palette_text_writer.h"
+#include "formats/palette_text.h"
 
 #include <cstdio>
 
@@ -7,10 +9,7 @@ bool write_palette_text(const std::string& path, const GamePalette& palette) {
     // so each line break is a single '\n'.
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
-    bool written = true;
-    for (const PALETTEENTRY& e : palette)
-        written = written &&
-                  std::fprintf(file, "\n%d %d %d %d", e.peRed, e.peGreen, e.peBlue, e.peFlags) > 0;
+    const bool written = palette_text_write(file, palette.data());
     const bool closed = std::fclose(file) == 0;
     return written && closed;
 }

@@ -1,16 +1,18 @@
 // Reading a bitmap file into a BitmapFile record, and giving its pixels back.
 #include "engine/image/bitmap_file.h"
 #include "engine/display/display_context.h"
-#include "engine/image/bitmap_layout.h"
-#include "engine/image/bitmap_rows.h"
+#include "formats/bmp_headers.h"
+#include "formats/bmp_layout.h"
+#include "formats/bmp_rows.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-namespace {
+static_assert(sizeof(BITMAPFILEHEADER) == BMP_FILE_HEADER_SIZE);
+static_assert(sizeof(BITMAPINFOHEADER) == BMP_INFO_HEADER_SIZE);
 
-constexpr WORD BITMAP_MAGIC = 0x4D42; // "BM"
+namespace {
 
 std::int64_t file_length(std::FILE* file_data) {
     if (std::fseek(file_data, 0, SEEK_END) != 0) return -1;
@@ -24,16 +26,15 @@ std::int32_t read_at(std::FILE* file_data, std::int64_t offset, void* into, std:
     return std::fread(into, 1, bytes, file_data) == bytes;
 }
 
-// The file stores blue, green, red, reserved; the display wants red, green, blue, flags.
-// Entries beyond a short table come out black.
-std::int32_t read_palette(std::FILE* file_data, const BitmapLayout& layout, Palette palette) {
-    std::uint8_t table[256 * 4] = {};
+// The display's entries carry PC_NOCOLLAPSE; entries beyond a short table come out black.
+std::int32_t read_palette(std::FILE* file_data, const BmpLayout& layout, Palette palette) {
+    std::uint8_t table[256 * 4];
     const auto bytes = static_cast<std::size_t>(layout.palette_count) * 4;
     if (!read_at(file_data, layout.palette_offset, table, bytes)) return 0;
+    Palette colours = {};
+    bmp_decode_colour_table(table, layout.palette_count, colours);
     for (int i = 0; i < 256; ++i) {
-        palette[i].red = table[i * 4 + 2];
-        palette[i].green = table[i * 4 + 1];
-        palette[i].blue = table[i * 4];
+        palette[i] = colours[i];
         palette[i].flags = PC_NOCOLLAPSE;
     }
     return 1;
@@ -45,8 +46,7 @@ void drop_pixels(BitmapFile* bitmap) {
 }
 
 // Rows already packed at 8 or 16 bits go straight into the record and are turned in place.
-std::int32_t read_packed_pixels(std::FILE* file_data, const BitmapLayout& layout,
-                                BitmapFile* bitmap) {
+std::int32_t read_packed_pixels(std::FILE* file_data, const BmpLayout& layout, BitmapFile* bitmap) {
     const auto row_bytes = static_cast<std::int32_t>(layout.stride);
     const auto bytes = static_cast<std::size_t>(layout.stride) * layout.rows;
     drop_pixels(bitmap);
@@ -64,8 +64,7 @@ std::int32_t read_packed_pixels(std::FILE* file_data, const BitmapLayout& layout
 // Padded rows and 24-bit rows pass through a scratch copy of the stored data. A 24-bit file
 // gets its scratch first, so that running short leaves the old pixels under a header whose
 // depth no cut accepts; 8-bit and 16-bit files lose their old pixels first, as unpadded ones do.
-std::int32_t read_stored_pixels(std::FILE* file_data, const BitmapLayout& layout,
-                                BitmapFile* bitmap) {
+std::int32_t read_stored_pixels(std::FILE* file_data, const BmpLayout& layout, BitmapFile* bitmap) {
     const bool convert = layout.bytes_per_pixel == 3;
     const auto stored_bytes = static_cast<std::size_t>(layout.stride) * layout.rows;
     const auto pixel_bytes = static_cast<std::size_t>(layout.width) * layout.rows *
@@ -80,11 +79,11 @@ std::int32_t read_stored_pixels(std::FILE* file_data, const BitmapLayout& layout
     if (!result) {
         drop_pixels(bitmap);
     } else if (convert) {
-        convert_rows24(scratch, layout, pixel_format,
-                       reinterpret_cast<std::uint16_t*>(bitmap->pixels));
+        bmp_convert_rows24(scratch, layout, pixel_format,
+                           reinterpret_cast<std::uint16_t*>(bitmap->pixels));
         bitmap->info_header.biBitCount = 16;
     } else {
-        unpack_rows(scratch, layout, bitmap->pixels);
+        bmp_unpack_rows(scratch, layout, bitmap->pixels);
     }
     std::free(scratch);
     return result;
@@ -93,20 +92,22 @@ std::int32_t read_stored_pixels(std::FILE* file_data, const BitmapLayout& layout
 std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
     const std::int64_t length = file_length(file_data);
     if (length < 0) return 0;
-    BITMAPFILEHEADER file_header;
-    if (std::fread(&file_header, sizeof file_header, 1, file_data) != 1) return 0;
-    bitmap->file_header = file_header;
-    if (file_header.bfType != BITMAP_MAGIC) return 0;
-    BITMAPINFOHEADER info_header;
-    if (std::fread(&info_header, sizeof info_header, 1, file_data) != 1) return 0;
-    bitmap->info_header = info_header;
+    // The record keeps the headers' bytes exactly as the file holds them.
+    std::uint8_t file_bytes[BMP_FILE_HEADER_SIZE];
+    if (std::fread(file_bytes, sizeof file_bytes, 1, file_data) != 1) return 0;
+    std::memcpy(&bitmap->file_header, file_bytes, sizeof file_bytes);
+    if (bmp_decode_file_header(file_bytes).type != BMP_MAGIC) return 0;
+    std::uint8_t info_bytes[BMP_INFO_HEADER_SIZE];
+    if (std::fread(info_bytes, sizeof info_bytes, 1, file_data) != 1) return 0;
+    std::memcpy(&bitmap->info_header, info_bytes, sizeof info_bytes);
+    const BmpInfoHeader info_header = bmp_decode_info_header(info_bytes);
 
-    BitmapLayout layout;
-    if (!plan_bitmap_layout(info_header, length, &layout)) {
+    BmpLayout layout;
+    if (!bmp_plan_layout(info_header, length, &layout)) {
         // A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
         // refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
         // describe the old pixels, so those go.
-        const WORD bits = info_header.biBitCount;
+        const std::uint16_t bits = info_header.bit_count;
         if (bits == 0 || bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
         return 0;
     }
@@ -119,7 +120,7 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
     const std::int32_t result = packed ? read_packed_pixels(file_data, layout, bitmap)
                                        : read_stored_pixels(file_data, layout, bitmap);
     // The record describes the picture it now holds, which is upright whatever the file said.
-    if (result && info_header.biHeight < 0) bitmap->info_header.biHeight = layout.rows;
+    if (result && info_header.height < 0) bitmap->info_header.biHeight = layout.rows;
     return result;
 }
 
@@ -137,5 +138,26 @@ std::int32_t read_bitmap_file(BitmapFile* bitmap, const char* name) {
 std::int32_t release_bitmap_file(BitmapFile* bitmap) {
     if (bitmap == nullptr) return 0;
     drop_pixels(bitmap);
+    return 1;
+}
+
+std::int32_t flip_rows(std::uint8_t* buffer, std::int32_t bytes_per_row, std::int32_t rows) {
+    if (buffer == nullptr || bytes_per_row < 0 || rows < 0) return 0;
+    if (bytes_per_row == 0 || rows < 2) return 1;
+    // Swapping pairs of rows needs only one row of scratch, not a copy of the whole picture.
+    auto* scratch =
+        static_cast<std::uint8_t*>(std::malloc(static_cast<std::size_t>(bytes_per_row)));
+    if (scratch == nullptr) return 0;
+    const auto row_bytes = static_cast<std::size_t>(bytes_per_row);
+    std::uint8_t* top = buffer;
+    std::uint8_t* bottom = buffer + static_cast<std::size_t>(rows - 1) * row_bytes;
+    while (top < bottom) {
+        std::memcpy(scratch, top, row_bytes);
+        std::memcpy(top, bottom, row_bytes);
+        std::memcpy(bottom, scratch, row_bytes);
+        top += row_bytes;
+        bottom -= row_bytes;
+    }
+    std::free(scratch);
     return 1;
 }

@@ -99,7 +99,7 @@ TEST(ArtTool, BitmapsAreWrittenBottomRowFirstAndOddWidthsRefused) {
     EXPECT_EQ(bmp.at(0, 0), 1);
     EXPECT_EQ(bmp.at(3, 1), 9);
     EXPECT_EQ(bmp.image_size, 8u);
-    EXPECT_EQ(bmp.palette[170].red, palette[170].peRed);
+    EXPECT_EQ(bmp.palette[170].red, palette[170].red);
     std::remove(path.c_str());
 
     const std::string odd = "art_tool_test_odd.bmp";

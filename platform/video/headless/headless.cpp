@@ -1,6 +1,9 @@
 // The headless video backend for tests: no window, a virtual clock that moves only when
 // read, scripted input, and presented frames kept in a bounded ring.
 #include "platform/video/headless/headless.h"
+#include "formats/bmp_encode.h"
+#include "formats/bmp_layout.h"
+#include "formats/file_bytes.h"
 #include "platform/video/convert.h"
 
 #include <algorithm>
@@ -216,8 +219,8 @@ int headless_fullscreen() {
 }
 
 int headless_write_bmp(const HeadlessFrame& frame, const char* path) {
-    if (!path || frame.width <= 0 || frame.height <= 0 || frame.width > 16384 ||
-        frame.height > 16384)
+    if (!path || frame.width <= 0 || frame.height <= 0 || frame.width > BMP_MAX_SIDE ||
+        frame.height > BMP_MAX_SIDE)
         return 0;
     int row_bytes = frame.width * bytes_per_pixel(frame.bpp);
     if (frame.pixels.size() < static_cast<std::size_t>(row_bytes) * frame.height) return 0;
@@ -226,26 +229,5 @@ int headless_write_bmp(const HeadlessFrame& frame, const char* path) {
                             frame.bpp,           frame.bpp == 8 ? frame.palette : nullptr};
     std::vector<std::uint32_t> argb(static_cast<std::size_t>(frame.width) * frame.height);
     convert_picture_to_argb(&picture, argb.data(), frame.width);
-
-    int out_row = (frame.width * 3 + 3) & ~3;
-    std::uint32_t image_size = static_cast<std::uint32_t>(out_row) * frame.height;
-    BITMAPFILEHEADER file_header = {0x4D42, 54 + image_size, 0, 0, 54};
-    BITMAPINFOHEADER info = {40,         frame.width, frame.height, 1, 24, BI_RGB,
-                             image_size, 2835,        2835,         0, 0};
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) return 0;
-    int ok = std::fwrite(&file_header, sizeof file_header, 1, file) == 1 &&
-             std::fwrite(&info, sizeof info, 1, file) == 1;
-    std::vector<std::uint8_t> row(out_row, 0);
-    // Rows go bottom row first, each pixel blue, green, red.
-    for (int y = frame.height - 1; ok && y >= 0; y--) {
-        for (int x = 0; x < frame.width; x++) {
-            std::uint32_t p = argb[static_cast<std::size_t>(y) * frame.width + x];
-            row[x * 3] = p & 0xFF;
-            row[x * 3 + 1] = (p >> 8) & 0xFF;
-            row[x * 3 + 2] = (p >> 16) & 0xFF;
-        }
-        ok = std::fwrite(row.data(), 1, row.size(), file) == row.size();
-    }
-    return std::fclose(file) == 0 && ok;
+    return write_file_bytes(path, bmp_encode_rgb24(frame.width, frame.height, argb.data()));
 }

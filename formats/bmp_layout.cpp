@@ -1,0 +1,81 @@
+// Sizing a bitmap file's pixel data before anything is allocated.
+#include "formats/bmp_layout.h"
+
+#include <algorithm>
+
+namespace {
+
+std::int32_t compression_supported(const BmpInfoHeader& info) {
+    if (info.compression == BMP_RGB) return 1;
+    // 16-bit files written with explicit masks still hold one plain word per pixel.
+    return info.compression == BMP_BITFIELDS && info.bit_count == 16;
+}
+
+// The rows themselves: depth, size, order and padding; both readings share them.
+std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan) {
+    const std::int32_t bits = info.bit_count;
+    if (bits != 8 && bits != 16 && bits != 24) return 0;
+    if (!compression_supported(info)) return 0;
+    const std::int64_t width = info.width;
+    const std::int64_t height = info.height;
+    const std::int64_t rows = height < 0 ? -height : height;
+    if (width <= 0 || width > BMP_MAX_SIDE || rows == 0 || rows > BMP_MAX_SIDE) return 0;
+    *plan = {};
+    plan->width = static_cast<std::int32_t>(width);
+    plan->rows = static_cast<std::int32_t>(rows);
+    plan->bytes_per_pixel = bits / 8;
+    plan->top_down = height < 0;
+    // Every writer pads stored rows to whole 32-bit words.
+    plan->stride = (width * bits + 31) / 32 * 4;
+    return 1;
+}
+
+} // namespace
+
+std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length,
+                             BmpLayout* layout) {
+    BmpLayout plan;
+    if (layout == nullptr || !plan_rows(info, &plan)) return 0;
+    constexpr auto headers = static_cast<std::int64_t>(BMP_HEADERS_SIZE);
+    // image_size may be 0 or too small for uncompressed files, so the rows' own size is the
+    // least the file must hold.
+    const std::int64_t needed = plan.stride * plan.rows;
+    const std::int64_t data_size = std::max<std::int64_t>(info.image_size, needed);
+    if (file_length < headers || data_size > file_length - headers) return 0;
+    plan.data_offset = file_length - data_size;
+    plan.palette_offset = headers;
+    if (plan.bytes_per_pixel == 1) {
+        // Later header versions are longer; their colour table follows the whole header.
+        const std::int64_t header_end =
+            static_cast<std::int64_t>(BMP_FILE_HEADER_SIZE) + info.header_size;
+        if (info.header_size > BMP_INFO_HEADER_SIZE && header_end <= plan.data_offset)
+            plan.palette_offset = header_end;
+        // The table fills the space before the rows, up to 256 entries; a file too short to
+        // hold as many as it declares (256 unless it says fewer) is truncated.
+        const std::uint32_t used = info.colours_used;
+        const std::int64_t declared = used >= 1 && used < 256 ? used : 256;
+        const std::int64_t room = (plan.data_offset - plan.palette_offset) / 4;
+        if (room < declared) return 0;
+        plan.palette_count = static_cast<std::int32_t>(std::min<std::int64_t>(256, room));
+    }
+    *layout = plan;
+    return 1;
+}
+
+std::int32_t bmp_plan_layout_at_offset(const BmpFileHeader& file, const BmpInfoHeader& info,
+                                       std::int64_t file_length, BmpLayout* layout) {
+    BmpLayout plan;
+    if (layout == nullptr || !plan_rows(info, &plan)) return 0;
+    if (info.header_size < BMP_INFO_HEADER_SIZE || info.header_size > file_length) return 0;
+    plan.palette_offset = static_cast<std::int64_t>(BMP_FILE_HEADER_SIZE) + info.header_size;
+    if (plan.bytes_per_pixel == 1) {
+        const std::uint32_t colours = info.colours_used == 0 ? 256 : info.colours_used;
+        if (colours > 256 || plan.palette_offset + colours * 4 > file_length) return 0;
+        plan.palette_count = static_cast<std::int32_t>(colours);
+    }
+    plan.data_offset = file.pixel_offset;
+    if (plan.data_offset > file_length || plan.stride * plan.rows > file_length - plan.data_offset)
+        return 0;
+    *layout = plan;
+    return 1;
+}

@@ -1,0 +1,34 @@
+// Where a bitmap file's colour table and pixel rows lie, worked out from its headers and
+// checked against the file's real length, so that no header field is trusted on its own.
+#pragma once
+
+#include "formats/bmp_headers.h"
+
+#include <cstdint>
+
+// Larger pictures are refused: no artwork comes near it, and it bounds every allocation.
+constexpr std::int32_t BMP_MAX_SIDE = 16384;
+
+struct BmpLayout {
+    std::int32_t width;
+    std::int32_t rows;            // always positive
+    std::int32_t bytes_per_pixel; // as stored in the file: 1, 2 or 3
+    std::int32_t top_down;        // 1 when the file stores its top row first
+    std::int64_t stride;          // bytes per stored row, padded to a multiple of 4
+    std::int64_t data_offset;     // first byte of the stored rows
+    std::int64_t palette_offset;
+    std::int32_t palette_count; // colour-table entries of an 8-bit file, 1 to 256
+};
+
+// The game's reading, which finds the rows from the end of the file: they end where the file
+// ends, and the colour table fills the space before them after the info header. 1 and the
+// layout filled when the file can be read; 0 for depths other than 8, 16 and 24, compressed
+// files, empty or oversized pictures, and rows or a table that the file is too short to hold.
+std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length,
+                             BmpLayout* layout);
+
+// The standard reading: the rows at the file header's pixel offset, the colour table right
+// after an info header of at least 40 bytes, with as many entries as it declares (256 when it
+// says 0). The same refusals, and also every declared part that lies outside the file.
+std::int32_t bmp_plan_layout_at_offset(const BmpFileHeader& file, const BmpInfoHeader& info,
+                                       std::int64_t file_length, BmpLayout* layout);
