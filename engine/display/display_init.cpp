@@ -10,11 +10,13 @@
 
 #include <cstring>
 
-static constexpr DWORD FULL_SCREEN_LEVEL =
+namespace {
+
+constexpr DWORD FULL_SCREEN_LEVEL =
     DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT | DDSCL_EXCLUSIVE | DDSCL_ALLOWMODEX | DDSCL_MULTITHREADED;
 
-static std::int32_t take_display(std::int32_t width, std::int32_t height, std::int32_t bpp,
-                                 std::int32_t windowed) {
+std::int32_t take_display(std::int32_t width, std::int32_t height, std::int32_t bpp,
+                          std::int32_t windowed) {
     if (FAILED(DirectDrawCreateEx(nullptr, reinterpret_cast<LPVOID*>(&directdraw), IID_IDirectDraw7,
                                   nullptr)) ||
         directdraw == nullptr) {
@@ -33,7 +35,7 @@ static std::int32_t take_display(std::int32_t width, std::int32_t height, std::i
                : 0;
 }
 
-static std::int32_t create_primary() {
+std::int32_t create_primary() {
     std::memset(&surface_desc, 0, sizeof(surface_desc));
     surface_desc.dwSize = sizeof(surface_desc);
     if (screen_windowed == 0) {
@@ -53,7 +55,7 @@ static std::int32_t create_primary() {
     return 1;
 }
 
-static void detect_pixel_format() {
+void detect_pixel_format() {
     DDPIXELFORMAT ddpf;
     std::memset(&ddpf, 0, sizeof(ddpf));
     ddpf.dwSize = sizeof(ddpf);
@@ -70,7 +72,7 @@ static void detect_pixel_format() {
     }
 }
 
-static std::int32_t get_back_buffer(std::int32_t width, std::int32_t height) {
+std::int32_t get_back_buffer(std::int32_t width, std::int32_t height) {
     if (screen_windowed == 0) {
         back_caps.dwCaps = DDSCAPS_BACKBUFFER;
         if (FAILED(primary_surface->GetAttachedSurface(&back_caps, &back_surface)) ||
@@ -84,7 +86,7 @@ static std::int32_t get_back_buffer(std::int32_t width, std::int32_t height) {
     return back_surface != nullptr ? 1 : 0;
 }
 
-static std::int32_t install_palette() {
+std::int32_t install_palette() {
     std::memset(palette_entries, 0, sizeof(palette_entries));
     // Missing or short file: the entries it did not reach stay black.
     load_palette_file("PALDATA2.PAL", palette_entries);
@@ -106,7 +108,7 @@ static std::int32_t install_palette() {
     return SUCCEEDED(primary_surface->SetPalette(display_palette)) ? 1 : 0;
 }
 
-static std::int32_t attach_window_clipper() {
+std::int32_t attach_window_clipper() {
     if (FAILED(directdraw->CreateClipper(0, &window_clipper, nullptr)) ||
         window_clipper == nullptr) {
         window_clipper = nullptr;
@@ -115,6 +117,8 @@ static std::int32_t attach_window_clipper() {
     if (FAILED(window_clipper->SetHWnd(0, MainWindow))) return 0;
     return SUCCEEDED(primary_surface->SetClipper(window_clipper)) ? 1 : 0;
 }
+
+} // namespace
 
 std::int32_t display_init(std::int32_t width, std::int32_t height, std::int32_t bpp,
                           std::int32_t windowed) {

@@ -6,13 +6,17 @@
 
 std::FILE* error_file = nullptr;
 
+namespace {
+
 // Whether error_file was opened here (and is ours to close when another log replaces it),
 // as opposed to a stream the caller lent us.
-static bool error_file_opened_here = false;
+bool error_file_opened_here = false;
 
-static bool is_standard_stream(std::FILE* stream) {
+bool is_standard_stream(std::FILE* stream) {
     return stream == stdout || stream == stderr;
 }
+
+} // namespace
 
 std::int32_t format_log_timestamp(char* text, std::size_t size, std::time_t seconds,
                                   std::int32_t milliseconds) {

@@ -6,17 +6,21 @@
 
 #include <cstring>
 
+namespace {
+
 // A flip that still fails after this many tries will not succeed by trying again (the
 // surfaces were lost, say); the frame is given up.
-static constexpr int FLIP_TRIES = 1000;
+constexpr int FLIP_TRIES = 1000;
 
-static void color_fill(IDirectDrawSurface7* surface, RECT* rect, DWORD color) {
+void color_fill(IDirectDrawSurface7* surface, RECT* rect, DWORD color) {
     DDBLTFX ddbltfx;
     std::memset(&ddbltfx, 0, sizeof(ddbltfx));
     ddbltfx.dwSize = sizeof(ddbltfx);
     ddbltfx.dwFillColor = color;
     surface->Blt(rect, nullptr, nullptr, DDBLT_COLORFILL | DDBLT_WAIT, &ddbltfx);
 }
+
+} // namespace
 
 std::int32_t fill_surface(IDirectDrawSurface7* surface, std::int32_t color, RECT* rect) {
     if (surface == nullptr) return 0;
@@ -32,9 +36,11 @@ std::int32_t fill_rectangle(std::int32_t left, std::int32_t top, std::int32_t ri
     return 1;
 }
 
+namespace {
+
 // Locks the whole surface into surface_desc; a refused lock leaves the cleared record's
 // null address and zero pitch.
-static void lock_into_surface_desc(IDirectDrawSurface7* surface) {
+void lock_into_surface_desc(IDirectDrawSurface7* surface) {
     std::memset(&surface_desc, 0, sizeof(surface_desc));
     surface_desc.dwSize = sizeof(surface_desc);
     if (FAILED(surface->Lock(nullptr, &surface_desc, DDLOCK_WAIT, nullptr))) {
@@ -42,6 +48,8 @@ static void lock_into_surface_desc(IDirectDrawSurface7* surface) {
         surface_desc.lPitch = 0;
     }
 }
+
+} // namespace
 
 std::uint8_t* lock_surface(IDirectDrawSurface7* surface, std::int32_t* pitch) {
     if (surface == nullptr) {
@@ -59,9 +67,10 @@ std::int32_t unlock_surface(IDirectDrawSurface7* surface) {
     return 1;
 }
 
+namespace {
+
 // lock_primary and lock_back: a held lock is returned as it is, never taken twice.
-static std::uint8_t* lock_held(IDirectDrawSurface7* surface, std::uint8_t** buffer,
-                               std::int32_t* pitch) {
+std::uint8_t* lock_held(IDirectDrawSurface7* surface, std::uint8_t** buffer, std::int32_t* pitch) {
     if (*buffer != nullptr || surface == nullptr) return *buffer;
     lock_into_surface_desc(surface);
     *buffer = static_cast<std::uint8_t*>(surface_desc.lpSurface);
@@ -69,14 +78,15 @@ static std::uint8_t* lock_held(IDirectDrawSurface7* surface, std::uint8_t** buff
     return *buffer;
 }
 
-static std::int32_t unlock_held(IDirectDrawSurface7* surface, std::uint8_t** buffer,
-                                std::int32_t* pitch) {
+std::int32_t unlock_held(IDirectDrawSurface7* surface, std::uint8_t** buffer, std::int32_t* pitch) {
     if (*buffer == nullptr) return 0;
     if (surface != nullptr) surface->Unlock(nullptr);
     *buffer = nullptr;
     *pitch = 0;
     return 1;
 }
+
+} // namespace
 
 std::uint8_t* lock_primary() {
     return lock_held(primary_surface, &primary_buffer, &primary_pitch);

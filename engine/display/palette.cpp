@@ -8,13 +8,17 @@
 
 static_assert(sizeof(PaletteEntry) == sizeof(PALETTEENTRY));
 
-static LPPALETTEENTRY as_platform_entries(PaletteEntry* entries) {
+namespace {
+
+LPPALETTEENTRY as_platform_entries(PaletteEntry* entries) {
     return reinterpret_cast<LPPALETTEENTRY>(entries);
 }
 
-static bool valid_index(std::int32_t index) {
+bool valid_index(std::int32_t index) {
     return index >= 0 && index <= 255;
 }
+
+} // namespace
 
 std::int32_t set_palette_entry(std::int32_t index, const PaletteEntry* entry) {
     if (!valid_index(index) || entry == nullptr) return 0;

@@ -6,20 +6,22 @@
 
 #include <cstring>
 
-static PaletteBlinker blinkers[256];
-static bool blinkers_ready = false;
+namespace {
 
-static bool valid_slot(std::int32_t slot) {
+PaletteBlinker blinkers[256];
+bool blinkers_ready = false;
+
+bool valid_slot(std::int32_t slot) {
     return slot >= 0 && slot <= 255;
 }
 
-static void show_color(std::int32_t index, PaletteEntry color) {
+void show_color(std::int32_t index, PaletteEntry color) {
     if (display_palette == nullptr) return;
     display_palette->SetEntries(0, static_cast<DWORD>(index), 1,
                                 reinterpret_cast<LPPALETTEENTRY>(&color));
 }
 
-static std::int32_t blink_add(const PaletteBlinker* blinker) {
+std::int32_t blink_add(const PaletteBlinker* blinker) {
     if (blinker == nullptr || blinker->color_index < 0 || blinker->color_index > 255) return -1;
     for (std::int32_t slot = 0; slot < 256; ++slot) {
         if (blinkers[slot].state != 0) continue;
@@ -33,13 +35,13 @@ static std::int32_t blink_add(const PaletteBlinker* blinker) {
     return -1;
 }
 
-static std::int32_t blink_delete(std::int32_t slot) {
+std::int32_t blink_delete(std::int32_t slot) {
     if (!valid_slot(slot) || blinkers[slot].state == 0) return -1;
     std::memset(&blinkers[slot], 0, sizeof(PaletteBlinker));
     return slot;
 }
 
-static std::int32_t blink_update(const PaletteBlinker* blinker, std::int32_t slot) {
+std::int32_t blink_update(const PaletteBlinker* blinker, std::int32_t slot) {
     if (blinker == nullptr || !valid_slot(slot) || blinkers[slot].state == 0) return -1;
     PaletteBlinker& target = blinkers[slot];
     target.on_color = blinker->on_color;
@@ -50,7 +52,7 @@ static std::int32_t blink_update(const PaletteBlinker* blinker, std::int32_t slo
     return slot;
 }
 
-static void blink_run() {
+void blink_run() {
     for (PaletteBlinker& blinker : blinkers) {
         if (blinker.state == -1) {
             if (++blinker.counter >= blinker.off_time) {
@@ -67,6 +69,8 @@ static void blink_run() {
         }
     }
 }
+
+} // namespace
 
 std::int32_t blink_palette(std::int32_t command, PaletteBlinker* blinker, std::int32_t slot) {
     if (!blinkers_ready) {

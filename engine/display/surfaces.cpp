@@ -6,9 +6,13 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
 // Far more rectangles than any screen layout needs; a larger count is a caller's mistake
 // and would only ask for an enormous region.
-static constexpr std::int32_t MAX_CLIP_RECTANGLES = 65536;
+constexpr std::int32_t MAX_CLIP_RECTANGLES = 65536;
+
+} // namespace
 
 IDirectDrawSurface7* create_offscreen_surface(std::int32_t width, std::int32_t height,
                                               std::int32_t memory_flags, std::int32_t color_key) {
@@ -32,9 +36,11 @@ IDirectDrawSurface7* create_offscreen_surface(std::int32_t width, std::int32_t h
     return lpdds;
 }
 
+namespace {
+
 // The smallest rectangle enclosing the list, starting from an inverted box at +-64000 so
 // that an empty list keeps those start values.
-static RECT bounding_rect(std::int32_t count, const RECT* rects) {
+RECT bounding_rect(std::int32_t count, const RECT* rects) {
     RECT bound = {64000, 64000, -64000, -64000};
     for (std::int32_t i = 0; i < count; ++i) {
         if (rects[i].left < bound.left) bound.left = rects[i].left;
@@ -44,6 +50,8 @@ static RECT bounding_rect(std::int32_t count, const RECT* rects) {
     }
     return bound;
 }
+
+} // namespace
 
 IDirectDrawClipper* attach_clipper(IDirectDrawSurface7* surface, std::int32_t count,
                                    const RECT* rects) {

@@ -12,8 +12,10 @@
 
 #include <string>
 
+namespace {
+
 // A palette file whose entry i is (i, 255 - i, i / 2) with flags 4.
-static void write_test_palette(int entries) {
+void write_test_palette(int entries) {
     Palette palette = {};
     for (int i = 0; i < 256; ++i) {
         palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
@@ -29,20 +31,20 @@ static void write_test_palette(int entries) {
     }
 }
 
-static PALETTEENTRY shown_entry(int index) {
+PALETTEENTRY shown_entry(int index) {
     PALETTEENTRY entry = {};
     EXPECT_EQ(display_palette->GetEntries(0, static_cast<DWORD>(index), 1, &entry), DD_OK);
     return entry;
 }
 
-static DWORD caps_of(IDirectDrawSurface7* surface) {
+DWORD caps_of(IDirectDrawSurface7* surface) {
     DDSCAPS2 caps = {};
     EXPECT_EQ(surface->GetCaps(&caps), DD_OK);
     return caps.dwCaps;
 }
 
 // The one rectangle of a surface's clip list.
-static RECT only_clip_rect(IDirectDrawClipper* clipper) {
+RECT only_clip_rect(IDirectDrawClipper* clipper) {
     alignas(RGNDATA) unsigned char storage[32 + 2 * 16] = {};
     auto* region = reinterpret_cast<RGNDATA*>(storage);
     DWORD size = sizeof(storage);
@@ -50,6 +52,8 @@ static RECT only_clip_rect(IDirectDrawClipper* clipper) {
     EXPECT_EQ(region->rdh.nCount, 1u);
     return *reinterpret_cast<const RECT*>(region->Buffer);
 }
+
+} // namespace
 
 TEST(DisplayInit, FullScreenAt8Bits) {
     enter_fresh_folder();

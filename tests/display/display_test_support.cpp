@@ -13,10 +13,13 @@
 #include <filesystem>
 #include <unistd.h>
 
-static LRESULT CALLBACK test_window_procedure(HWND window, UINT message, WPARAM wparam,
-                                              LPARAM lparam) {
+namespace {
+
+LRESULT CALLBACK test_window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return DefWindowProcA(window, message, wparam, lparam);
 }
+
+} // namespace
 
 void start_headless_window(int x, int y, int width, int height) {
     platform_reset();

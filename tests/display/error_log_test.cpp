@@ -12,14 +12,16 @@
 #include <string>
 #include <sys/stat.h>
 
-static bool file_exists(const char* path) {
+namespace {
+
+bool file_exists(const char* path) {
     struct stat info;
     return stat(path, &info) == 0;
 }
 
 // Length of the timestamp at the start of `text` ("Thu Jan  1 00:00:00.5, 1970\n"), or 0
 // when the text does not start with one. Milliseconds must be unpadded.
-static std::size_t timestamp_length(const std::string& text) {
+std::size_t timestamp_length(const std::string& text) {
     const std::string shape = "Aaa Aaa _9 99:99:99.";
     if (text.size() < shape.size()) return 0;
     for (std::size_t i = 0; i < shape.size(); ++i) {
@@ -44,10 +46,12 @@ static std::size_t timestamp_length(const std::string& text) {
     return at < text.size() && text[at] == '\n' ? at + 1 : 0;
 }
 
-static void use_utc() {
+void use_utc() {
     setenv("TZ", "UTC0", 1);
     tzset();
 }
+
+} // namespace
 
 TEST(ErrorLogTimestamp, PutsMillisecondsBeforeTheYear) {
     use_utc();

@@ -18,8 +18,10 @@ struct PixelCount {
     int outside;
 };
 
-static PixelCount count_pixels(IDirectDrawSurface7* surface, int width, int height,
-                               std::uint8_t value, RECT area) {
+namespace {
+
+PixelCount count_pixels(IDirectDrawSurface7* surface, int width, int height, std::uint8_t value,
+                        RECT area) {
     PixelCount count = {0, 0};
     std::int32_t pitch = 0;
     std::uint8_t* pixels = lock_surface(surface, &pitch);
@@ -35,6 +37,8 @@ static PixelCount count_pixels(IDirectDrawSurface7* surface, int width, int heig
     unlock_surface(surface);
     return count;
 }
+
+} // namespace
 
 TEST(Fills, RectangleCornersAreExclusive) {
     enter_fresh_folder();

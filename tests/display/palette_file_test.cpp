@@ -9,20 +9,24 @@
 #include <cstring>
 #include <string>
 
-static void fill_with(Palette palette, std::uint8_t value) {
+namespace {
+
+void fill_with(Palette palette, std::uint8_t value) {
     std::memset(palette, value, sizeof(Palette));
 }
 
-static std::string zero_entries(int count, const char* separator) {
+std::string zero_entries(int count, const char* separator) {
     std::string text;
     for (int i = 0; i < count; ++i)
         text += std::string("0 0 0 0") + separator;
     return text;
 }
 
-static bool entry_is(const PaletteEntry& entry, int red, int green, int blue, int flags) {
+bool entry_is(const PaletteEntry& entry, int red, int green, int blue, int flags) {
     return entry.red == red && entry.green == green && entry.blue == blue && entry.flags == flags;
 }
+
+} // namespace
 
 TEST(PaletteFile, ReadsNumbersHoweverTheyAreSpreadOverLines) {
     enter_fresh_folder();

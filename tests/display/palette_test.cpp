@@ -10,23 +10,25 @@
 
 #include <cstring>
 
-static const PaletteEntry RED = {255, 0, 0, 0};
-static const PaletteEntry GREEN = {0, 255, 0, 0};
-static const PaletteEntry BLUE = {0, 0, 255, 0};
-static const PaletteEntry WHITE = {255, 255, 255, 0};
+namespace {
 
-static bool same(const PaletteEntry& a, const PaletteEntry& b) {
+const PaletteEntry RED = {255, 0, 0, 0};
+const PaletteEntry GREEN = {0, 255, 0, 0};
+const PaletteEntry BLUE = {0, 0, 255, 0};
+const PaletteEntry WHITE = {255, 255, 255, 0};
+
+bool same(const PaletteEntry& a, const PaletteEntry& b) {
     return std::memcmp(&a, &b, sizeof(PaletteEntry)) == 0;
 }
 
 // What the display shows for one entry, read back from DirectDraw.
-static PaletteEntry shown(int index) {
+PaletteEntry shown(int index) {
     PALETTEENTRY entry = {};
     EXPECT_EQ(display_palette->GetEntries(0, static_cast<DWORD>(index), 1, &entry), DD_OK);
     return {entry.peRed, entry.peGreen, entry.peBlue, entry.peFlags};
 }
 
-static PaletteBlinker blinker_for(int index, int off_time, int on_time) {
+PaletteBlinker blinker_for(int index, int off_time, int on_time) {
     PaletteBlinker blinker = {};
     blinker.color_index = index;
     blinker.on_color = WHITE;
@@ -37,6 +39,8 @@ static PaletteBlinker blinker_for(int index, int off_time, int on_time) {
     blinker.state = 1;
     return blinker;
 }
+
+} // namespace
 
 TEST(PaletteCopy, EntriesAndWholePaletteWithoutADisplay) {
     display_context_reset();

@@ -10,9 +10,13 @@
 
 #include <gtest/gtest.h>
 
-static bool same_rect(const RECT& r, LONG left, LONG top, LONG right, LONG bottom) {
+namespace {
+
+bool same_rect(const RECT& r, LONG left, LONG top, LONG right, LONG bottom) {
     return r.left == left && r.top == top && r.right == right && r.bottom == bottom;
 }
+
+} // namespace
 
 TEST(OffscreenSurface, RequestsAPlainSurfaceWithTheLow16BitsAsKey) {
     display_context_reset();

@@ -19,7 +19,9 @@ struct BackCensus {
     int min_y;
 };
 
-static BackCensus census_of_back(std::uint8_t background) {
+namespace {
+
+BackCensus census_of_back(std::uint8_t background) {
     BackCensus census = {};
     census.min_x = 1 << 30;
     census.min_y = 1 << 30;
@@ -41,7 +43,7 @@ static BackCensus census_of_back(std::uint8_t background) {
 
 // Every entry white except 7 = (10, 20, 30) and 8 = (30, 20, 10), the same colour with red
 // and blue exchanged.
-static void start_display_with_test_palette() {
+void start_display_with_test_palette() {
     enter_fresh_folder();
     ASSERT_EQ(start_display(640, 480, 8, 0), 1);
     Palette palette;
@@ -51,6 +53,8 @@ static void start_display_with_test_palette() {
     palette[8] = {30, 20, 10, 0};
     set_palette(palette);
 }
+
+} // namespace
 
 TEST(Text, IndexColourIsRedGreenBlueFromLowByteUp) {
     start_display_with_test_palette();

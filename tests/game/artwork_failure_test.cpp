@@ -11,7 +11,9 @@
 
 #include <fstream>
 
-static void expect_clean_failure(const std::filesystem::path& folder, const std::string& name) {
+namespace {
+
+void expect_clean_failure(const std::filesystem::path& folder, const std::string& name) {
     const ChildRun run = run_game_in(folder);
     EXPECT_EQ(run.exit_code, 2) << run.error_output;
     EXPECT_NE(run.error_output.find("\"" + name + "\""), std::string::npos) << run.error_output;
@@ -21,6 +23,8 @@ static void expect_clean_failure(const std::filesystem::path& folder, const std:
     EXPECT_EQ(run.error_output.find("Sanitizer"), std::string::npos) << run.error_output;
     EXPECT_EQ(run.error_output.find("runtime error"), std::string::npos) << run.error_output;
 }
+
+} // namespace
 
 TEST(ArtworkFailure, EachMissingPictureIsNamedAndEndsTheGame) {
     for (const std::string& name : DATA_FILES) {

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
+namespace {
+
 // Walks with the keys held for `count` frames and fails at once if the character's
 // picture ever enters the block's columns at its height.
-static void walk_without_entering(MotionWorld& world, int count) {
+void walk_without_entering(MotionWorld& world, int count) {
     for (int i = 0; i < count; ++i) {
         world.frame();
         const float x = PlayerSprite.x;
@@ -14,6 +16,8 @@ static void walk_without_entering(MotionWorld& world, int count) {
             << "inside the block at x " << x << " in frame " << i;
     }
 }
+
+} // namespace
 
 TEST_F(MotionWorld, FromTheLeftTheBlockStopsTheCharacterOneToFourColumnsShort) {
     for (int run = 0; run < 2; ++run) {

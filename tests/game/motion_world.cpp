@@ -6,15 +6,19 @@
 
 #include <algorithm>
 
-static std::int32_t walk_right[] = {1, 2, 3, 2, SEQUENCE_END};
-static std::int32_t walk_left[] = {6, 7, 8, 7, SEQUENCE_END};
-static std::int32_t block_shine[] = {1, 2, 3, 2, SEQUENCE_END};
+namespace {
 
-static void pump() {
+std::int32_t walk_right[] = {1, 2, 3, 2, SEQUENCE_END};
+std::int32_t walk_left[] = {6, 7, 8, 7, SEQUENCE_END};
+std::int32_t block_shine[] = {1, 2, 3, 2, SEQUENCE_END};
+
+void pump() {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     }
 }
+
+} // namespace
 
 void MotionWorld::SetUp() {
     platform_reset();

@@ -12,15 +12,17 @@
 #include <cstring>
 #include <fstream>
 
-static BitmapFile read_file(const char* name) {
+namespace {
+
+BitmapFile read_file(const char* name) {
     BitmapFile file{};
     EXPECT_EQ(read_bitmap_file(&file, name), 1) << name;
     return file;
 }
 
 // The cell (column, row) of a sheet, rows top first, as the frame's bytes.
-static std::vector<std::uint8_t> cell(const BitmapFile& sheet, int column, int row, int width,
-                                      int height) {
+std::vector<std::uint8_t> cell(const BitmapFile& sheet, int column, int row, int width,
+                               int height) {
     std::vector<std::uint8_t> bytes;
     const int x0 = column * (width + 1) + 1;
     const int y0 = row * (height + 1) + 1;
@@ -29,6 +31,8 @@ static std::vector<std::uint8_t> cell(const BitmapFile& sheet, int column, int r
             bytes.push_back(sheet.pixels[(y0 + y) * sheet.info_header.biWidth + x0 + x]);
     return bytes;
 }
+
+} // namespace
 
 TEST(SetUp, TheDisplayShowsTheLevelsPaletteWhateverTheOtherFilesHold) {
     // Spoil the palettes of the palette file and of the last screen file read before the

@@ -4,19 +4,23 @@
 
 #include <gtest/gtest.h>
 
-static void expect_every_picture_right(const PlayResult& result) {
+namespace {
+
+void expect_every_picture_right(const PlayResult& result) {
     for (const PassRecord& record : result.passes) {
         EXPECT_TRUE(record.picture_as_expected) << "pass " << record.pass;
         EXPECT_TRUE(record.level_palette) << "pass " << record.pass;
     }
 }
 
-static const PassRecord& pass(const PlayResult& result, int number) {
+const PassRecord& pass(const PlayResult& result, int number) {
     const PassRecord* record = at_pass(result, number);
     static const PassRecord missing{};
     EXPECT_NE(record, nullptr) << "the game had ended before pass " << number;
     return record ? *record : missing;
 }
+
+} // namespace
 
 TEST(ScriptedPlay, OverThePlatformOntoTheBlockThroughTheScreensAndOut) {
     const PlayResult result = play({

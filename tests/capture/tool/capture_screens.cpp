@@ -7,20 +7,24 @@
 #include <cstdio>
 #include <string>
 
-static std::string OutputFolder;
-static int Written = 0;
+namespace {
 
-static constexpr int MENU_PASS = 4;
-static constexpr int HELP_PASS = 12;
-static constexpr int PLAYING_PASS = 136; // in the air beside the block
+std::string OutputFolder;
+int Written = 0;
 
-static void keep_picture(int pass, const HeadlessFrame& frame) {
+constexpr int MENU_PASS = 4;
+constexpr int HELP_PASS = 12;
+constexpr int PLAYING_PASS = 136; // in the air beside the block
+
+void keep_picture(int pass, const HeadlessFrame& frame) {
     const char* name = pass == MENU_PASS      ? "menu.bmp"
                        : pass == HELP_PASS    ? "help.bmp"
                        : pass == PLAYING_PASS ? "playing.bmp"
                                               : nullptr;
     if (name && headless_write_bmp(frame, (OutputFolder + "/" + name).c_str())) ++Written;
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -24,7 +24,9 @@ struct Shot {
     std::vector<std::uint8_t> rgb;
 };
 
-static bool read_number(std::ifstream& in, int& value) {
+namespace {
+
+bool read_number(std::ifstream& in, int& value) {
     in >> std::ws;
     while (in.peek() == '#') {
         std::string comment;
@@ -34,7 +36,7 @@ static bool read_number(std::ifstream& in, int& value) {
     return static_cast<bool>(in >> value);
 }
 
-static bool read_shot(const char* path, Shot& shot) {
+bool read_shot(const char* path, Shot& shot) {
     std::ifstream in(path, std::ios::binary);
     std::string magic;
     int maximum = 0;
@@ -47,6 +49,8 @@ static bool read_shot(const char* path, Shot& shot) {
     return static_cast<bool>(in.read(reinterpret_cast<char*>(shot.rgb.data()), shot.rgb.size()));
 }
 
+} // namespace
+
 // Where the 640 x 480 picture lies on the screen.
 struct Placement {
     int scale;
@@ -54,14 +58,15 @@ struct Placement {
     int top;
 };
 
-static Placement place_picture(const Shot& shot) {
+namespace {
+
+Placement place_picture(const Shot& shot) {
     const int scale = std::max(1, std::min(shot.width / 640, shot.height / 480));
     return {scale, (shot.width - 640 * scale) / 2, (shot.height - 480 * scale) / 2};
 }
 
 // Whether every screen pixel of game pixel (x, y) shows palette colour `index`.
-static bool shows(const Shot& shot, const Placement& at, int x, int y, const Palette& palette,
-                  int index) {
+bool shows(const Shot& shot, const Placement& at, int x, int y, const Palette& palette, int index) {
     for (int dy = 0; dy < at.scale; ++dy)
         for (int dx = 0; dx < at.scale; ++dx) {
             const int sx = at.left + x * at.scale + dx;
@@ -74,6 +79,8 @@ static bool shows(const Shot& shot, const Placement& at, int x, int y, const Pal
         }
     return true;
 }
+
+} // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
