@@ -1,18 +1,9 @@
 // Blocking full-screen transitions: five palette fades and four wipes to colour 0.
 #pragma once
 
-#include <cstdint>
+#include "engine/util/transition_effects.h"
 
-// Effect codes for screen_transition: fades of the palette, and wipes to colour 0.
-constexpr std::int32_t TRANSITION_FADE_BLACK = 0;
-constexpr std::int32_t TRANSITION_FADE_WHITE = 1;
-constexpr std::int32_t TRANSITION_CLOSE_COLUMNS = 2;
-constexpr std::int32_t TRANSITION_CLOSE_ROWS = 3;
-constexpr std::int32_t TRANSITION_DISSOLVE = 4;
-constexpr std::int32_t TRANSITION_ROWS_AND_COLUMNS = 5;
-constexpr std::int32_t TRANSITION_FADE_BLUE = 6;
-constexpr std::int32_t TRANSITION_FADE_RED = 7;
-constexpr std::int32_t TRANSITION_FADE_GREEN = 8;
+#include <cstdint>
 
 // Plays one effect to its end. The fades change the display palette; the wipes draw colour 0
 // into the buffer, 8- or 16-bit by the screen's depth, through the clip rectangle (the

@@ -1,7 +1,7 @@
 // The rows and columns that each step of a line wipe closes, from both edges inwards.
 #include "engine/util/transition_wipe.h"
 
-#include "engine/util/transition.h"
+#include "engine/util/transition_effects.h"
 
 namespace {
 

@@ -26,5 +26,6 @@ int ddraw_screen_picture(VideoPicture* picture) {
     picture->height = primary->height;
     picture->bpp = primary->bpp;
     picture->palette = ddraw_screen_palette();
+    picture->being_written = primary->locked;
     return 1;
 }

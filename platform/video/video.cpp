@@ -19,7 +19,11 @@ void present_now(DWORD now) {
     EverPresented = 1;
     LastPresent = now;
     VideoPicture picture = {};
-    if (ScreenSource && ScreenSource(&picture)) video_backend()->present(&picture);
+    if (!ScreenSource || !ScreenSource(&picture)) return;
+    video_backend()->present(&picture);
+    // Writes through a lock that stays open keep reaching the screen at the refresh pace,
+    // as on a real display, so a wipe into the locked primary is seen step by step.
+    if (picture.being_written) ChangePending = 1;
 }
 
 DWORD take_reading() {

@@ -15,6 +15,7 @@ struct VideoPicture {
     int height;
     int bpp;                     // 8, 15 or 16
     const PALETTEENTRY* palette; // 256 entries at 8 bits per pixel, else null
+    int being_written = 0;       // 1 while a lock lets the program write the pixels
 };
 
 enum VideoEventKind { VIDEO_KEY_DOWN, VIDEO_KEY_UP, VIDEO_MOUSE_DOWN, VIDEO_CLOSE };
