@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 TEST(SdlViewport, TheLargestWholeFactorCentredOnBlack) {
     VideoViewport v = fit_picture(1920, 1080, 640, 480);
@@ -63,6 +64,68 @@ TEST(SdlViewport, MousePositionsMapBackThroughScaleAndOffset) {
     EXPECT_FALSE(map_to_picture(v, 640, 480, 400, 60 + 960, &x, &y));
     VideoViewport empty = {0, 0, 0, 0};
     EXPECT_FALSE(map_to_picture(empty, 640, 480, 0, 0, &x, &y));
+}
+
+// Every output size, odd and tiny ones included: the picture lies inside the output, centred
+// to the pixel, in its own proportions, at a whole scale whenever it fits once; and every
+// output pixel maps back onto the game pixel that covers it, or nowhere when on the border.
+TEST(SdlViewport, EverySizePlacesThePictureCentredAndClicksMapBackThroughTheSamePlacement) {
+    std::srand(13);
+    for (int i = 0; i < 3000; i++) {
+        int out_w = i < 40 ? 1 + i * 53 % 2000 : 1 + std::rand() % 3000;
+        int out_h = i < 40 ? 1 + i * 37 % 1500 : 1 + std::rand() % 2000;
+        VideoViewport v = fit_picture(out_w, out_h, 640, 480);
+        SCOPED_TRACE(std::to_string(out_w) + "x" + std::to_string(out_h));
+        ASSERT_GE(v.x, 0);
+        ASSERT_GE(v.y, 0);
+        ASSERT_LE(v.x + v.width, out_w);
+        ASSERT_LE(v.y + v.height, out_h);
+        EXPECT_LE(std::abs((out_w - v.x - v.width) - v.x), 1);
+        EXPECT_LE(std::abs((out_h - v.y - v.height) - v.y), 1);
+        if (out_w >= 640 && out_h >= 480) {
+            int factor = v.width / 640;
+            EXPECT_EQ(v.width, 640 * factor);
+            EXPECT_EQ(v.height, 480 * factor);
+            EXPECT_TRUE(out_w < 640 * (factor + 1) || out_h < 480 * (factor + 1));
+        } else {
+            // Scaled down, touching the output on one side, in proportion to a pixel.
+            EXPECT_TRUE(v.width == out_w || v.height == out_h);
+            EXPECT_LE(std::abs(v.width * 480 - v.height * 640), 640);
+        }
+        int ox = std::rand() % out_w, oy = std::rand() % out_h;
+        int x = -1, y = -1;
+        int inside = ox >= v.x && ox < v.x + v.width && oy >= v.y && oy < v.y + v.height;
+        ASSERT_EQ(map_to_picture(v, 640, 480, ox, oy, &x, &y), inside);
+        if (!inside) continue;
+        ASSERT_TRUE(x >= 0 && x < 640 && y >= 0 && y < 480);
+        if (v.width >= 640) {
+            int factor = v.width / 640;
+            EXPECT_EQ(x, (ox - v.x) / factor);
+            EXPECT_EQ(y, (oy - v.y) / factor);
+        }
+    }
+}
+
+TEST(SdlViewport, AMovableWindowTakesTheLargestWholeScaleThatFitsTheUsableArea) {
+    struct Case {
+        int usable_w, usable_h, frame_w, frame_h, factor;
+    };
+    const Case cases[] = {
+        {1366, 768 - 24, 0, 32, 1}, // a laptop: twice the size needs 960 rows
+        {1024, 768, 2, 30, 1},
+        {1920, 1080 - 40, 4, 30, 2}, // 960 + 30 rows fit in 1040
+        {1920, 1000, 0, 41, 1},      // but not beside a taller frame
+        {2560, 1440 - 48, 0, 30, 2}, // 1440 + 30 do not fit three times
+        {3840, 2160, 0, 30, 4},
+        {640, 480, 0, 30, 1}, // too small for even scale 1: still 1
+        {0, 0, 0, 0, 1},
+        {-5, 100000, -3, -3, 1},
+        {1 << 30, 1 << 30, 0, 0, 64},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(windowed_factor(c.usable_w, c.usable_h, c.frame_w, c.frame_h, 640, 480), c.factor)
+            << c.usable_w << "x" << c.usable_h;
+    EXPECT_EQ(windowed_factor(1920, 1080, 0, 0, 0, 480), 1);
 }
 
 TEST(SdlKeys, TheGamesKeysHaveTheirVirtualKeyCodes) {

@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr int WINDOWED_FACTOR = 2;
+// Room kept for the window manager's title bar while the window's frame is not yet known.
+constexpr int ASSUMED_TITLE_BAR = 32;
 
 struct SdlState {
     SDL_Window* window = nullptr;
@@ -42,6 +43,9 @@ VideoViewport current_viewport() {
 // window was uncovered); black around it, and black alone before the first picture.
 void redraw() {
     if (!Sdl.renderer) return;
+    // The window's size may have changed behind the renderer's back (the window manager
+    // fitting it to the screen): the drawing area always starts over as the whole output.
+    SDL_RenderSetViewport(Sdl.renderer, nullptr);
     SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, 255);
     SDL_RenderClear(Sdl.renderer);
     if (Sdl.has_frame && Sdl.texture) {
@@ -63,22 +67,33 @@ int ensure_texture(int width, int height) {
     return Sdl.texture != nullptr;
 }
 
+int windowed_scale() {
+    SDL_Rect usable;
+    int display = SDL_GetWindowDisplayIndex(Sdl.window);
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0) return 1;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(Sdl.window, &top, &left, &bottom, &right) != 0 || top <= 0) {
+        top = ASSUMED_TITLE_BAR;
+        left = bottom = right = 0;
+    }
+    return windowed_factor(usable.w, usable.h, left + right, top + bottom, Sdl.mode_width,
+                           Sdl.mode_height);
+}
+
 void apply_window_mode() {
     if (!Sdl.window) return;
     if (Sdl.fullscreen) {
         // Borderless over the whole desktop; the desktop's own mode is left alone.
+        SDL_SetWindowResizable(Sdl.window, SDL_FALSE);
+        SDL_SetWindowBordered(Sdl.window, SDL_FALSE);
         SDL_SetWindowFullscreen(Sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     } else {
+        // A window with the desktop's title bar, so that it can be moved and resized; the
+        // picture follows whatever size it ends up with.
         SDL_SetWindowFullscreen(Sdl.window, 0);
         SDL_SetWindowBordered(Sdl.window, SDL_TRUE);
-        int factor = WINDOWED_FACTOR;
-        SDL_Rect usable;
-        int display = SDL_GetWindowDisplayIndex(Sdl.window);
-        if (display >= 0 && SDL_GetDisplayUsableBounds(display, &usable) == 0) {
-            while (factor > 1 &&
-                   (Sdl.mode_width * factor > usable.w || Sdl.mode_height * factor > usable.h))
-                factor--;
-        }
+        SDL_SetWindowResizable(Sdl.window, SDL_TRUE);
+        int factor = windowed_scale();
         SDL_SetWindowSize(Sdl.window, Sdl.mode_width * factor, Sdl.mode_height * factor);
         SDL_SetWindowPosition(Sdl.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
@@ -245,7 +260,9 @@ int sdl_poll_event(VideoEvent* event) {
             return 1;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                e.window.event == SDL_WINDOWEVENT_RESIZED ||
+                e.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED)
                 redraw();
             continue;
         default:

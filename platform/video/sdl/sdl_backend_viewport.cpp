@@ -30,6 +30,16 @@ VideoViewport fit_picture(int output_width, int output_height, int picture_width
     return {(output_width - width) / 2, (output_height - height) / 2, width, height};
 }
 
+int windowed_factor(int usable_width, int usable_height, int frame_width, int frame_height,
+                    int picture_width, int picture_height) {
+    if (picture_width <= 0 || picture_height <= 0) return 1;
+    std::int64_t room_w = static_cast<std::int64_t>(usable_width) - std::max(frame_width, 0);
+    std::int64_t room_h = static_cast<std::int64_t>(usable_height) - std::max(frame_height, 0);
+    std::int64_t factor = std::min(room_w / picture_width, room_h / picture_height);
+    // A window bigger than its desktop still opens at the picture's own size.
+    return static_cast<int>(std::clamp<std::int64_t>(factor, 1, 64));
+}
+
 int map_to_picture(const VideoViewport& viewport, int picture_width, int picture_height,
                    int output_x, int output_y, int* picture_x, int* picture_y) {
     if (viewport.width <= 0 || viewport.height <= 0) return 0;

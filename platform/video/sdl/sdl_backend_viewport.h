@@ -16,6 +16,11 @@ struct VideoViewport {
 // factor 1 does not fit, scaled down to fit, keeping its proportions.
 VideoViewport fit_picture(int output_width, int output_height, int picture_width,
                           int picture_height);
+// The whole factor for a movable window on a desktop whose usable area is usable_w x
+// usable_h, when the window's frame (title bar and borders) takes frame_w x frame_h of it:
+// the largest that fits, and at least 1.
+int windowed_factor(int usable_width, int usable_height, int frame_width, int frame_height,
+                    int picture_width, int picture_height);
 // Maps an output pixel back to picture coordinates; 0 when it falls outside the picture.
 int map_to_picture(const VideoViewport& viewport, int picture_width, int picture_height,
                    int output_x, int output_y, int* picture_x, int* picture_y);
