@@ -18,7 +18,14 @@ struct VideoPicture {
     int being_written = 0;       // 1 while a lock lets the program write the pixels
 };
 
-enum VideoEventKind { VIDEO_KEY_DOWN, VIDEO_KEY_UP, VIDEO_MOUSE_DOWN, VIDEO_CLOSE };
+// VIDEO_FOCUS_LOST: the window no longer has the keyboard, so no key is held any more.
+enum VideoEventKind {
+    VIDEO_KEY_DOWN,
+    VIDEO_KEY_UP,
+    VIDEO_MOUSE_DOWN,
+    VIDEO_CLOSE,
+    VIDEO_FOCUS_LOST
+};
 
 struct VideoEvent {
     VideoEventKind kind;

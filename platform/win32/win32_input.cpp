@@ -38,6 +38,15 @@ void queue_event(const VideoEvent& event, HWND window) {
     case VIDEO_CLOSE:
         if (window) win32_enqueue(window, WM_CLOSE, 0, 0);
         return;
+    case VIDEO_FOCUS_LOST:
+        // The key releases go to whichever window now has the focus, so the game would
+        // never hear of them: it is told here instead, or its character keeps running.
+        for (int held = 1; held < 256; held++) {
+            if (!KeyDown[held]) continue;
+            KeyDown[held] = 0;
+            if (window) win32_enqueue(window, WM_KEYUP, held, (3L << 30) | 1);
+        }
+        return;
     }
 }
 

@@ -8,6 +8,8 @@
 #include "platform/video/video_backend.h"
 
 #include <deque>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -46,6 +48,30 @@ TEST_F(WindowTest, KeyStateChangesOnlyAtAPump) {
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
     EXPECT_TRUE(held('Z'));
+}
+
+TEST_F(WindowTest, LosingTheFocusReleasesEveryHeldKeyWithAKeyUp) {
+    headless_script_key(0, VK_RIGHT, 1);
+    headless_script_key(0, VK_DELETE, 1);
+    headless_script_key(0, 'C', 1);
+    headless_script_key(0, VK_DELETE, 0);
+    headless_script_focus_lost(10);
+    headless_script_focus_lost(20); // nothing is held any more: nothing to release
+    headless_script_key(30, VK_LEFT, 1);
+    headless_set_clock(30);
+    std::vector<MSG> taken = drain_queue();
+    EXPECT_TRUE(held(VK_RIGHT) == false && held('C') == false && held(VK_DELETE) == false);
+    EXPECT_TRUE(held(VK_LEFT)) << "keys pressed after the focus came back count again";
+    std::vector<std::pair<UINT, WPARAM>> seen;
+    for (const MSG& m : taken)
+        seen.push_back({m.message, m.wParam});
+    const std::vector<std::pair<UINT, WPARAM>> expected = {
+        {WM_KEYDOWN, VK_RIGHT}, {WM_KEYDOWN, VK_DELETE}, {WM_KEYDOWN, 'C'},
+        {WM_KEYUP, VK_DELETE},  {WM_KEYUP, VK_RIGHT},    {WM_KEYUP, 'C'},
+        {WM_KEYDOWN, VK_LEFT}};
+    EXPECT_EQ(seen, expected);
+    // The releases look like any other: previous state down, transition up.
+    EXPECT_EQ(taken[4].lParam, (3L << 30) | 1);
 }
 
 TEST_F(WindowTest, AllPendingEventsAreQueuedByOnePump) {

@@ -179,6 +179,12 @@ void headless_script_close(DWORD at_ms) {
     add_event(at_ms, event);
 }
 
+void headless_script_focus_lost(DWORD at_ms) {
+    VideoEvent event = {};
+    event.kind = VIDEO_FOCUS_LOST;
+    add_event(at_ms, event);
+}
+
 void headless_fail_window(const char* reason) {
     State.fail_window = reason != nullptr;
     State.fail_reason = reason ? reason : "";

@@ -28,6 +28,8 @@ DWORD headless_clock();
 void headless_script_key(DWORD at_ms, int virtual_key, int down);
 void headless_script_click(DWORD at_ms, int x, int y);
 void headless_script_close(DWORD at_ms);
+// The window losing the keyboard focus to another program.
+void headless_script_focus_lost(DWORD at_ms);
 
 // Makes the next window creation fail with this reason (null: it succeeds).
 void headless_fail_window(const char* reason);

@@ -259,6 +259,10 @@ int sdl_poll_event(VideoEvent* event) {
             event->kind = VIDEO_MOUSE_DOWN;
             return 1;
         case SDL_WINDOWEVENT:
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                event->kind = VIDEO_FOCUS_LOST;
+                return 1;
+            }
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                 e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                 e.window.event == SDL_WINDOWEVENT_RESIZED ||
