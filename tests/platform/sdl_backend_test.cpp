@@ -9,6 +9,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -182,6 +184,33 @@ TEST(SdlBackend, WithoutADisplayTheWindowFailsWithSdlsReason) {
     VideoEvent event;
     EXPECT_EQ(sdl->poll_event(&event), 0);
     sdl->close_window();
+}
+
+// A caller polling in a loop (the frame clock's wait) gets a few quick answers within one
+// millisecond and is then made to rest until the count moves; each reading is still the
+// true count.
+TEST(SdlBackend, RepeatedReadingsWaitForTheNextMillisecondAndStayTrue) {
+    VideoBackend* sdl = sdl_video_backend();
+    auto true_count = [] {
+        return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now().time_since_epoch())
+                                      .count());
+    };
+    DWORD previous = sdl->ticks();
+    int run = 1, longest_run = 1, changes = 0;
+    for (int i = 0; i < 400; i++) {
+        DWORD before = true_count();
+        DWORD reading = sdl->ticks();
+        DWORD after = true_count();
+        ASSERT_LT(reading - previous, 0x80000000u) << "never backwards";
+        ASSERT_LE(reading - before, after - before) << "within the call, not ahead of it";
+        run = reading == previous ? run + 1 : 1;
+        changes += reading != previous;
+        longest_run = std::max(longest_run, run);
+        previous = reading;
+    }
+    EXPECT_LE(longest_run, 4) << "a polling loop is held back to the next millisecond";
+    EXPECT_GE(changes, 400 / 4);
 }
 
 TEST(SdlBackend, TheClockIsAWrapping32BitMillisecondCount) {

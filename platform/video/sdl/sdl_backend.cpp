@@ -3,13 +3,17 @@
 #include "platform/video/sdl/sdl_backend.h"
 #include "platform/video/convert.h"
 #include "platform/video/sdl/sdl_backend_keys.h"
+#include "platform/video/sdl/sdl_backend_passes.h"
 #include "platform/video/sdl/sdl_backend_viewport.h"
 
 #include <SDL.h>
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <vector>
+#include <thread>
 
 namespace {
 
@@ -29,6 +33,11 @@ struct SdlState {
     int fullscreen = 0;
     int has_frame = 0;
     int cursor_visible = 1;
+    // A copy of the picture last shown (pixels as packed rows, and its palette), so that
+    // presenting the same picture again costs no conversion and no drawing.
+    std::vector<std::uint8_t> shown_pixels;
+    PALETTEENTRY shown_palette[256] = {};
+    int shown_bpp = 0;
 };
 
 SdlState Sdl;
@@ -183,6 +192,7 @@ void sdl_close_window() {
     if (Sdl.window) SDL_DestroyWindow(Sdl.window);
     if (Sdl.cursor) SDL_FreeCursor(Sdl.cursor);
     int had_window = Sdl.window != nullptr;
+    if (had_window) pass_stats_finish();
     Sdl = SdlState();
     if (had_window) SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -198,11 +208,42 @@ int sdl_set_mode(int width, int height, int bpp, int fullscreen) {
     return 1;
 }
 
+// Whether the picture is the one on the screen already; when not, remembers it as shown.
+int already_shown(const VideoPicture* picture) {
+    int row_bytes = picture->width * (picture->bpp == 8 ? 1 : 2);
+    std::size_t size = static_cast<std::size_t>(row_bytes) * picture->height;
+    int same = Sdl.has_frame && Sdl.shown_bpp == picture->bpp &&
+               Sdl.texture_width == picture->width && Sdl.texture_height == picture->height &&
+               Sdl.shown_pixels.size() == size;
+    if (same && picture->palette)
+        same = std::memcmp(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette) == 0;
+    for (int y = 0; same && y < picture->height; y++)
+        same = std::memcmp(&Sdl.shown_pixels[static_cast<std::size_t>(y) * row_bytes],
+                           picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch,
+                           row_bytes) == 0;
+    if (same) return 1;
+    Sdl.shown_pixels.resize(size);
+    for (int y = 0; y < picture->height; y++)
+        std::memcpy(&Sdl.shown_pixels[static_cast<std::size_t>(y) * row_bytes],
+                    picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch, row_bytes);
+    if (picture->palette)
+        std::memcpy(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette);
+    Sdl.shown_bpp = picture->bpp;
+    return 0;
+}
+
 void sdl_present(const VideoPicture* picture) {
     if (!Sdl.renderer || !picture || !picture->pixels || picture->width <= 0 ||
         picture->height <= 0)
         return;
     if (!ensure_texture(picture->width, picture->height)) return;
+    pass_stats_frame(std::chrono::duration_cast<std::chrono::microseconds>(
+                         std::chrono::steady_clock::now().time_since_epoch())
+                         .count(),
+                     Sdl.cursor_visible);
+    // An unchanged picture (a menu standing still) is on the screen already; a window that
+    // was uncovered or resized is drawn again from its events.
+    if (already_shown(picture)) return;
     void* pixels = nullptr;
     int pitch = 0;
     if (SDL_LockTexture(Sdl.texture, nullptr, &pixels, &pitch) != 0) return;
@@ -281,10 +322,35 @@ void sdl_set_cursor_visible(int visible) {
     if (Sdl.window) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
 }
 
-DWORD sdl_ticks() {
+std::int64_t steady_milliseconds() {
     auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
+}
+
+// Readings within one millisecond answered at once: a pass of the game's loop takes a few
+// for itself (the wait's closing reading, the next pass's start, the screen's refresh),
+// and making those wait would lengthen every pass by as many milliseconds.
+constexpr int QUICK_READINGS_PER_MILLISECOND = 4;
+
+// The last reading handed out (-1 before the first), and how many times it has been.
+std::int64_t LastTicks = -1;
+int ReadingsOfLast = 0;
+
+DWORD sdl_ticks() {
+    std::int64_t now = steady_milliseconds();
+    if (now == LastTicks && ++ReadingsOfLast > QUICK_READINGS_PER_MILLISECOND) {
+        // Polled over and over within one millisecond, the answer cannot change: the caller
+        // (a wait on the clock) rests until the next millisecond begins instead of spinning,
+        // and still reads the true count.
+        std::this_thread::sleep_until(
+            std::chrono::steady_clock::time_point(std::chrono::milliseconds(now + 1)));
+        while ((now = steady_milliseconds()) == LastTicks) {
+        }
+    }
+    if (now != LastTicks) ReadingsOfLast = 1;
+    LastTicks = now;
     // Truncated to 32 bits: the tick counter wraps like the kernel's.
-    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    return static_cast<DWORD>(now);
 }
 
 void sdl_set_icon(const std::uint32_t* argb, int width, int height) {

@@ -1,0 +1,11 @@
+// How long the game's passes last, seen from the screen: the time between one presented
+// frame and the next, kept apart for the screens with a cursor (menus) and without (play).
+// Written to a file named by BRAMBLELEAP_PASS_STATS at close, for the end-to-end test.
+#pragma once
+
+#include <cstdint>
+
+// Notes a frame presented at `now_us` (microseconds on a steady clock).
+void pass_stats_frame(std::int64_t now_us, int cursor_visible);
+// Writes the summary when the variable names a file, then forgets everything.
+void pass_stats_finish();

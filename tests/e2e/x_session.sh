@@ -1,0 +1,103 @@
+# Shared by the end-to-end scripts: an X server (Xvfb) of a given size with matchbox as its
+# window manager, the game started in it, and polling screenshots through screen_check.
+# Source it with $data, $game, $check and $sources set; it sets $work, $window and $game_pid.
+
+command -v Xvfb >/dev/null || { echo "Xvfb is not installed: skipped"; exit 77; }
+for tool in matchbox-window-manager xdotool import; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing (scripts/deps.sh --test)"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid=""
+wm_pid=""
+game_pid=""
+window=""
+cleanup() {
+  for pid in $game_pid $wm_pid $xvfb_pid; do
+    kill "$pid" 2>/dev/null && { sleep 0.2; kill -9 "$pid" 2>/dev/null; }
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  echo "FAILED: $*"
+  echo "--- game output:"; cat "$work/game.log" 2>/dev/null
+  exit 1
+}
+
+# start_x <width>x<height> <matchbox title bar: yes|no>
+start_x() {
+  # Xvfb picks a free display itself and writes its number to descriptor 3.
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(cat "$work/display")"
+  echo "X display $DISPLAY, $1"
+  matchbox-window-manager -use_titlebar "$2" >"$work/wm.log" 2>&1 &
+  wm_pid=$!
+}
+
+# Starts the game in the data folder and waits for its window to take the focus.
+start_game() {
+  cd "$data" || fail "no data folder $data"
+  # In a sanitizer build, the X and D-Bus libraries under SDL leave allocations behind that
+  # are not the game's; leaks are judged below by whether the game's own code made them.
+  LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}exitcode=0" "$game" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  window=$(timeout 60 xdotool search --sync --name "Brambleleap 2005" | head -1)
+  [ -n "$window" ] || fail "the game's window did not appear"
+  timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+  timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+}
+
+shot="$work/shot.ppm"
+shot_of="root"
+# Polls the screen (or with shot_of=window, the game window's inside) until screen_check
+# accepts it, for at most $1 seconds; the rest are screen_check's mode, then $extra.
+wait_for_screen() {
+  local deadline=$((SECONDS + $1))
+  shift
+  local target=root
+  [ "$shot_of" = window ] && target=$window
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    import -window "$target" -depth 8 "ppm:$shot" 2>/dev/null &&
+      "$check" "$@" "$shot" "${extra[@]}" >"$work/check.log" && return 0
+    sleep 0.2
+  done
+  cat "$work/check.log"
+  return 1
+}
+
+# The processor time the game used over $1 seconds, in per cent of one core (two decimals).
+cpu_percent() {
+  local hz before after
+  hz=$(getconf CLK_TCK)
+  # utime and stime, the 14th and 15th fields; the name in brackets may hold spaces.
+  before=$(sed 's/.*) //' "/proc/$game_pid/stat" | awk '{ print $12 + $13 }')
+  sleep "$1"
+  after=$(sed 's/.*) //' "/proc/$game_pid/stat" | awk '{ print $12 + $13 }')
+  awk -v b="$before" -v a="$after" -v hz="$hz" -v s="$1" \
+    'BEGIN { printf "%.2f", (a - b) * 100 / (hz * s) }'
+}
+
+# Waits for the game to end and checks its exit code and the sanitizer's findings.
+finish_game() {
+  for _ in $(seq 200); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$game_pid" 2>/dev/null && fail "the game did not end: $1"
+  wait "$game_pid"
+  local code=$?
+  game_pid=""
+  [ "$code" -eq 0 ] || fail "the game ended with exit code $code"
+  if grep -q "ERROR: AddressSanitizer\|runtime error" "$work/game.log"; then
+    fail "sanitizer report"
+  fi
+  # A leak counts when a frame of its allocation stack lies in the game's own sources.
+  if awk -v src="$sources" '/^(Direct|Indirect) leak/ { inside = 1; next }
+       /^$/ { inside = 0 } inside && index($0, src) { found = 1 } END { exit !found }' \
+       "$work/game.log"; then
+    fail "the game's own code leaked memory"
+  fi
+  grep -q "LeakSanitizer" "$work/game.log" && echo "(leaks inside system libraries only, not the game's)"
+  return 0
+}
