@@ -2,6 +2,7 @@
 // full screen over the desktop or in a plain window, with keyboard, mouse and close events.
 #include "platform/video/sdl/sdl_backend.h"
 #include "platform/video/convert.h"
+#include "platform/video/sdl/sdl_backend_gamepad.h"
 #include "platform/video/sdl/sdl_backend_keys.h"
 #include "platform/video/sdl/sdl_backend_passes.h"
 #include "platform/video/sdl/sdl_backend_viewport.h"
@@ -38,6 +39,11 @@ struct SdlState {
     std::vector<std::uint8_t> shown_pixels;
     PALETTEENTRY shown_palette[256] = {};
     int shown_bpp = 0;
+    // Open game controllers, and the keys that they hold together.
+    std::vector<SDL_GameController*> controllers;
+    std::uint32_t pad_keys = 0;
+    // Key events made from controllers, waiting to be taken one by one.
+    std::vector<VideoEvent> pending;
 };
 
 SdlState Sdl;
@@ -161,6 +167,49 @@ int init_video(char* error, int error_size) {
     return 0;
 }
 
+void open_controller(int device_index) {
+    if (!SDL_IsGameController(device_index)) return;
+    SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(device_index);
+    for (SDL_GameController* open : Sdl.controllers)
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(open)) == id) return;
+    if (SDL_GameController* controller = SDL_GameControllerOpen(device_index))
+        Sdl.controllers.push_back(controller);
+}
+
+void close_controller(SDL_JoystickID id) {
+    for (std::size_t i = 0; i < Sdl.controllers.size(); i++) {
+        if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(Sdl.controllers[i])) != id)
+            continue;
+        SDL_GameControllerClose(Sdl.controllers[i]);
+        Sdl.controllers.erase(Sdl.controllers.begin() + static_cast<std::ptrdiff_t>(i));
+        return;
+    }
+}
+
+// Turns a change in what the controllers hold into key presses and releases: a key is
+// held while any controller holds it.
+void update_pad_keys() {
+    std::uint32_t keys = 0;
+    for (SDL_GameController* controller : Sdl.controllers)
+        keys |= gamepad_keys(gamepad_read(controller));
+    std::uint32_t changed = keys ^ Sdl.pad_keys;
+    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++) {
+        if (!(changed & (1u << b))) continue;
+        VideoEvent event = {};
+        event.kind = keys & (1u << b) ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+        event.virtual_key = gamepad_virtual_key(b);
+        Sdl.pending.push_back(event);
+    }
+    Sdl.pad_keys = keys;
+}
+
+void close_controllers() {
+    for (SDL_GameController* controller : Sdl.controllers)
+        SDL_GameControllerClose(controller);
+    Sdl.controllers.clear();
+    if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
 int sdl_open_window(const char* title, int width, int height, char* error, int error_size) {
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         // A minimised window would leave an exclusive-looking game unreachable.
@@ -181,12 +230,16 @@ int sdl_open_window(const char* title, int width, int height, char* error, int e
     Sdl.mode_height = height;
     Sdl.fullscreen = 0;
     Sdl.has_frame = 0;
+    // Without controller support the keyboard still plays; controllers present now arrive
+    // as added devices among the first events, like those plugged in later.
+    SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     SDL_ShowCursor(Sdl.cursor_visible ? SDL_ENABLE : SDL_DISABLE);
     redraw();
     return 1;
 }
 
 void sdl_close_window() {
+    close_controllers();
     if (Sdl.texture) SDL_DestroyTexture(Sdl.texture);
     if (Sdl.renderer) SDL_DestroyRenderer(Sdl.renderer);
     if (Sdl.window) SDL_DestroyWindow(Sdl.window);
@@ -273,7 +326,7 @@ int mouse_to_picture(int window_x, int window_y, int* x, int* y) {
 int sdl_poll_event(VideoEvent* event) {
     if (!Sdl.window) return 0;
     SDL_Event e;
-    while (SDL_PollEvent(&e)) {
+    while (Sdl.pending.empty() && SDL_PollEvent(&e)) {
         switch (e.type) {
         case SDL_QUIT:
             event->kind = VIDEO_CLOSE;
@@ -299,8 +352,26 @@ int sdl_poll_event(VideoEvent* event) {
             if (!mouse_to_picture(e.button.x, e.button.y, &event->x, &event->y)) continue;
             event->kind = VIDEO_MOUSE_DOWN;
             return 1;
+        case SDL_CONTROLLERDEVICEADDED:
+            open_controller(e.cdevice.which);
+            update_pad_keys();
+            continue;
+        case SDL_CONTROLLERDEVICEREMOVED:
+            // What an unplugged controller held is let go.
+            close_controller(e.cdevice.which);
+            update_pad_keys();
+            continue;
+        case SDL_CONTROLLERBUTTONDOWN:
+        case SDL_CONTROLLERBUTTONUP:
+        case SDL_CONTROLLERAXISMOTION:
+            update_pad_keys();
+            continue;
         case SDL_WINDOWEVENT:
             if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                // The platform lets go of every key; what the controllers hold counts
+                // afresh from their next change.
+                Sdl.pad_keys = 0;
+                Sdl.pending.clear();
                 event->kind = VIDEO_FOCUS_LOST;
                 return 1;
             }
@@ -314,7 +385,10 @@ int sdl_poll_event(VideoEvent* event) {
             continue;
         }
     }
-    return 0;
+    if (Sdl.pending.empty()) return 0;
+    *event = Sdl.pending.front();
+    Sdl.pending.erase(Sdl.pending.begin());
+    return 1;
 }
 
 void sdl_set_cursor_visible(int visible) {
