@@ -114,19 +114,20 @@ Canvas draw_help_screen(Fonts& fonts, const PixelGrids& grids) {
         {"Play", "[Enter]  on Start game, or  [S]  in the menu"},
         {"Menu", "[Esc]  goes back to the menu; in the menu it quits"},
         {"Mouse", "click an entry of the menu to choose it"},
+        {"Pad", "[D-pad]/stick walk  [A] jump  [X] run  [Start]  [Back]"},
     };
-    int baseline = 160;
+    int baseline = 156;
     for (const Control& c : controls) {
         draw_label(canvas, fonts, 84, baseline, c.label);
         draw_control_line(canvas, fonts, 160, baseline, c.keys);
-        baseline += 28;
+        baseline += 25;
     }
     draw_text(canvas, fonts, body, 84, 344,
               "Tips: steps and slopes are climbed just by walking on.");
     draw_text(canvas, fonts, body, 84, 364,
               "Bump the block from below, or land on top and rest there.");
     if (const Canvas* air = find_grid(grids, "air"))
-        blit_canvas(canvas, scale_canvas(*air, 2), 500, 290, COLOUR_TRANSPARENT);
+        blit_canvas(canvas, scale_canvas(*air, 2), 520, 322, COLOUR_TRANSPARENT);
     draw_back_hint(canvas, fonts);
     return canvas;
 }
