@@ -6,6 +6,7 @@
 #include "platform/video/sdl/sdl_backend_keys.h"
 #include "platform/video/sdl/sdl_backend_passes.h"
 #include "platform/video/sdl/sdl_backend_viewport.h"
+#include "platform/video/sdl/sdl_backend_x11.h"
 
 #include <SDL.h>
 
@@ -42,6 +43,8 @@ struct SdlState {
     // Open game controllers, and the keys that they hold together.
     std::vector<SDL_GameController*> controllers;
     std::uint32_t pad_keys = 0;
+    // When the window's real size was last compared with SDL's idea of it.
+    std::int64_t size_checked_ms = 0;
     // Key events made from controllers, waiting to be taken one by one.
     std::vector<VideoEvent> pending;
 };
@@ -323,8 +326,28 @@ int mouse_to_picture(int window_x, int window_y, int* x, int* y) {
     return map_to_picture(v, Sdl.mode_width, Sdl.mode_height, out_x, out_y, x, y);
 }
 
+// A window manager may refuse the window's size without a word (one that fills the screen
+// with every window, say), and SDL then keeps drawing for the size it asked for. A few times
+// a second the real size is asked of the server, and SDL is told when they differ.
+void follow_real_size() {
+    if (Sdl.fullscreen) return;
+    std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                           .count();
+    if (now - Sdl.size_checked_ms < 100) return;
+    Sdl.size_checked_ms = now;
+    int real_w = 0, real_h = 0, known_w = 0, known_h = 0;
+    if (!x11_window_size(Sdl.window, &real_w, &real_h)) return;
+    SDL_GetWindowSize(Sdl.window, &known_w, &known_h);
+    if (real_w == known_w && real_h == known_h) return;
+    // The size the window has already: the server changes nothing, SDL learns the truth.
+    SDL_SetWindowSize(Sdl.window, real_w, real_h);
+    redraw();
+}
+
 int sdl_poll_event(VideoEvent* event) {
     if (!Sdl.window) return 0;
+    follow_real_size();
     SDL_Event e;
     while (Sdl.pending.empty() && SDL_PollEvent(&e)) {
         switch (e.type) {

@@ -3,7 +3,8 @@
 // centred, and every game pixel is seen through the level's palette, which the game
 // installs at start.
 //
-//   screen_check menu <shot.ppm>           the menu with its first entry highlighted
+//   screen_check menu <shot.ppm> [scale]   the menu with its first entry highlighted, at
+//                                          this whole scale when one is given
 //   screen_check moved <shot.ppm> <min_x>  the level, with the character alone left of
 //                                          the block and its left edge at min_x or beyond
 // Run from the folder with the game's data files. Exit 0 when the check holds, 1 when not.
@@ -121,7 +122,9 @@ int main(int argc, char** argv) {
     if (mode == "menu") {
         std::printf("menu: %d of 307200 pixels differ (scale %d at %d, %d)\n", differing, at.scale,
                     at.left, at.top);
-        return differing == 0 ? 0 : 1;
+        const int scale = argc > 3 ? std::atoi(argv[3]) : at.scale;
+        if (scale != at.scale) std::printf("menu: expected at scale %d\n", scale);
+        return differing == 0 && scale == at.scale ? 0 : 1;
     }
     const int min_x = argc > 3 ? std::atoi(argv[3]) : 0;
     std::printf("level: %d pixels differ, in columns %d to %d and rows %d to %d\n", differing, left,
