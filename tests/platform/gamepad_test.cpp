@@ -6,6 +6,7 @@
 #include "platform/video/sdl/sdl_backend_gamepad.h"
 #include "platform/video/video.h"
 #include "platform/win32.h"
+#include "support/virtual_pad.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -103,17 +104,6 @@ std::vector<Key> key_messages() {
 
 bool held(int key) {
     return (GetAsyncKeyState(key) & 0x8000) != 0;
-}
-
-int attach_virtual_pad() {
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "test pad";
-    return SDL_JoystickAttachVirtualEx(&desc);
 }
 
 } // namespace

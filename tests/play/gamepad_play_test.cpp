@@ -8,6 +8,7 @@
 #include "platform/video/sdl/sdl_backend.h"
 #include "platform/video/video.h"
 #include "platform/win32.h"
+#include "support/virtual_pad.h"
 
 #include <SDL.h>
 #include <gtest/gtest.h>
@@ -78,14 +79,7 @@ TEST(GamepadPlay, AControllerChoosesStartsWalksJumpsAndGoesBack) {
     // The off-screen window never takes the keyboard focus, which controllers wait for.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
-    SDL_VirtualJoystickDesc desc;
-    SDL_zero(desc);
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "test pad";
-    int device = SDL_JoystickAttachVirtualEx(&desc); // plugged in before the game starts
+    int device = attach_virtual_pad(); // plugged in before the game starts
     ASSERT_GE(device, 0) << SDL_GetError();
     Pad = SDL_JoystickOpen(device);
     ASSERT_NE(Pad, nullptr);
