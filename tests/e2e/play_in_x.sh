@@ -41,8 +41,9 @@ finish_game "after Escape on the menu"
 
 echo "processor: menu ${menu_cpu} %, playing ${playing_cpu} % of one core (10 s each)"
 cat "$work/passes.txt" 2>/dev/null || fail "the game wrote no pass lengths"
-# Every pass waits for 30 ms on the clock, so their mean stays within half a millisecond.
-awk '{ if ($3 > 100 && ($5 < 29.5 || $5 > 30.5)) bad = 1 } END { exit bad }' \
+# Every pass waits for 30 ms on the clock: never shorter on average, and only a little longer
+# (within half a millisecond on a quiet machine; a busy one wakes the game late now and then).
+awk '{ if ($3 > 100 && ($5 < 29.5 || $5 > 31)) bad = 1 } END { exit bad }' \
   "$work/passes.txt" || fail "the passes do not last 30 ms on average"
 if [ "$cpu_limit" != 0 ]; then
   for used in "$menu_cpu" "$playing_cpu"; do
