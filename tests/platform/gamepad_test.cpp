@@ -108,10 +108,10 @@ bool held(int key) {
 
 } // namespace
 
-// SDL's virtual joystick stands in for a controller, in a window of SDL's off-screen driver.
+// SDL's virtual joystick stands in for a controller, in a window of SDL's dummy driver.
 TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    // The off-screen window never takes the keyboard focus, which controllers wait for.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    // The dummy driver's window never takes the keyboard focus, which controllers wait for.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     platform_reset();
     video_use_backend(sdl_video_backend());

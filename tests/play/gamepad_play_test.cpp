@@ -1,5 +1,5 @@
 // The whole game played with a controller: SDL's virtual joystick on the SDL backend, in a
-// window of SDL's off-screen driver, through the game's real entry point and real clock.
+// window of SDL's dummy driver, through the game's real entry point and real clock.
 #include "engine/util/frame_clock.h"
 #include "game/player_state.h"
 #include "game/screens.h"
@@ -75,8 +75,8 @@ void present_and_play(const VideoPicture* picture) {
 } // namespace
 
 TEST(GamepadPlay, AControllerChoosesStartsWalksJumpsAndGoesBack) {
-    setenv("SDL_VIDEODRIVER", "offscreen", 1);
-    // The off-screen window never takes the keyboard focus, which controllers wait for.
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    // The dummy driver's window never takes the keyboard focus, which controllers wait for.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_JOYSTICK), 0);
     int device = attach_virtual_pad(); // plugged in before the game starts
