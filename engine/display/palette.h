@@ -33,7 +33,8 @@ constexpr std::int32_t BLINK_UPDATE = 2;
 // Counts one call for every blinker and switches those due; once a frame.
 constexpr std::int32_t BLINK_RUN = 3;
 
-// Reads 256 entries of red, green, blue and flags as text; 0 when the file cannot be opened.
+// Reads 256 entries of red, green, blue and flags as text, up to the first field that is
+// missing or no number; 0, the palette untouched, when the file cannot be opened or read.
 std::int32_t load_palette_file(const char* name, PaletteEntry* palette);
 // Writes the 256 entries as text, one a line; 0 on failure.
 std::int32_t save_palette_file(const char* name, const PaletteEntry* palette);

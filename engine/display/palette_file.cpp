@@ -3,13 +3,21 @@
 #include "formats/palette_text.h"
 
 #include <cstdio>
+#include <cstring>
 
 std::int32_t load_palette_file(const char* name, PaletteEntry* palette) {
     if (name == nullptr || palette == nullptr) return 0;
     std::FILE* file = std::fopen(name, "r");
     if (file == nullptr) return 0;
-    palette_text_read(file, palette);
+    // The fields go into a copy first: a read that fails part way (a folder opened by
+    // mistake, a failing disk) is no short file, and the caller's palette stays untouched.
+    Palette read;
+    std::memcpy(read, palette, sizeof read);
+    palette_text_read(file, read);
+    const bool failed = std::ferror(file) != 0;
     std::fclose(file);
+    if (failed) return 0;
+    std::memcpy(palette, read, sizeof read);
     return 1;
 }
 
