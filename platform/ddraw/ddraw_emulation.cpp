@@ -9,6 +9,8 @@ namespace {
 
 int live_objects = 0;
 int failures[DDFAIL_KIND_COUNT] = {};
+int failable_calls = 0;
+int failing_call_number = 0;
 
 } // namespace
 
@@ -30,10 +32,22 @@ void ddraw_fail_calls(DdrawFailure kind, int count) {
 void ddraw_reset_failures() {
     for (int& count : failures)
         count = 0;
+    failable_calls = 0;
+    failing_call_number = 0;
+}
+
+void ddraw_fail_call_number(int number) {
+    failing_call_number = number;
+}
+
+int ddraw_failable_calls() {
+    return failable_calls;
 }
 
 int ddraw_should_fail(DdrawFailure kind) {
-    if (kind < 0 || kind >= DDFAIL_KIND_COUNT || failures[kind] == 0) return 0;
+    if (kind < 0 || kind >= DDFAIL_KIND_COUNT) return 0;
+    if (++failable_calls == failing_call_number) return 1;
+    if (failures[kind] == 0) return 0;
     if (failures[kind] > 0) --failures[kind];
     return 1;
 }

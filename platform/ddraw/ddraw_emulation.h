@@ -44,12 +44,18 @@ enum DdrawFailure {
     DDFAIL_FLIP,
     DDFAIL_BLT,
     DDFAIL_GET_DC,
+    DDFAIL_DIRECTDRAW_CREATE,
     DDFAIL_KIND_COUNT
 };
 int ddraw_live_objects();
 // The next `count` calls of that kind fail (count -1: every call until reset).
 void ddraw_fail_calls(DdrawFailure kind, int count);
 void ddraw_reset_failures();
+// For sweeps that fail each call in turn: every call above that can be made to fail is
+// counted, all kinds together, from the last reset, and the call with this number (1 for
+// the first) fails; 0 fails none.
+void ddraw_fail_call_number(int number);
+int ddraw_failable_calls();
 // Forgets the emulation's global state (cooperative level, display mode, which surface is the
 // primary, injected failures); frees nothing.
 void ddraw_reset();

@@ -116,6 +116,7 @@ HRESULT WINAPI DirectDrawCreateEx(GUID*, LPVOID* object, REFIID iid, IUnknown* o
     if (!object) return DDERR_INVALIDPARAMS;
     *object = nullptr;
     if (outer || !same_guid(iid, IID_IDirectDraw7)) return DDERR_INVALIDPARAMS;
+    if (ddraw_should_fail(DDFAIL_DIRECTDRAW_CREATE)) return DDERR_OUTOFMEMORY;
     DdObject* directdraw = new (std::nothrow) DdObject;
     if (!directdraw) return DDERR_OUTOFMEMORY;
     ddraw_object_created();
