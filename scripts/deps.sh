@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev
           fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
 if [ "${1:-}" = "--test" ]; then
-  packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils)
+  packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
+             clang libclang-rt-14-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do
