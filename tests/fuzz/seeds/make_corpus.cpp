@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A coordinate choice byte for the value v (-8 to 119), as the targets decode it.
+// A coordinate choice byte for the value v (-8 to 115), as the targets decode it.
 std::uint8_t at(int v) {
     return static_cast<std::uint8_t>((v + 8) * 2);
 }

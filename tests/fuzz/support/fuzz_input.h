@@ -16,7 +16,7 @@ struct Choices {
 Choices take_choices(const std::uint8_t* data, std::size_t size, std::size_t count,
                      const std::uint8_t** rest, std::size_t* rest_size);
 std::uint8_t choose_byte(Choices& choices);
-// A small signed number, -8 to 119, or now and then one of the values that break careless
+// A small signed number, -8 to 115, or now and then one of the values that break careless
 // arithmetic (0, -1, the extremes of 32 bits, 2^16, 2^30).
 std::int32_t choose_coordinate(Choices& choices);
 // A size of 1 to `largest`, or now and then 0 or a negative one.

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -137,17 +138,17 @@ Tally sweep(const std::string& folder, const char* kind) {
 }
 
 int sweep_all() {
-    char pattern[] = "/tmp/brambleleap-sweep-XXXXXX";
-    if (!mkdtemp(pattern)) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "brambleleap-sweep-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
         std::printf("FAULT: no temporary folder\n");
         return 1;
     }
     const std::string folder = pattern;
     const Tally directdraw = sweep(folder, "directdraw");
     const Tally allocation = sweep(folder, "allocation");
-    std::remove((folder + "/out.txt").c_str());
-    std::remove((folder + "/err.txt").c_str());
-    rmdir(folder.c_str());
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
 
     int faults = directdraw.faults + allocation.faults;
     const struct {
