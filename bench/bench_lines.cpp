@@ -2,6 +2,7 @@
 // lineColor on SDL2's software renderer, over the same seeded lines: 10,000 across the
 // screen, and 10,000 from an area twice the screen's size that must be clipped.
 #include "allegro_peer.h"
+#include "sdl_gfx_peer.h"
 #include "engine/display/display_context.h"
 #include "engine/util/lines.h"
 
@@ -92,38 +93,18 @@ BENCHMARK(BM_allegro_line)->Arg(1)->Arg(2);
 // 8-bit surface SDL looks each colour up in the palette (a grey ramp, so grey c is index
 // c); on a 32-bit surface it only packs it, but writes four times the bytes.
 void BM_SDL2_gfx_lineColor(benchmark::State& state) {
-    const bool indexed = state.range(1) == 8;
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, indexed ? 8 : 32,
-                                       indexed ? SDL_PIXELFORMAT_INDEX8 : SDL_PIXELFORMAT_ARGB8888);
-    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
-    if (!renderer) {
-        state.SkipWithError(SDL_GetError());
-        SDL_FreeSurface(surface);
+    SdlGfxTarget target;
+    if (!open_sdl_gfx_target(target, WIDTH, HEIGHT, static_cast<int>(state.range(1)), state))
         return;
-    }
-    if (indexed) {
-        SDL_Color greys[256];
-        for (int i = 0; i < 256; ++i)
-            greys[i] = {static_cast<Uint8>(i), static_cast<Uint8>(i), static_cast<Uint8>(i), 255};
-        SDL_SetPaletteColors(surface->format->palette, greys, 0, 256);
-    }
     for (auto _ : state) {
         for (const Line& l : lines_of(state))
-            lineColor(renderer, static_cast<Sint16>(l.x0), static_cast<Sint16>(l.y0),
-                      static_cast<Sint16>(l.x1), static_cast<Sint16>(l.y1),
-                      0xFF000000u | static_cast<Uint32>(l.color) * 0x010101u);
-        SDL_RenderFlush(renderer);
+            lineColor(target.renderer, static_cast<Sint16>(l.x0), static_cast<Sint16>(l.y0),
+                      static_cast<Sint16>(l.x1), static_cast<Sint16>(l.y1), sdl_gfx_grey(l.color));
+        SDL_RenderFlush(target.renderer);
         benchmark::ClobberMemory();
     }
-    if (SDL_LockSurface(surface) == 0) {
-        const auto* pixels = static_cast<const std::uint8_t*>(surface->pixels);
-        if (std::all_of(pixels, pixels + surface->pitch * HEIGHT, [](auto p) { return p == 0; }))
-            state.SkipWithError("lineColor drew nothing");
-        SDL_UnlockSurface(surface);
-    }
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(surface);
+    require_sdl_gfx_drawing(target, HEIGHT, "lineColor drew nothing", state);
+    close_sdl_gfx_target(target);
     count_lines(state);
 }
 BENCHMARK(BM_SDL2_gfx_lineColor)->ArgsProduct({{1, 2}, {8, 32}});

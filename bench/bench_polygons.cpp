@@ -3,6 +3,7 @@
 // one memset per span; also outlines, and turning a 64-vertex polygon directly and through a
 // matrix. The workload is 2,000 seeded convex octagons of radius 10 to 40, all on screen.
 #include "allegro_peer.h"
+#include "sdl_gfx_peer.h"
 #include "engine/display/display_context.h"
 #include "engine/util/polygon.h"
 #include "engine/util/polygon_fill.h"
@@ -167,18 +168,8 @@ BENCHMARK(BM_allegro_polygon);
 // The software renderer queues its drawing; the flush in each pass makes it draw. The surface
 // is 8-bit with a grey ramp, so grey c is index c.
 void BM_SDL2_gfx_filledPolygonColor(benchmark::State& state) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, 8, SDL_PIXELFORMAT_INDEX8);
-    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
-    if (!renderer) {
-        state.SkipWithError(SDL_GetError());
-        SDL_FreeSurface(surface);
-        return;
-    }
-    SDL_Color greys[256];
-    for (int i = 0; i < 256; ++i)
-        greys[i] = {static_cast<Uint8>(i), static_cast<Uint8>(i), static_cast<Uint8>(i), 255};
-    SDL_SetPaletteColors(surface->format->palette, greys, 0, 256);
+    SdlGfxTarget target;
+    if (!open_sdl_gfx_target(target, WIDTH, HEIGHT, 8, state)) return;
     const Workload& w = workload();
     std::vector<Sint16> xs, ys;
     for (std::size_t i = 0; i < w.points.size(); i += 2) {
@@ -187,20 +178,19 @@ void BM_SDL2_gfx_filledPolygonColor(benchmark::State& state) {
     }
     for (auto _ : state) {
         for (int i = 0; i < OCTAGONS; ++i)
-            filledPolygonColor(renderer, &xs[i * CORNERS], &ys[i * CORNERS], CORNERS,
-                               0xFF000000u | static_cast<Uint32>(w.octagons[i].color) * 0x010101u);
-        SDL_RenderFlush(renderer);
+            filledPolygonColor(target.renderer, &xs[i * CORNERS], &ys[i * CORNERS], CORNERS,
+                               sdl_gfx_grey(w.octagons[i].color));
+        SDL_RenderFlush(target.renderer);
         benchmark::ClobberMemory();
     }
     const Polygon& last = w.octagons.back();
-    if (SDL_LockSurface(surface) == 0) {
-        const auto* pixels = static_cast<const std::uint8_t*>(surface->pixels);
-        if (pixels[last.y0 * surface->pitch + last.x0] != last.color)
+    if (SDL_LockSurface(target.surface) == 0) {
+        const auto* pixels = static_cast<const std::uint8_t*>(target.surface->pixels);
+        if (pixels[last.y0 * target.surface->pitch + last.x0] != last.color)
             state.SkipWithError("filledPolygonColor did not fill the last octagon's centre");
-        SDL_UnlockSurface(surface);
+        SDL_UnlockSurface(target.surface);
     }
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(surface);
+    close_sdl_gfx_target(target);
     count_octagons(state);
 }
 BENCHMARK(BM_SDL2_gfx_filledPolygonColor);

@@ -2,6 +2,7 @@
 // filledTrigonColor on SDL2's software renderer, and the floor: one memset per span of the
 // same triangles. The workload is 2,000 seeded triangles about 80 pixels across, all on screen.
 #include "allegro_peer.h"
+#include "sdl_gfx_peer.h"
 #include "engine/display/display_context.h"
 #include "engine/util/triangles.h"
 
@@ -139,35 +140,19 @@ BENCHMARK(BM_allegro_triangle);
 // The software renderer queues its drawing; the flush in each pass makes it draw. The
 // surface is 8-bit with a grey ramp, so grey c is index c.
 void BM_SDL2_gfx_filledTrigonColor(benchmark::State& state) {
-    SDL_Surface* surface =
-        SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, 8, SDL_PIXELFORMAT_INDEX8);
-    SDL_Renderer* renderer = surface ? SDL_CreateSoftwareRenderer(surface) : nullptr;
-    if (!renderer) {
-        state.SkipWithError(SDL_GetError());
-        SDL_FreeSurface(surface);
-        return;
-    }
-    SDL_Color greys[256];
-    for (int i = 0; i < 256; ++i)
-        greys[i] = {static_cast<Uint8>(i), static_cast<Uint8>(i), static_cast<Uint8>(i), 255};
-    SDL_SetPaletteColors(surface->format->palette, greys, 0, 256);
+    SdlGfxTarget target;
+    if (!open_sdl_gfx_target(target, WIDTH, HEIGHT, 8, state)) return;
     for (auto _ : state) {
         for (const Triangle& t : workload())
-            filledTrigonColor(renderer, static_cast<Sint16>(t.x1), static_cast<Sint16>(t.y1),
+            filledTrigonColor(target.renderer, static_cast<Sint16>(t.x1), static_cast<Sint16>(t.y1),
                               static_cast<Sint16>(t.x2), static_cast<Sint16>(t.y2),
                               static_cast<Sint16>(t.x3), static_cast<Sint16>(t.y3),
-                              0xFF000000u | static_cast<Uint32>(t.color) * 0x010101u);
-        SDL_RenderFlush(renderer);
+                              sdl_gfx_grey(t.color));
+        SDL_RenderFlush(target.renderer);
         benchmark::ClobberMemory();
     }
-    if (SDL_LockSurface(surface) == 0) {
-        const auto* pixels = static_cast<const std::uint8_t*>(surface->pixels);
-        if (std::all_of(pixels, pixels + surface->pitch * HEIGHT, [](auto p) { return p == 0; }))
-            state.SkipWithError("filledTrigonColor drew nothing");
-        SDL_UnlockSurface(surface);
-    }
-    SDL_DestroyRenderer(renderer);
-    SDL_FreeSurface(surface);
+    require_sdl_gfx_drawing(target, HEIGHT, "filledTrigonColor drew nothing", state);
+    close_sdl_gfx_target(target);
     count_triangles(state);
 }
 BENCHMARK(BM_SDL2_gfx_filledTrigonColor);
