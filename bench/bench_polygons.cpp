@@ -3,6 +3,7 @@
 // one memset per span; also outlines, and turning a 64-vertex polygon directly and through a
 // matrix. The workload is 2,000 seeded convex octagons of radius 10 to 40, all on screen.
 #include "allegro_peer.h"
+#include "memset_floor.h"
 #include "sdl_gfx_peer.h"
 #include "engine/display/display_context.h"
 #include "engine/util/polygon.h"
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <map>
 #include <random>
 #include <vector>
@@ -64,12 +64,6 @@ const Workload& workload() {
     }();
     return work;
 }
-
-struct Span {
-    int offset; // of the first pixel
-    int count;
-    int color;
-};
 
 // Each row's extent of what the walk stores, one octagon at a time.
 struct SpanRecorder {
@@ -135,13 +129,7 @@ void BM_draw_polygon8_outline(benchmark::State& state) {
 BENCHMARK(BM_draw_polygon8_outline);
 
 void BM_memset_spans(benchmark::State& state) {
-    const std::vector<Span>& spans = workload_spans();
-    std::vector<std::uint8_t> screen(WIDTH * HEIGHT);
-    for (auto _ : state) {
-        for (const Span& s : spans)
-            std::memset(screen.data() + s.offset, s.color, static_cast<std::size_t>(s.count));
-        benchmark::ClobberMemory();
-    }
+    fill_spans_each_pass(state, workload_spans(), WIDTH, HEIGHT);
     count_octagons(state);
 }
 BENCHMARK(BM_memset_spans);

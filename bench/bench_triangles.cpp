@@ -2,6 +2,7 @@
 // filledTrigonColor on SDL2's software renderer, and the floor: one memset per span of the
 // same triangles. The workload is 2,000 seeded triangles about 80 pixels across, all on screen.
 #include "allegro_peer.h"
+#include "memset_floor.h"
 #include "sdl_gfx_peer.h"
 #include "engine/display/display_context.h"
 #include "engine/util/triangles.h"
@@ -11,7 +12,6 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <cstring>
 #include <random>
 #include <vector>
 
@@ -43,12 +43,6 @@ const std::vector<Triangle>& workload() {
     }();
     return triangles;
 }
-
-struct Span {
-    int offset; // byte offset of the first pixel
-    int count;
-    int color;
-};
 
 // The spans draw_triangle8 fills, read back from a scratch screen one triangle at a time.
 const std::vector<Span>& workload_spans() {
@@ -107,13 +101,7 @@ void BM_ours16(benchmark::State& state, DrawTriangle<std::uint16_t> draw) {
 BENCHMARK_CAPTURE(BM_ours16, draw_triangle16, draw_triangle16);
 
 void BM_memset_spans(benchmark::State& state) {
-    const std::vector<Span>& spans = workload_spans();
-    std::vector<std::uint8_t> screen(WIDTH * HEIGHT);
-    for (auto _ : state) {
-        for (const Span& s : spans)
-            std::memset(screen.data() + s.offset, s.color, static_cast<std::size_t>(s.count));
-        benchmark::ClobberMemory();
-    }
+    fill_spans_each_pass(state, workload_spans(), WIDTH, HEIGHT);
     count_triangles(state);
 }
 BENCHMARK(BM_memset_spans);

@@ -15,15 +15,6 @@ namespace {
 
 using Pixels = std::vector<std::pair<int, int>>;
 
-// The changed pixels of the visible area, row by row.
-template <typename Buffer> Pixels changed_pixels(const Buffer& buffer) {
-    Pixels found;
-    for (int y = 0; y < buffer.height; ++y)
-        for (int x = 0; x < buffer.width; ++x)
-            if (buffer.changed(x, y)) found.emplace_back(x, y);
-    return found;
-}
-
 Pixels sorted(Pixels pixels) {
     std::sort(pixels.begin(), pixels.end(), [](auto a, auto b) {
         return std::pair(a.second, a.first) < std::pair(b.second, b.first);
@@ -52,8 +43,8 @@ TEST(DrawLine, TiesAndReversedEndPointsGiveTheWalksPixels) {
         GuardedBuffer16 b16(16, 16);
         EXPECT_EQ(1, draw_line8(c.x0, c.y0, c.x1, c.y1, 0x1234, b8.origin(), b8.pitch()));
         EXPECT_EQ(1, draw_line16(c.x0, c.y0, c.x1, c.y1, 0x12345678, b16.origin(), b16.pitch()));
-        EXPECT_EQ(sorted(c.pixels), changed_pixels(b8)) << c.x0 << "," << c.y0 << " " << c.x1;
-        EXPECT_EQ(sorted(c.pixels), changed_pixels(b16)) << c.x0 << "," << c.y0 << " " << c.x1;
+        EXPECT_EQ(sorted(c.pixels), b8.changed_pixels()) << c.x0 << "," << c.y0 << " " << c.x1;
+        EXPECT_EQ(sorted(c.pixels), b16.changed_pixels()) << c.x0 << "," << c.y0 << " " << c.x1;
         EXPECT_EQ(0x34, b8.at(c.x0, c.y0));
         EXPECT_EQ(0x5678, b16.at(c.x0, c.y0));
     }
@@ -77,7 +68,7 @@ TEST(DrawLine, EveryStepIsTheNearestPixelTiesAwayFromTheStart) {
             expected.emplace_back(dx > dy ? x0 + sx * k : x0 + sx * across,
                                   dx > dy ? y0 + sy * across : y0 + sy * k);
         }
-        ASSERT_EQ(sorted(expected), changed_pixels(buffer))
+        ASSERT_EQ(sorted(expected), buffer.changed_pixels())
             << x0 << "," << y0 << " " << x1 << "," << y1;
     }
 }
@@ -87,8 +78,8 @@ TEST(PlotPixel, StoresTheLowBitsAtTheRowOfThePitch) {
     GuardedBuffer16 b16(8, 8);
     EXPECT_EQ(1, plot_pixel8(3, 5, 0x7F01, b8.origin(), b8.pitch()));
     EXPECT_EQ(1, plot_pixel16(3, 5, 0x7F0102, b16.origin(), b16.pitch()));
-    EXPECT_EQ((Pixels{{3, 5}}), changed_pixels(b8));
-    EXPECT_EQ((Pixels{{3, 5}}), changed_pixels(b16));
+    EXPECT_EQ((Pixels{{3, 5}}), b8.changed_pixels());
+    EXPECT_EQ((Pixels{{3, 5}}), b16.changed_pixels());
     EXPECT_EQ(0x01, b8.at(3, 5));
     EXPECT_EQ(0x0102, b16.at(3, 5));
 }
@@ -132,10 +123,10 @@ TEST(DrawSpans, CutToTheRectangleInEitherOrderAndAtTheExtremes) {
             row.emplace_back(i, c.at);
             column.emplace_back(c.at, i);
         }
-        EXPECT_EQ(row, changed_pixels(h8)) << c.a << " " << c.b << " " << c.at;
-        EXPECT_EQ(row, changed_pixels(h16)) << c.a << " " << c.b << " " << c.at;
-        EXPECT_EQ(sorted(column), changed_pixels(v8)) << c.a << " " << c.b << " " << c.at;
-        EXPECT_EQ(sorted(column), changed_pixels(v16)) << c.a << " " << c.b << " " << c.at;
+        EXPECT_EQ(row, h8.changed_pixels()) << c.a << " " << c.b << " " << c.at;
+        EXPECT_EQ(row, h16.changed_pixels()) << c.a << " " << c.b << " " << c.at;
+        EXPECT_EQ(sorted(column), v8.changed_pixels()) << c.a << " " << c.b << " " << c.at;
+        EXPECT_EQ(sorted(column), v16.changed_pixels()) << c.a << " " << c.b << " " << c.at;
         EXPECT_TRUE(h8.untouched_outside(0, 0, 639, 479));
         EXPECT_TRUE(v16.untouched_outside(0, 0, 479, 639));
     }
@@ -151,8 +142,8 @@ TEST(DrawLine, LongLinesRoundAsShortOnes) {
             GuardedBuffer8 tall(minor + 1, major + 1);
             draw_line8(0, 0, major, minor, 1, wide.origin(), wide.pitch());
             draw_line8(0, 0, minor, major, 1, tall.origin(), tall.pitch());
-            ASSERT_EQ(static_cast<size_t>(major) + 1, changed_pixels(wide).size());
-            ASSERT_EQ(static_cast<size_t>(major) + 1, changed_pixels(tall).size());
+            ASSERT_EQ(static_cast<size_t>(major) + 1, wide.changed_pixels().size());
+            ASSERT_EQ(static_cast<size_t>(major) + 1, tall.changed_pixels().size());
             for (std::int64_t k = 0; k <= major; ++k) {
                 const int across = static_cast<int>((2 * k * minor + major) / (2 * major));
                 ASSERT_TRUE(wide.changed(static_cast<int>(k), across)) << major << " " << k;

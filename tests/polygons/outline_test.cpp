@@ -14,11 +14,8 @@ namespace {
 using Pixels = std::set<std::pair<int, int>>;
 
 template <typename Buffer> Pixels changed_pixels(const Buffer& buffer) {
-    Pixels pixels;
-    for (int y = 0; y < buffer.height; ++y)
-        for (int x = 0; x < buffer.width; ++x)
-            if (buffer.changed(x, y)) pixels.insert({x, y});
-    return pixels;
+    const auto found = buffer.changed_pixels();
+    return Pixels(found.begin(), found.end());
 }
 
 struct OutlineCase {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 template <typename Pixel> struct GuardedBuffer {
@@ -49,6 +50,15 @@ template <typename Pixel> struct GuardedBuffer {
             for (int x = 0; x < width; ++x)
                 set[static_cast<std::size_t>(y) * width + x] = changed(x, y);
         return set;
+    }
+
+    // The changed pixels of the visible area as (x, y), row by row.
+    std::vector<std::pair<int, int>> changed_pixels() const {
+        std::vector<std::pair<int, int>> found;
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x)
+                if (changed(x, y)) found.emplace_back(x, y);
+        return found;
     }
 };
 
