@@ -3,10 +3,19 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev
           fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
-if [ "${1:-}" = "--test" ]; then
-  packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
-             clang libclang-rt-14-dev)
-fi
+# --test: what the test command needs besides; --windows: the cross build of the Windows
+# program and Wine with an X screen to play it in (a 64-bit program needs no i386 packages).
+for flag in "$@"; do
+  case "$flag" in
+    --test)
+      packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
+                 clang libclang-rt-14-dev) ;;
+    --windows)
+      packages+=(g++-mingw-w64-x86-64 wine wine64 xvfb matchbox-window-manager xdotool imagemagick
+                 x11-utils) ;;
+    *) echo "usage: deps.sh [--test] [--windows]" >&2; exit 2 ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -56,14 +56,7 @@ cat "$work/check.log"
 xdotool key Up
 wait_for_screen 30 menu || fail "Up did not move the highlight back"
 
-xdotool key Return
-sleep 0.5
-xdotool keydown Right
-sleep 1
-xdotool keyup Right
-extra=(60)
-wait_for_screen 30 moved || fail "the character did not move right on the level"
-cat "$work/check.log"
+start_and_walk_right
 
 xdotool key Escape
 extra=()
