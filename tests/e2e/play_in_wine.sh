@@ -19,7 +19,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 stop_wine() {
   wineserver -k 2>/dev/null
-  wineserver -w 2>/dev/null
+  timeout 30 wineserver -w 2>/dev/null
   cleanup
 }
 trap stop_wine EXIT
