@@ -58,8 +58,8 @@ void ddraw_reset_failures();
 void ddraw_fail_call_number(int number);
 int ddraw_failable_calls();
 // The user switching away from the exclusive display (Alt+Tab) and back. Losing marks every
-// live surface lost and overwrites its pixels with a pattern no picture uses; while the display
-// is away, Restore and RestoreAllSurfaces refuse with DDERR_WRONGMODE.
+// live surface lost and overwrites its pixels with a checkerboard that is not black; while the
+// display is away, Restore and RestoreAllSurfaces refuse with DDERR_WRONGMODE.
 void ddraw_lose_all_surfaces();
 void ddraw_set_display_away(int away);
 // Forgets the emulation's global state (cooperative level, display mode, which surface is the

@@ -9,9 +9,9 @@
 
 namespace {
 
-// Memory handed back after a loss holds whatever the display left in it. A checkerboard of
-// two colours that no picture uses (neither black nor the sprites' transparent 253) makes a
-// picture that was not drawn again stand out.
+// Memory handed back after a loss holds whatever the display left in it. Here that is a
+// checkerboard of two colours, neither black nor the sprites' transparent 253, so that a
+// picture that was not drawn again stands out.
 void scribble(DdSurface* surface) {
     const std::size_t row_bytes = static_cast<std::size_t>(surface->pitch);
     for (int y = 0; y < surface->height; ++y) {

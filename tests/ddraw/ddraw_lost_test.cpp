@@ -37,6 +37,20 @@ HRESULT dc_and_release(IDirectDrawSurface7* surface) {
     return result;
 }
 
+// Restores one surface and asks another whether it is lost.
+HRESULT restore_then_ask(IDirectDrawSurface7* restored, IDirectDrawSurface7* asked) {
+    const HRESULT result = restored->Restore();
+    return FAILED(result) ? result : asked->IsLost();
+}
+
+// A call made while the user is switched away from the display.
+HRESULT while_away(const Display& d, HRESULT (*call)(const Display& d)) {
+    ddraw_set_display_away(1);
+    const HRESULT result = call(d);
+    ddraw_set_display_away(0);
+    return result;
+}
+
 struct LostCall {
     const char* what;
     HRESULT (*call)(const Display& d);
@@ -84,35 +98,21 @@ const LostCall LostCalls[] = {
      },
      DD_OK, DD_OK},
     // Restoring the primary brings its back buffer along; the back buffer alone cannot be.
-    {"Restore of the primary",
-     [](const Display& d) {
-         const HRESULT result = d.primary->Restore();
-         return FAILED(result) ? result : d.back->IsLost();
-     },
+    {"Restore of the primary", [](const Display& d) { return restore_then_ask(d.primary, d.back); },
      DD_OK, DD_OK},
     {"Restore of the back buffer", [](const Display& d) { return d.back->Restore(); },
      DDERR_IMPLICITLYCREATED, DDERR_IMPLICITLYCREATED},
     {"Restore of one surface leaves the others lost",
-     [](const Display& d) {
-         const HRESULT result = d.plain->Restore();
-         return FAILED(result) ? result : d.other->IsLost();
-     },
-     DDERR_SURFACELOST, DD_OK},
+     [](const Display& d) { return restore_then_ask(d.plain, d.other); }, DDERR_SURFACELOST, DD_OK},
     // While the user is switched away nothing comes back; a whole surface needs nothing.
     {"Restore while away",
      [](const Display& d) {
-         ddraw_set_display_away(1);
-         const HRESULT result = d.plain->Restore();
-         ddraw_set_display_away(0);
-         return result;
+         return while_away(d, [](const Display& e) { return e.plain->Restore(); });
      },
      DDERR_WRONGMODE, DD_OK},
     {"RestoreAllSurfaces while away",
      [](const Display& d) {
-         ddraw_set_display_away(1);
-         const HRESULT result = d.dd->RestoreAllSurfaces();
-         ddraw_set_display_away(0);
-         return FAILED(result) ? result : d.plain->IsLost();
+         return while_away(d, [](const Display& e) { return e.dd->RestoreAllSurfaces(); });
      },
      DDERR_WRONGMODE, DDERR_WRONGMODE},
 };
