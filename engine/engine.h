@@ -7,6 +7,7 @@
 #include "engine/display/error_log.h"
 #include "engine/display/frame.h"
 #include "engine/display/palette.h"
+#include "engine/display/surface_restore.h"
 #include "engine/display/surfaces.h"
 #include "engine/display/text.h"
 #include "engine/image/bitmap_file.h"

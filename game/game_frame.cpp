@@ -1,11 +1,12 @@
-// One pass's frame: clear, draw the current screen, run the player on the playing screen,
-// present it, and show the cursor on every screen but the playing one.
+// One pass's frame: bring back lost surfaces, clear, draw the current screen, run the player
+// on the playing screen, present it, and show the cursor on every screen but the playing one.
 #include "game/game_frame.h"
 
 #include "engine/display/display_context.h"
 #include "engine/display/frame.h"
 #include "game/player.h"
 #include "game/screens.h"
+#include "game/surface_recovery.h"
 #include "platform/win32.h"
 
 namespace {
@@ -23,6 +24,9 @@ void set_cursor_shown(std::int32_t shown) {
 } // namespace
 
 std::int32_t game_frame() {
+    // While another program holds the display nothing can be drawn, and the physics would find
+    // no ground to stand on: the frame is skipped, and the game waits where it was.
+    if (!recover_lost_surfaces()) return 1;
     int playing = GameState == STATE_PLAYING;
     fill_surface(back_surface, 0, nullptr);
     if (playing) apply_vertical_velocity();

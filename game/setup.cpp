@@ -1,5 +1,5 @@
-// Reads the game's nine artwork files into its images and sprites once at start, and frees
-// them at the end.
+// Reads the game's nine artwork files into its images and sprites at start (the two sheets
+// again whenever the frames' surfaces lose their pixels), and frees them at the end.
 #include "game/setup.h"
 
 #include "game/artwork_file.h"
@@ -77,24 +77,38 @@ std::int32_t load_level_images() {
     return set_palette(SharedBitmapFile.palette);
 }
 
-std::int32_t create_player_sprite() {
-    if (!sprite_create(&PlayerSprite, PLAYER_START_X, PLAYER_START_Y, PLAYER_WIDTH, PLAYER_HEIGHT,
-                       PLAYER_FRAMES, SPRITE_FLAGS, DDSCAPS_SYSTEMMEMORY, TRANSPARENT_INDEX,
-                       SCREEN_BPP))
-        return 0;
+std::int32_t cut_player_frames() {
     if (load_artwork_file(&SharedBitmapFile, "pelkosprites.bmp", PLAYER_SHEET_WIDTH,
                           PLAYER_SHEET_HEIGHT) != 1)
         return ARTWORK_UNUSABLE;
     for (int i = 0; i < 5; ++i)
         sprite_cut_frame(&PlayerSprite, &SharedBitmapFile, i, i, 0, CELL_MODE);
-    sprite_add_sequence(&PlayerSprite, 0, 4, WALK_RIGHT);
     for (int i = 0; i < 5; ++i)
         sprite_cut_frame(&PlayerSprite, &SharedBitmapFile, i + 5, i, 1, CELL_MODE);
-    sprite_add_sequence(&PlayerSprite, 1, 4, WALK_LEFT);
     // Frame 10 stays uncut and frame 11 is never shown; the sheet's extra cell goes there.
     sprite_cut_frame(&PlayerSprite, &SharedBitmapFile, 11, 1, 2, CELL_MODE);
     release_bitmap_file(&SharedBitmapFile);
+    return 1;
+}
 
+std::int32_t cut_block_frames() {
+    if (load_artwork_file(&SharedBitmapFile, "questionblock.bmp", BLOCK_SHEET_WIDTH,
+                          BLOCK_SHEET_HEIGHT) != 1)
+        return ARTWORK_UNUSABLE;
+    for (int i = 0; i < BLOCK_FRAMES; ++i)
+        sprite_cut_frame(&BlockSprite, &SharedBitmapFile, i, i, 0, CELL_MODE);
+    release_bitmap_file(&SharedBitmapFile);
+    return 1;
+}
+
+std::int32_t create_player_sprite() {
+    if (!sprite_create(&PlayerSprite, PLAYER_START_X, PLAYER_START_Y, PLAYER_WIDTH, PLAYER_HEIGHT,
+                       PLAYER_FRAMES, SPRITE_FLAGS, DDSCAPS_SYSTEMMEMORY, TRANSPARENT_INDEX,
+                       SCREEN_BPP))
+        return 0;
+    if (cut_player_frames() != 1) return ARTWORK_UNUSABLE;
+    sprite_add_sequence(&PlayerSprite, 0, 4, WALK_RIGHT);
+    sprite_add_sequence(&PlayerSprite, 1, 4, WALK_LEFT);
     sprite_set_position(&PlayerSprite, PLAYER_START_X, PLAYER_START_Y);
     sprite_select_sequence(&PlayerSprite, 0);
     sprite_set_velocity(&PlayerSprite, 0, 0);
@@ -106,14 +120,8 @@ std::int32_t create_block_sprite() {
     if (!sprite_create(&BlockSprite, 0, 0, BLOCK_SIZE, BLOCK_SIZE, BLOCK_FRAMES, SPRITE_FLAGS,
                        DDSCAPS_SYSTEMMEMORY, TRANSPARENT_INDEX, SCREEN_BPP))
         return 0;
-    if (load_artwork_file(&SharedBitmapFile, "questionblock.bmp", BLOCK_SHEET_WIDTH,
-                          BLOCK_SHEET_HEIGHT) != 1)
-        return ARTWORK_UNUSABLE;
-    for (int i = 0; i < BLOCK_FRAMES; ++i)
-        sprite_cut_frame(&BlockSprite, &SharedBitmapFile, i, i, 0, CELL_MODE);
+    if (cut_block_frames() != 1) return ARTWORK_UNUSABLE;
     sprite_add_sequence(&BlockSprite, 0, 4, BLOCK_SHINE);
-    release_bitmap_file(&SharedBitmapFile);
-
     sprite_set_position(&BlockSprite, 0, 0);
     sprite_select_sequence(&BlockSprite, 0);
     sprite_set_velocity(&BlockSprite, 0, 0);

@@ -23,3 +23,7 @@ std::int32_t load_level_images();
 // 0 when sprite_create fails, ARTWORK_UNUSABLE when the sheet's file is unusable, else 1.
 std::int32_t create_player_sprite();
 std::int32_t create_block_sprite();
+// Reads the sprite's sheet and cuts every frame the game uses from it, at set-up and again
+// when the frames' surfaces lost their pixels; 1, or ARTWORK_UNUSABLE with nothing cut.
+std::int32_t cut_player_frames();
+std::int32_t cut_block_frames();

@@ -51,6 +51,8 @@ typedef IDirectDrawClipper* LPDIRECTDRAWCLIPPER;
 #define DDERR_WASSTILLDRAWING MAKE_DDHRESULT(540)
 #define DDERR_NOTFLIPPABLE MAKE_DDHRESULT(582)
 #define DDERR_NOTLOCKED MAKE_DDHRESULT(584)
+#define DDERR_WRONGMODE MAKE_DDHRESULT(587)
+#define DDERR_IMPLICITLYCREATED MAKE_DDHRESULT(588)
 #define DDERR_UNSUPPORTEDMODE MAKE_DDHRESULT(590)
 #define DDERR_PRIMARYSURFACEALREADYEXISTS MAKE_DDHRESULT(564)
 #define DDERR_DCALREADYCREATED MAKE_DDHRESULT(620)
@@ -299,6 +301,7 @@ struct IDirectDraw7 : IUnknown {
     virtual HRESULT SetDisplayMode(DWORD width, DWORD height, DWORD bpp, DWORD refresh_rate,
                                    DWORD flags) = 0;
     virtual HRESULT WaitForVerticalBlank(DWORD flags, HANDLE event) = 0;
+    virtual HRESULT RestoreAllSurfaces() = 0;
 
   protected:
     ~IDirectDraw7() = default;

@@ -26,6 +26,7 @@ struct DdDisplayState {
     int mode_height;
     int mode_bpp;
     DdSurface* primary; // the one primary surface, or null
+    int away;           // another program holds the display: lost surfaces stay lost
 };
 extern DdDisplayState ddraw_display;
 
@@ -56,8 +57,13 @@ void ddraw_reset_failures();
 // the first) fails; 0 fails none.
 void ddraw_fail_call_number(int number);
 int ddraw_failable_calls();
+// The user switching away from the exclusive display (Alt+Tab) and back. Losing marks every
+// live surface lost and overwrites its pixels with a checkerboard that is not black; while the
+// display is away, Restore and RestoreAllSurfaces refuse with DDERR_WRONGMODE.
+void ddraw_lose_all_surfaces();
+void ddraw_set_display_away(int away);
 // Forgets the emulation's global state (cooperative level, display mode, which surface is the
-// primary, injected failures); frees nothing.
+// primary, the display being away, injected failures); frees nothing.
 void ddraw_reset();
 
 // Object accounting and injected failures, for the objects themselves.

@@ -6,6 +6,7 @@
 #include "platform/ddraw/ddraw_palette.h"
 #include "platform/ddraw/ddraw_screen.h"
 #include "platform/ddraw/ddraw_surface.h"
+#include "platform/ddraw/ddraw_surface_lost.h"
 #include "platform/video/video.h"
 
 #include <cstring>
@@ -184,6 +185,10 @@ HRESULT DdObject::RestoreDisplayMode() {
 
 HRESULT DdObject::WaitForVerticalBlank(DWORD, HANDLE) {
     return DD_OK;
+}
+
+HRESULT DdObject::RestoreAllSurfaces() {
+    return ddraw_restore_all_surfaces();
 }
 
 HRESULT DdObject::CreateSurface(LPDDSURFACEDESC2 desc, LPDIRECTDRAWSURFACE7* surface,

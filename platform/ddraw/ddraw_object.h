@@ -20,4 +20,5 @@ struct DdObject final : IDirectDraw7 {
     HRESULT SetDisplayMode(DWORD width, DWORD height, DWORD bpp, DWORD refresh_rate,
                            DWORD flags) override;
     HRESULT WaitForVerticalBlank(DWORD flags, HANDLE event) override;
+    HRESULT RestoreAllSurfaces() override;
 };

@@ -9,6 +9,22 @@
 
 namespace {
 
+DdSurface* Newest = nullptr;
+
+void track(DdSurface* surface) {
+    surface->older = Newest;
+    if (Newest) Newest->newer = surface;
+    Newest = surface;
+}
+
+void untrack(DdSurface* surface) {
+    if (surface->newer)
+        surface->newer->older = surface->older;
+    else
+        Newest = surface->older;
+    if (surface->older) surface->older->newer = surface->newer;
+}
+
 // Rows are padded past their pixels so that code which steps by width instead of the
 // pitch draws visibly wrong pictures.
 LONG padded_pitch(int width, int bpp) {
@@ -27,6 +43,7 @@ void destroy(DdSurface* surface) {
         back->front = nullptr;
         if (back->refs == 0) destroy(back);
     }
+    untrack(surface);
     std::free(surface->pixels);
     ddraw_object_destroyed();
     delete surface;
@@ -66,8 +83,13 @@ DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps) {
         delete surface;
         return nullptr;
     }
+    track(surface);
     ddraw_object_created();
     return surface;
+}
+
+DdSurface* ddraw_newest_surface() {
+    return Newest;
 }
 
 HRESULT DdSurface::QueryInterface(REFIID, LPVOID* object) {
@@ -91,6 +113,7 @@ HRESULT DdSurface::Lock(LPRECT rect, LPDDSURFACEDESC2 desc, DWORD, HANDLE) {
     if (locked || dc) return DDERR_SURFACEBUSY;
     if (rect && !ddraw_rect_inside(*rect, width, height)) return DDERR_INVALIDRECT;
     if (ddraw_should_fail(DDFAIL_LOCK)) return DDERR_SURFACELOST;
+    if (lost) return DDERR_SURFACELOST;
     describe(this, desc);
     desc->dwFlags |= DDSD_LPSURFACE;
     std::uint8_t* first = pixels;
@@ -116,6 +139,7 @@ HRESULT DdSurface::Flip(LPDIRECTDRAWSURFACE7 target, DWORD) {
     if (target && target != back) return DDERR_INVALIDPARAMS;
     if (locked || dc || back->locked || back->dc) return DDERR_SURFACEBUSY;
     if (ddraw_should_fail(DDFAIL_FLIP)) return DDERR_SURFACELOST;
+    if (lost || back->lost) return DDERR_SURFACELOST;
     std::uint8_t* shown = pixels;
     pixels = back->pixels;
     back->pixels = shown;
@@ -149,13 +173,6 @@ HRESULT DdSurface::GetSurfaceDesc(LPDDSURFACEDESC2 desc) {
     if (!desc) return DDERR_INVALIDPARAMS;
     describe(this, desc);
     desc->lpSurface = nullptr;
-    return DD_OK;
-}
-
-HRESULT DdSurface::IsLost() {
-    return DD_OK;
-}
-HRESULT DdSurface::Restore() {
     return DD_OK;
 }
 

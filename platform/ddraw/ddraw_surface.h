@@ -24,6 +24,9 @@ struct DdSurface final : IDirectDrawSurface7 {
     IDirectDrawClipper* clipper = nullptr;
     DdSurface* back = nullptr;  // a flipping primary's back buffer
     DdSurface* front = nullptr; // a back buffer's primary, while the chain holds it
+    int lost = 0;               // the display was taken away; the pixels are gone
+    DdSurface* older = nullptr; // live surfaces, newest first (ddraw_newest_surface)
+    DdSurface* newer = nullptr;
 
     HRESULT QueryInterface(REFIID iid, LPVOID* object) override;
     DWORD AddRef() override;
@@ -54,3 +57,6 @@ struct DdSurface final : IDirectDrawSurface7 {
 
 // Creates a surface record with its pixel memory; null when memory runs out.
 DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps);
+// Every live surface, so that all of them can be lost and restored together: the newest,
+// and from each the next `older` one; null at the end.
+DdSurface* ddraw_newest_surface();

@@ -41,6 +41,7 @@ HRESULT clip_pieces(const DdSurface* surface, const RECT& dest, std::vector<RECT
 HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LPRECT source_rect,
                        DWORD flags, LPDDBLTFX fx) {
     if (ddraw_should_fail(DDFAIL_BLT)) return DDERR_SURFACELOST;
+    if (lost) return DDERR_SURFACELOST;
     if (locked || dc) return DDERR_SURFACEBUSY;
     const RECT dest = dest_rect ? *dest_rect : RECT{0, 0, width, height};
     if (!ddraw_rect_valid(dest)) return DDERR_INVALIDRECT;
@@ -58,6 +59,7 @@ HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LP
 
     if (!source_surface) return DDERR_INVALIDPARAMS;
     DdSurface* source = static_cast<DdSurface*>(source_surface);
+    if (source->lost) return DDERR_SURFACELOST;
     if (source->locked || source->dc) return DDERR_SURFACEBUSY;
     if (source->bpp != bpp) return DDERR_INVALIDPIXELFORMAT;
     const RECT from = source_rect ? *source_rect : RECT{0, 0, source->width, source->height};

@@ -40,6 +40,7 @@ HRESULT DdSurface::GetDC(HDC* out) {
     if (dc) return DDERR_DCALREADYCREATED;
     if (locked) return DDERR_SURFACEBUSY;
     if (ddraw_should_fail(DDFAIL_GET_DC)) return DDERR_CANTCREATEDC;
+    if (lost) return DDERR_SURFACELOST;
     SurfaceDc* created =
         new (std::nothrow) SurfaceDc{this, RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE};
     if (!created) return DDERR_OUTOFMEMORY;

@@ -122,4 +122,5 @@ struct RecordingDirectDraw final : IDirectDraw7 {
         wait_flags = flags;
         return DD_OK;
     }
+    HRESULT RestoreAllSurfaces() override { return DD_OK; }
 };
