@@ -4,7 +4,8 @@
 // installs at start.
 //
 //   screen_check menu <shot.ppm> [scale]   the menu with its first entry highlighted, at
-//                                          this whole scale when one is given
+//                                          this whole scale when one is given; menu2,
+//                                          menu3 and menu4 with that entry highlighted
 //   screen_check moved <shot.ppm> <min_x>  the level, with the character alone left of
 //                                          the block and its left edge at min_x or beyond
 // Run from the folder with the game's data files. Exit 0 when the check holds, 1 when not.
@@ -85,10 +86,16 @@ bool shows(const Shot& shot, const Placement& at, int x, int y, const Palette& p
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: screen_check menu|moved <shot.ppm> [min_x]\n");
+        std::fprintf(stderr, "usage: screen_check menu[1-4]|moved <shot.ppm> [scale|min_x]\n");
         return 2;
     }
-    const std::string mode = argv[1];
+    std::string mode = argv[1];
+    // "menuN": the menu picture with entry N (1 to 4) highlighted.
+    std::string menu_picture = "menubackground1.bmp";
+    if (mode.size() == 5 && mode.compare(0, 4, "menu") == 0 && mode[4] >= '1' && mode[4] <= '4') {
+        menu_picture = std::string("menubackground") + mode[4] + ".bmp";
+        mode = "menu";
+    }
     Shot shot;
     if (!read_shot(argv[2], shot)) {
         std::fprintf(stderr, "screen_check: %s is no readable binary PPM\n", argv[2]);
@@ -97,7 +104,7 @@ int main(int argc, char** argv) {
     BitmapFile level{}, picture{};
     if (!read_bitmap_file(&level, "gamebackground1.BMP") ||
         !read_bitmap_file(&picture,
-                          mode == "menu" ? "menubackground1.bmp" : "gamebackground1.BMP")) {
+                          mode == "menu" ? menu_picture.c_str() : "gamebackground1.BMP")) {
         std::fprintf(stderr, "screen_check: the game's pictures cannot be read here\n");
         return 2;
     }
