@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
+# --test adds what the tests need; --web what the browser build and its test need.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev
           fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
-if [ "${1:-}" = "--test" ]; then
-  packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
-             clang libclang-rt-14-dev)
-fi
+for flag in "$@"; do
+  case "$flag" in
+    --test)
+      packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick
+                 x11-utils clang libclang-rt-14-dev) ;;
+    --web)
+      # Debian's emscripten brings its system libraries prebuilt: nothing is fetched at build
+      # time. Chromium runs the browser test headless.
+      packages+=(python3 emscripten chromium) ;;
+    *)
+      echo "deps.sh: unknown option $flag" >&2
+      exit 2 ;;
+  esac
+done
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -48,9 +48,8 @@ EM_JS(void, canvas_cursor, (int visible), {
 });
 
 // A picture given as 0xAARRGGBB pixels, as a PNG data URL.
-EM_JS(void, picture_use, (int what, const std::uint32_t* argb, int width, int height, int hot_x,
-                          int hot_y),
-      {
+EM_JS(void, picture_use,
+      (int what, const std::uint32_t* argb, int width, int height, int hot_x, int hot_y), {
           var drawing = document.createElement('canvas');
           drawing.width = width;
           drawing.height = height;
@@ -127,8 +126,7 @@ EM_BOOL on_mouse_down(int, const EmscriptenMouseEvent* mouse, void*) {
     if (mouse->button != 0) return EM_FALSE;
     VideoEvent event = {};
     if (!web_click_to_picture(page_width(), page_height(), page_pixel_ratio(), mouse->clientX,
-                              mouse->clientY, Web.mode_width, Web.mode_height, &event.x,
-                              &event.y))
+                              mouse->clientY, Web.mode_width, Web.mode_height, &event.x, &event.y))
         return EM_FALSE;
     event.kind = VIDEO_MOUSE_DOWN;
     push_event(event);
