@@ -4,6 +4,11 @@
 
 #include "platform/win32.h"
 
+#ifdef _WIN32
+// The Windows build takes the system's DirectDraw; what follows stands in for it on Linux.
+#include <ddraw.h>
+#else
+
 typedef void* HANDLE;
 
 struct GUID {
@@ -300,3 +305,4 @@ struct IDirectDraw7 : IUnknown {
 };
 
 HRESULT WINAPI DirectDrawCreateEx(GUID* driver, LPVOID* object, REFIID iid, IUnknown* outer);
+#endif

@@ -4,6 +4,9 @@
 
 #include "platform/win32.h"
 
+// On Windows the system's header, which win32.h brings in, declares these.
+#ifndef _WIN32
+
 #define TRANSPARENT 1
 #define OPAQUE 2
 #define CLR_INVALID 0xFFFFFFFF
@@ -12,3 +15,4 @@ COLORREF SetTextColor(HDC dc, COLORREF color);
 int SetBkMode(HDC dc, int mode);
 BOOL TextOutA(HDC dc, int x, int y, LPCSTR text, int length);
 #define TextOut TextOutA
+#endif

@@ -2,6 +2,43 @@
 // published names, types and values, provided on Linux over a video backend.
 #pragma once
 
+#ifdef _WIN32
+// The Windows build takes the system's own declarations; only this header and its two
+// siblings choose between them and the Linux platform's.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+// GDI's Polygon function would hide the engine's polygon record of the same name; the
+// engine fills its own polygons and never calls it, so it is declared under another name.
+#define Polygon gdi_polygon_unused
+#include <windows.h>
+#undef Polygon
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+
+// Why the last failed window call failed, in the system's words; "" if none.
+inline const char* platform_last_error() {
+    static char text[256];
+    const DWORD code = GetLastError();
+    text[0] = '\0';
+    if (code == 0) return text;
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, text, sizeof(text), nullptr);
+    // The system's message ends in a line break, which the caller's line already has.
+    DWORD end = length;
+    while (end > 0 && (text[end - 1] == '\n' || text[end - 1] == '\r' || text[end - 1] == ' '))
+        --end;
+    text[end] = '\0';
+    if (end == 0) std::snprintf(text, sizeof(text), "error %lu", static_cast<unsigned long>(code));
+    return text;
+}
+#else
+
 #include <cstddef>
 #include <cstdint>
 
@@ -243,3 +280,4 @@ const char* platform_last_error();
 
 // The program's entry point, called by the platform's main.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show);
+#endif

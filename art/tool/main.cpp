@@ -7,8 +7,11 @@
 #include "art/tool/info_art.h"
 #include "art/tool/level_art.h"
 #include "art/tool/menu_art.h"
+#include "art/tool/palette_design.h"
 #include "art/tool/palette_text_writer.h"
 #include "art/tool/sprite_sheets.h"
+#include "formats/file_bytes.h"
+#include "formats/icon_encode.h"
 
 #include <cstdio>
 #include <string>
@@ -44,6 +47,21 @@ void save(Output& out, const char* name, const Canvas& canvas) {
     }
 }
 
+// The icon and cursor once more, as the files a Windows resource compiler takes.
+void save_resource(Output& out, const char* name, const Canvas* pictures, int count, bool cursor) {
+    if (!out.ok) return;
+    IconImage images[2] = {};
+    for (int i = 0; i < count; ++i)
+        images[i] = {pictures[i].width, pictures[i].height, pictures[i].pixels.data(), 0, 0};
+    const std::vector<std::uint8_t> bytes =
+        cursor ? cursor_file_encode(images, count, out.palette.data(), COLOUR_TRANSPARENT)
+               : icon_file_encode(images, count, out.palette.data(), COLOUR_TRANSPARENT);
+    if (bytes.empty() || !write_file_bytes((out.folder + "/" + name).c_str(), bytes)) {
+        std::fprintf(stderr, "arttool: cannot write %s/%s\n", out.folder.c_str(), name);
+        out.ok = false;
+    }
+}
+
 bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::string& error) {
     for (int i = 0; i < 4; ++i) {
         Canvas menu;
@@ -59,13 +77,17 @@ bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::
     save(out, "pelkosprites.bmp", sheet);
     if (!build_block_sheet(grids, sheet, error)) return false;
     save(out, "questionblock.bmp", sheet);
-    Canvas icon;
-    if (!build_icon_small(grids, icon, error)) return false;
-    save(out, "icon101_16.bmp", icon);
-    if (!build_icon_large(grids, icon, error)) return false;
-    save(out, "icon101_32.bmp", icon);
-    if (!build_cursor(grids, icon, error)) return false;
-    save(out, "cursor9.bmp", icon);
+    Canvas icons[2];
+    if (!build_icon_small(grids, icons[0], error)) return false;
+    save(out, "icon101_16.bmp", icons[0]);
+    if (!build_icon_large(grids, icons[1], error)) return false;
+    save(out, "icon101_32.bmp", icons[1]);
+    save_resource(out, "icon101.ico", icons, 2, false);
+    Canvas cursor;
+    if (!build_cursor(grids, cursor, error)) return false;
+    save(out, "cursor9.bmp", cursor);
+    // The arrow's tip, its top-left pixel, is where it points.
+    save_resource(out, "cursor9.cur", &cursor, 1, true);
     if (out.ok && !write_palette_text(out.folder + "/PALDATA2.PAL", out.palette)) {
         std::fprintf(stderr, "arttool: cannot write %s/PALDATA2.PAL\n", out.folder.c_str());
         out.ok = false;

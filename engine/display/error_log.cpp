@@ -1,6 +1,7 @@
 // The diagnostic log: one stream, written with printf-style messages and flushed at once.
 #include "engine/display/error_log.h"
 
+#include <chrono>
 #include <cstdarg>
 #include <cstring>
 
@@ -54,11 +55,13 @@ std::int32_t open_error_log(const char* name, std::FILE* stream) {
         error_file_opened_here = true;
     }
 
-    std::timespec timebuffer = {};
-    std::timespec_get(&timebuffer, TIME_UTC);
+    // The standard clock rather than timespec_get, which not every C runtime has.
+    const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
     char timestring[64];
-    format_log_timestamp(timestring, sizeof(timestring), timebuffer.tv_sec,
-                         static_cast<std::int32_t>(timebuffer.tv_nsec / 1000000));
+    format_log_timestamp(timestring, sizeof(timestring), static_cast<std::time_t>(now / 1000),
+                         static_cast<std::int32_t>(now % 1000));
     write_error_log("\nOpening Error Output File (%s) on %s\n", name != nullptr ? name : "",
                     timestring);
 

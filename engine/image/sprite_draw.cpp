@@ -12,12 +12,12 @@ std::int32_t draw_frame(const Sprite* sprite, float drawn_width, float drawn_hei
     if (dest == nullptr) return 0;
     const std::int32_t frame = sprite->current_frame;
     if (frame < 0 || frame >= SPRITE_MAX_FRAMES || sprite->frames[frame] == nullptr) return 0;
-    RECT dest_rect;
-    if (!truncate_position(0.0f, sprite->x, &dest_rect.left) ||
-        !truncate_position(0.0f, sprite->y, &dest_rect.top) ||
-        !truncate_position(drawn_width, sprite->x, &dest_rect.right) ||
-        !truncate_position(drawn_height, sprite->y, &dest_rect.bottom))
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    if (!truncate_position(0.0f, sprite->x, &left) || !truncate_position(0.0f, sprite->y, &top) ||
+        !truncate_position(drawn_width, sprite->x, &right) ||
+        !truncate_position(drawn_height, sprite->y, &bottom))
         return 0;
+    RECT dest_rect = {left, top, right, bottom};
     RECT source_rect = {0, 0, sprite->width, sprite->height};
     const HRESULT result = dest->Blt(&dest_rect, sprite->frames[frame], &source_rect,
                                      DDBLT_WAIT | DDBLT_KEYSRC, nullptr);

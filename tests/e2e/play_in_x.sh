@@ -22,14 +22,7 @@ wait_for_screen 60 menu || fail "the menu was not shown pixel for pixel"
 cat "$work/check.log"
 menu_cpu=$(cpu_percent 10)
 
-xdotool key Return
-sleep 0.5
-xdotool keydown Right
-sleep 1
-xdotool keyup Right
-extra=(60)
-wait_for_screen 30 moved || fail "the character did not move right on the level"
-cat "$work/check.log"
+start_and_walk_right
 xdotool key Next
 playing_cpu=$(cpu_percent 10)
 

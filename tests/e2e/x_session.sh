@@ -69,6 +69,19 @@ wait_for_screen() {
   return 1
 }
 
+# From the menu: Enter starts the level, Right held for a second walks the character, which
+# must then be seen alone and moved right.
+start_and_walk_right() {
+  xdotool key Return
+  sleep 0.5
+  xdotool keydown Right
+  sleep 1
+  xdotool keyup Right
+  extra=(60)
+  wait_for_screen 30 moved || fail "the character did not move right on the level"
+  cat "$work/check.log"
+}
+
 # The processor time the game used over $1 seconds, in per cent of one core (two decimals).
 cpu_percent() {
   local hz before after

@@ -1,7 +1,8 @@
-// The SDL2 backend's picture placement, mouse mapping and key codes, and its failure to
-// open a window where there is no display.
+// The SDL2 backend's picture placement, scaling, mouse mapping and key codes, and its
+// failure to open a window where there is no display.
 #include "platform/video/sdl/sdl_backend.h"
 #include "platform/video/sdl/sdl_backend_keys.h"
+#include "platform/video/sdl/sdl_backend_scale.h"
 #include "platform/video/viewport.h"
 #include "platform/video/video_backend.h"
 #include "platform/win32.h"
@@ -14,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 TEST(SdlViewport, TheLargestWholeFactorCentredOnBlack) {
     VideoViewport v = fit_picture(1920, 1080, 640, 480);
@@ -105,6 +107,49 @@ TEST(SdlViewport, EverySizePlacesThePictureCentredAndClicksMapBackThroughTheSame
             EXPECT_EQ(x, (ox - v.x) / factor);
             EXPECT_EQ(y, (oy - v.y) / factor);
         }
+    }
+}
+
+// Every output pixel shows the picture pixel that a click there maps to, and nothing
+// outside the picture is written; drawing only the band of changed rows over the old
+// picture gives the same output as drawing the new picture whole.
+TEST(SdlScale, EachPixelShowsWhatAClickThereSelectsAndBandsMatchWholeFrames) {
+    std::srand(29);
+    const std::uint32_t BORDER = 0xDEADBEEF;
+    for (int i = 0; i < 400; i++) {
+        int pw = 1 + std::rand() % 40, ph = 1 + std::rand() % 30;
+        int factor = 1 + std::rand() % 3;
+        int out_w = i % 2 ? pw * factor + std::rand() % 7 : 1 + std::rand() % 130;
+        int out_h = i % 2 ? ph * factor + std::rand() % 7 : 1 + std::rand() % 100;
+        SCOPED_TRACE(std::to_string(pw) + "x" + std::to_string(ph) + " in " +
+                     std::to_string(out_w) + "x" + std::to_string(out_h));
+        VideoViewport v = fit_picture(out_w, out_h, pw, ph);
+        std::vector<std::uint32_t> old_picture(static_cast<std::size_t>(pw * ph));
+        for (auto& p : old_picture)
+            p = static_cast<std::uint32_t>(std::rand());
+        std::vector<std::uint32_t> out(static_cast<std::size_t>(out_w * out_h), BORDER);
+        scale_rows(old_picture.data(), pw, pw, ph, v, 0, v.height - 1, out.data(), out_w);
+        for (int oy = 0; oy < out_h; oy++)
+            for (int ox = 0; ox < out_w; ox++) {
+                int x = 0, y = 0;
+                std::uint32_t want = map_to_picture(v, pw, ph, ox, oy, &x, &y)
+                                         ? old_picture[static_cast<std::size_t>(y * pw + x)]
+                                         : BORDER;
+                ASSERT_EQ(out[static_cast<std::size_t>(oy * out_w + ox)], want)
+                    << "at " << ox << "," << oy;
+            }
+        // A band of rows changes; only its output rows are drawn again.
+        int first = std::rand() % ph, last = first + std::rand() % (ph - first);
+        std::vector<std::uint32_t> new_picture = old_picture;
+        for (int y = first; y <= last; y++)
+            for (int x = 0; x < pw; x++)
+                new_picture[static_cast<std::size_t>(y * pw + x)] ^= 0x5A5A5A;
+        int out_first = 0, out_last = 0;
+        if (viewport_rows_of(v, ph, first, last, &out_first, &out_last))
+            scale_rows(new_picture.data(), pw, pw, ph, v, out_first, out_last, out.data(), out_w);
+        std::vector<std::uint32_t> whole(static_cast<std::size_t>(out_w * out_h), BORDER);
+        scale_rows(new_picture.data(), pw, pw, ph, v, 0, v.height - 1, whole.data(), out_w);
+        ASSERT_EQ(out, whole);
     }
 }
 

@@ -5,9 +5,10 @@
 #include "platform/video/sdl/sdl_backend_gamepad.h"
 #include "platform/video/sdl/sdl_backend_keys.h"
 #include "platform/video/sdl/sdl_backend_passes.h"
-#include "platform/video/viewport.h"
+#include "platform/video/sdl/sdl_backend_scale.h"
 #include "platform/video/sdl/sdl_backend_x11.h"
 #include "platform/video/tick_pacing.h"
+#include "platform/video/viewport.h"
 
 #include <SDL.h>
 
@@ -25,11 +26,11 @@ constexpr int ASSUMED_TITLE_BAR = 32;
 
 struct SdlState {
     SDL_Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
     SDL_Cursor* cursor = nullptr;
-    int texture_width = 0;
-    int texture_height = 0;
+    // The picture last shown, converted to 0xAARRGGBB: the source of every scaled drawing.
+    std::vector<std::uint32_t> argb;
+    int picture_width = 0;
+    int picture_height = 0;
     // The game's screen size: what the window shows, scaled.
     int mode_width = 640;
     int mode_height = 480;
@@ -52,42 +53,53 @@ struct SdlState {
 
 SdlState Sdl;
 
+// Copies picture rows first..last, scaled, into the window's pixels and shows them. The
+// window's own surface is written directly when it holds 0x00RRGGBB words (X11's does);
+// any other layout goes through a scaled copy that SDL converts.
+void draw_rows(SDL_Surface* surface, const VideoViewport& v, int first, int last) {
+    int out_first = 0, out_last = 0;
+    if (!viewport_rows_of(v, Sdl.picture_height, first, last, &out_first, &out_last)) return;
+    const SDL_PixelFormat* f = surface->format;
+    int direct =
+        f->BytesPerPixel == 4 && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF;
+    if (direct) {
+        if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+        scale_rows(Sdl.argb.data(), Sdl.picture_width, Sdl.picture_width, Sdl.picture_height, v,
+                   out_first, out_last, static_cast<std::uint32_t*>(surface->pixels),
+                   surface->pitch / 4);
+        if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    } else {
+        SDL_Surface* band = SDL_CreateRGBSurfaceWithFormat(0, v.width, out_last - out_first + 1, 32,
+                                                           SDL_PIXELFORMAT_ARGB8888);
+        if (!band) return;
+        // The band stands for the viewport's rows from out_first on.
+        VideoViewport at_band = {0, -out_first, v.width, v.height};
+        scale_rows(Sdl.argb.data(), Sdl.picture_width, Sdl.picture_width, Sdl.picture_height,
+                   at_band, out_first, out_last, static_cast<std::uint32_t*>(band->pixels),
+                   band->pitch / 4);
+        SDL_Rect to = {v.x, v.y + out_first, v.width, out_last - out_first + 1};
+        SDL_BlitSurface(band, nullptr, surface, &to);
+        SDL_FreeSurface(band);
+    }
+    SDL_Rect shown = {v.x, v.y + out_first, v.width, out_last - out_first + 1};
+    SDL_UpdateWindowSurfaceRects(Sdl.window, &shown, 1);
+}
+
 // Draws the last presented picture again (after a change of window size, or when the
 // window was uncovered); black around it, and black alone before the first picture.
 void redraw() {
-    if (!Sdl.renderer) return;
-    // The window's size may have changed behind the renderer's back (the window manager
-    // fitting it to the screen): the drawing area always starts over as the whole output.
-    SDL_RenderSetViewport(Sdl.renderer, nullptr);
-    SDL_SetRenderDrawColor(Sdl.renderer, 0, 0, 0, 255);
-    if (Sdl.has_frame && Sdl.texture) {
-        // Black only around the picture: each output pixel is written once, which halves
-        // the work of a renderer that draws in software.
-        int out_w = 0, out_h = 0;
-        SDL_GetRendererOutputSize(Sdl.renderer, &out_w, &out_h);
-        VideoViewport v = fit_picture(out_w, out_h, Sdl.mode_width, Sdl.mode_height);
-        const SDL_Rect border[4] = {{0, 0, out_w, v.y},
-                                    {0, v.y + v.height, out_w, out_h - v.y - v.height},
-                                    {0, v.y, v.x, v.height},
-                                    {v.x + v.width, v.y, out_w - v.x - v.width, v.height}};
-        SDL_RenderFillRects(Sdl.renderer, border, 4);
-        SDL_Rect dest = {v.x, v.y, v.width, v.height};
-        SDL_RenderCopy(Sdl.renderer, Sdl.texture, nullptr, &dest);
-    } else {
-        SDL_RenderClear(Sdl.renderer);
+    if (!Sdl.window) return;
+    // The window's size may have changed behind SDL's back (the window manager fitting it
+    // to the screen): the surface is asked for afresh each time, and SDL remakes it then.
+    SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
+    if (!surface) return;
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    if (Sdl.has_frame) {
+        VideoViewport v =
+            fit_picture(surface->w, surface->h, Sdl.picture_width, Sdl.picture_height);
+        draw_rows(surface, v, 0, Sdl.picture_height - 1);
     }
-    SDL_RenderPresent(Sdl.renderer);
-}
-
-int ensure_texture(int width, int height) {
-    if (Sdl.texture && Sdl.texture_width == width && Sdl.texture_height == height) return 1;
-    if (Sdl.texture) SDL_DestroyTexture(Sdl.texture);
-    Sdl.has_frame = 0;
-    Sdl.texture = SDL_CreateTexture(Sdl.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                    SDL_TEXTUREACCESS_STREAMING, width, height);
-    Sdl.texture_width = Sdl.texture ? width : 0;
-    Sdl.texture_height = Sdl.texture ? height : 0;
-    return Sdl.texture != nullptr;
+    SDL_UpdateWindowSurface(Sdl.window);
 }
 
 int windowed_scale() {
@@ -222,12 +234,16 @@ int sdl_open_window(const char* title, int width, int height, char* error, int e
     if (!SDL_WasInit(SDL_INIT_VIDEO)) {
         // A minimised window would leave an exclusive-looking game unreachable.
         SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+        // X11 takes the window's pixels through shared memory at no cost to the game, where
+        // SDL's default would route them through OpenGL, all in software on a machine
+        // without a graphics driver. Elsewhere SDL chooses.
         if (!init_video(error, error_size)) return 0;
+        if (SDL_strcmp(SDL_GetCurrentVideoDriver(), "x11") == 0)
+            SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     }
     Sdl.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                   height, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
-    if (Sdl.window) Sdl.renderer = SDL_CreateRenderer(Sdl.window, -1, 0);
-    if (!Sdl.window || !Sdl.renderer) {
+    if (!Sdl.window || !SDL_GetWindowSurface(Sdl.window)) {
         report(error, error_size);
         if (Sdl.window) SDL_DestroyWindow(Sdl.window);
         Sdl.window = nullptr;
@@ -248,8 +264,6 @@ int sdl_open_window(const char* title, int width, int height, char* error, int e
 
 void sdl_close_window() {
     close_controllers();
-    if (Sdl.texture) SDL_DestroyTexture(Sdl.texture);
-    if (Sdl.renderer) SDL_DestroyRenderer(Sdl.renderer);
     if (Sdl.window) SDL_DestroyWindow(Sdl.window);
     if (Sdl.cursor) SDL_FreeCursor(Sdl.cursor);
     int had_window = Sdl.window != nullptr;
@@ -264,54 +278,78 @@ int sdl_set_mode(int width, int height, int bpp, int fullscreen) {
     Sdl.mode_width = width;
     Sdl.mode_height = height;
     Sdl.fullscreen = fullscreen != 0;
-    if (Sdl.renderer && !ensure_texture(width, height)) return 0;
     apply_window_mode();
     return 1;
 }
 
-// Whether the picture is the one on the screen already; when not, remembers it as shown.
-int already_shown(const VideoPicture* picture) {
+// Which rows of the picture differ from those on the screen (all of them after a change of
+// palette, depth or size); remembers the picture as shown. 0 when nothing changed.
+int changed_rows(const VideoPicture* picture, int* first, int* last) {
     int row_bytes = picture->width * (picture->bpp == 8 ? 1 : 2);
     std::size_t size = static_cast<std::size_t>(row_bytes) * picture->height;
-    int same = Sdl.has_frame && Sdl.shown_bpp == picture->bpp &&
-               Sdl.texture_width == picture->width && Sdl.texture_height == picture->height &&
-               Sdl.shown_pixels.size() == size;
-    if (same && picture->palette)
-        same = std::memcmp(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette) == 0;
-    for (int y = 0; same && y < picture->height; y++)
-        same = std::memcmp(&Sdl.shown_pixels[static_cast<std::size_t>(y) * row_bytes],
-                           picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch,
-                           row_bytes) == 0;
-    if (same) return 1;
+    auto shown_row = [&](int y) {
+        return &Sdl.shown_pixels[static_cast<std::size_t>(y) * row_bytes];
+    };
+    auto picture_row = [&](int y) {
+        return picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch;
+    };
+    int same_frame = Sdl.has_frame && Sdl.shown_bpp == picture->bpp &&
+                     Sdl.picture_width == picture->width && Sdl.picture_height == picture->height &&
+                     Sdl.shown_pixels.size() == size;
+    if (same_frame && picture->palette)
+        same_frame =
+            std::memcmp(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette) == 0;
+    *first = 0;
+    *last = picture->height - 1;
+    if (same_frame) {
+        while (*first <= *last &&
+               std::memcmp(shown_row(*first), picture_row(*first), row_bytes) == 0)
+            ++*first;
+        if (*first > *last) return 0;
+        while (std::memcmp(shown_row(*last), picture_row(*last), row_bytes) == 0)
+            --*last;
+    }
     Sdl.shown_pixels.resize(size);
-    for (int y = 0; y < picture->height; y++)
-        std::memcpy(&Sdl.shown_pixels[static_cast<std::size_t>(y) * row_bytes],
-                    picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch, row_bytes);
+    for (int y = *first; y <= *last; y++)
+        std::memcpy(shown_row(y), picture_row(y), static_cast<std::size_t>(row_bytes));
     if (picture->palette)
         std::memcpy(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette);
     Sdl.shown_bpp = picture->bpp;
-    return 0;
+    return 1;
 }
 
 void sdl_present(const VideoPicture* picture) {
-    if (!Sdl.renderer || !picture || !picture->pixels || picture->width <= 0 ||
-        picture->height <= 0)
+    if (!Sdl.window || !picture || !picture->pixels || picture->width <= 0 || picture->height <= 0)
         return;
-    if (!ensure_texture(picture->width, picture->height)) return;
     pass_stats_frame(std::chrono::duration_cast<std::chrono::microseconds>(
                          std::chrono::steady_clock::now().time_since_epoch())
                          .count(),
                      Sdl.cursor_visible);
-    // An unchanged picture (a menu standing still) is on the screen already; a window that
-    // was uncovered or resized is drawn again from its events.
-    if (already_shown(picture)) return;
-    void* pixels = nullptr;
-    int pitch = 0;
-    if (SDL_LockTexture(Sdl.texture, nullptr, &pixels, &pitch) != 0) return;
-    convert_picture_to_argb(picture, static_cast<std::uint32_t*>(pixels), pitch / 4);
-    SDL_UnlockTexture(Sdl.texture);
+    // An unchanged picture (a menu standing still) is on the screen already, and of a
+    // changed one only the band of changed rows is converted and drawn; a window that was
+    // uncovered or resized is drawn again whole from its events.
+    int whole = !Sdl.has_frame || Sdl.picture_width != picture->width ||
+                Sdl.picture_height != picture->height;
+    int first = 0, last = 0;
+    if (!changed_rows(picture, &first, &last)) return;
+    if (whole) {
+        Sdl.argb.assign(static_cast<std::size_t>(picture->width) * picture->height, 0);
+        Sdl.picture_width = picture->width;
+        Sdl.picture_height = picture->height;
+    }
+    VideoPicture band = *picture;
+    band.pixels = picture->pixels + static_cast<std::ptrdiff_t>(first) * picture->pitch;
+    band.height = last - first + 1;
+    convert_picture_to_argb(&band, &Sdl.argb[static_cast<std::size_t>(first) * picture->width],
+                            picture->width);
     Sdl.has_frame = 1;
-    redraw();
+    SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
+    if (whole || !surface) {
+        redraw();
+        return;
+    }
+    draw_rows(surface, fit_picture(surface->w, surface->h, Sdl.picture_width, Sdl.picture_height),
+              first, last);
 }
 
 int is_alt_enter(const SDL_KeyboardEvent& key) {
@@ -320,10 +358,11 @@ int is_alt_enter(const SDL_KeyboardEvent& key) {
 }
 
 int mouse_to_picture(int window_x, int window_y, int* x, int* y) {
-    int win_w = 0, win_h = 0, out_w = 0, out_h = 0;
+    int win_w = 0, win_h = 0;
     SDL_GetWindowSize(Sdl.window, &win_w, &win_h);
-    SDL_GetRendererOutputSize(Sdl.renderer, &out_w, &out_h);
-    if (win_w <= 0 || win_h <= 0) return 0;
+    SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
+    if (win_w <= 0 || win_h <= 0 || !surface) return 0;
+    int out_w = surface->w, out_h = surface->h;
     // Window points and output pixels differ on high-density displays.
     int out_x = static_cast<int>(static_cast<long long>(window_x) * out_w / win_w);
     int out_y = static_cast<int>(static_cast<long long>(window_y) * out_h / win_h);

@@ -4,8 +4,8 @@
 // installs at start.
 //
 //   screen_check menu <shot.ppm> [scale]   the menu with its first entry highlighted, at
-//                                          this whole scale when one is given; menu2,
-//                                          menu3 and menu4 with that entry highlighted
+//                                          this whole scale when one is given; menu2 to
+//                                          menu4 with that entry highlighted instead
 //   screen_check moved <shot.ppm> <min_x>  the level, with the character alone left of
 //                                          the block and its left edge at min_x or beyond
 // Run from the folder with the game's data files. Exit 0 when the check holds, 1 when not.
@@ -86,25 +86,25 @@ bool shows(const Shot& shot, const Placement& at, int x, int y, const Palette& p
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: screen_check menu[1-4]|moved <shot.ppm> [scale|min_x]\n");
+        std::fprintf(stderr,
+                     "usage: screen_check menu|menu2|menu3|menu4|moved <shot.ppm> [scale|min_x]\n");
         return 2;
     }
-    std::string mode = argv[1];
-    // "menuN": the menu picture with entry N (1 to 4) highlighted.
-    std::string menu_picture = "menubackground1.bmp";
-    if (mode.size() == 5 && mode.compare(0, 4, "menu") == 0 && mode[4] >= '1' && mode[4] <= '4') {
-        menu_picture = std::string("menubackground") + mode[4] + ".bmp";
-        mode = "menu";
-    }
+    const std::string mode = argv[1];
     Shot shot;
     if (!read_shot(argv[2], shot)) {
         std::fprintf(stderr, "screen_check: %s is no readable binary PPM\n", argv[2]);
         return 2;
     }
+    // Each menu picture shows one entry highlighted.
+    const bool menu =
+        mode == "menu" || mode == "menu1" || mode == "menu2" || mode == "menu3" || mode == "menu4";
+    const std::string picture_name =
+        !menu ? "gamebackground1.BMP"
+              : "menubackground" + (mode == "menu" ? std::string("1") : mode.substr(4)) + ".bmp";
     BitmapFile level{}, picture{};
     if (!read_bitmap_file(&level, "gamebackground1.BMP") ||
-        !read_bitmap_file(&picture,
-                          mode == "menu" ? menu_picture.c_str() : "gamebackground1.BMP")) {
+        !read_bitmap_file(&picture, picture_name.c_str())) {
         std::fprintf(stderr, "screen_check: the game's pictures cannot be read here\n");
         return 2;
     }
@@ -126,9 +126,9 @@ int main(int argc, char** argv) {
     release_bitmap_file(&level);
     release_bitmap_file(&picture);
 
-    if (mode == "menu") {
-        std::printf("menu: %d of 307200 pixels differ (scale %d at %d, %d)\n", differing, at.scale,
-                    at.left, at.top);
+    if (menu) {
+        std::printf("%s: %d of 307200 pixels differ (scale %d at %d, %d)\n", mode.c_str(),
+                    differing, at.scale, at.left, at.top);
         const int scale = argc > 3 ? std::atoi(argv[3]) : at.scale;
         if (scale != at.scale) std::printf("menu: expected at scale %d\n", scale);
         return differing == 0 && scale == at.scale ? 0 : 1;
