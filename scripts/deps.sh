@@ -4,7 +4,8 @@ set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev
           fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
 # --test: what the test command needs besides; --windows: the cross build of the Windows
-# program and Wine with an X screen to play it in (a 64-bit program needs no i386 packages).
+# program and Wine with an X screen to play it in (a 64-bit program needs no i386 packages);
+# --web: the browser build and the headless Chromium its test plays it in.
 for flag in "$@"; do
   case "$flag" in
     --test)
@@ -13,7 +14,11 @@ for flag in "$@"; do
     --windows)
       packages+=(g++-mingw-w64-x86-64 wine wine64 xvfb matchbox-window-manager xdotool imagemagick
                  x11-utils) ;;
-    *) echo "usage: deps.sh [--test] [--windows]" >&2; exit 2 ;;
+    --web)
+      # Debian's emscripten brings its system libraries prebuilt: nothing is fetched at build
+      # time.
+      packages+=(python3 emscripten chromium) ;;
+    *) echo "usage: deps.sh [--test] [--windows] [--web]" >&2; exit 2 ;;
   esac
 done
 missing=()

@@ -1,6 +1,10 @@
 // Which video backend shows the screen, its clock, and when the screen's changes reach it.
 #include "platform/video/video.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/video/web/web_backend.h"
+#else
 #include "platform/video/sdl/sdl_backend.h"
+#endif
 
 namespace {
 
@@ -40,7 +44,11 @@ void refresh_at(DWORD now) {
 } // namespace
 
 VideoBackend* video_backend() {
+#ifdef __EMSCRIPTEN__
+    if (!Backend) Backend = web_video_backend();
+#else
     if (!Backend) Backend = sdl_video_backend();
+#endif
     return Backend;
 }
 

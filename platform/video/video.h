@@ -4,7 +4,8 @@
 
 #include "platform/video/video_backend.h"
 
-// The backend in use: SDL2 unless a test chose the headless one before the window opened.
+// The backend in use: SDL2 (the web one in a browser build) unless a test chose the headless
+// one before the window opened.
 VideoBackend* video_backend();
 void video_use_backend(VideoBackend* backend);
 

@@ -3,7 +3,7 @@
 #include "platform/video/sdl/sdl_backend.h"
 #include "platform/video/sdl/sdl_backend_keys.h"
 #include "platform/video/sdl/sdl_backend_scale.h"
-#include "platform/video/sdl/sdl_backend_viewport.h"
+#include "platform/video/viewport.h"
 #include "platform/video/video_backend.h"
 #include "platform/win32.h"
 

@@ -6,8 +6,9 @@
 #include "platform/video/sdl/sdl_backend_keys.h"
 #include "platform/video/sdl/sdl_backend_passes.h"
 #include "platform/video/sdl/sdl_backend_scale.h"
-#include "platform/video/sdl/sdl_backend_viewport.h"
 #include "platform/video/sdl/sdl_backend_x11.h"
+#include "platform/video/tick_pacing.h"
+#include "platform/video/viewport.h"
 
 #include <SDL.h>
 
@@ -467,30 +468,16 @@ std::int64_t steady_milliseconds() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
 }
 
-// Readings within one millisecond answered at once: a pass of the game's loop takes a few
-// for itself (the wait's closing reading, the next pass's start, the screen's refresh),
-// and making those wait would lengthen every pass by as many milliseconds.
-constexpr int QUICK_READINGS_PER_MILLISECOND = 4;
+TickPacing Pacing;
 
-// The last reading handed out (-1 before the first), and how many times it has been.
-std::int64_t LastTicks = -1;
-int ReadingsOfLast = 0;
+void rest_until(std::int64_t next_ms) {
+    std::this_thread::sleep_until(
+        std::chrono::steady_clock::time_point(std::chrono::milliseconds(next_ms)));
+}
 
 DWORD sdl_ticks() {
-    std::int64_t now = steady_milliseconds();
-    if (now == LastTicks && ++ReadingsOfLast > QUICK_READINGS_PER_MILLISECOND) {
-        // Polled over and over within one millisecond, the answer cannot change: the caller
-        // (a wait on the clock) rests until the next millisecond begins instead of spinning,
-        // and still reads the true count.
-        std::this_thread::sleep_until(
-            std::chrono::steady_clock::time_point(std::chrono::milliseconds(now + 1)));
-        while ((now = steady_milliseconds()) == LastTicks) {
-        }
-    }
-    if (now != LastTicks) ReadingsOfLast = 1;
-    LastTicks = now;
     // Truncated to 32 bits: the tick counter wraps like the kernel's.
-    return static_cast<DWORD>(now);
+    return static_cast<DWORD>(paced_reading(&Pacing, steady_milliseconds, rest_until));
 }
 
 void sdl_set_icon(const std::uint32_t* argb, int width, int height) {

@@ -2,7 +2,7 @@
 // the game's picture reaches the screen without a graphics pipeline in between.
 #pragma once
 
-#include "platform/video/sdl/sdl_backend_viewport.h"
+#include "platform/video/viewport.h"
 
 #include <cstdint>
 

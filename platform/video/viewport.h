@@ -1,5 +1,5 @@
-// The SDL2 backend's geometry: where the picture lands in the window and where a click
-// falls on it, apart from SDL itself so that it can be checked without a display.
+// The backends' geometry: where the picture lands in a window or page and where a click
+// falls on it, apart from any backend so that it can be checked without a display.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,259 @@
+// The web video backend: the page's 640 x 480 canvas placed at the largest whole scale that
+// fits the browser window, frames put on it through the palette, keys and clicks from the
+// page, and the browser's clock. The page itself (page.html) holds the canvas.
+#include "platform/video/web/web_backend.h"
+#include "platform/video/convert.h"
+#include "platform/video/tick_pacing.h"
+#include "platform/video/web/web_input_map.h"
+
+#include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+// The page, from JavaScript: its size in CSS pixels and the device pixel ratio, and the
+// canvas's place and size in CSS pixels (fractions allowed: they are whole device pixels).
+EM_JS(double, page_width, (), { return window.innerWidth; });
+EM_JS(double, page_height, (), { return window.innerHeight; });
+EM_JS(double, page_pixel_ratio, (), { return window.devicePixelRatio || 1; });
+
+EM_JS(int, canvas_found, (), { return document.getElementById('screen') ? 1 : 0; });
+
+EM_JS(void, canvas_place, (double left, double top, double width, double height), {
+    var style = document.getElementById('screen').style;
+    style.left = left + 'px';
+    style.top = top + 'px';
+    style.width = width + 'px';
+    style.height = height + 'px';
+    style.visibility = 'visible';
+});
+
+EM_JS(void, canvas_put, (const std::uint8_t* rgba, int width, int height), {
+    var canvas = document.getElementById('screen');
+    if (canvas.width != width || canvas.height != height) {
+        canvas.width = width;
+        canvas.height = height;
+    }
+    var pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+});
+
+// The cursor over the canvas: none, the browser's own, or the program's picture.
+EM_JS(void, canvas_cursor, (int visible), {
+    var canvas = document.getElementById('screen');
+    canvas.style.cursor = visible ? (canvas.dataset.cursor || 'default') : 'none';
+});
+
+// A picture given as 0xAARRGGBB pixels, as a PNG data URL.
+EM_JS(void, picture_use,
+      (int what, const std::uint32_t* argb, int width, int height, int hot_x, int hot_y), {
+          var drawing = document.createElement('canvas');
+          drawing.width = width;
+          drawing.height = height;
+          var context = drawing.getContext('2d');
+          var image = context.createImageData(width, height);
+          var from = argb >> 2;
+          for (var i = 0; i < width * height; i++) {
+              var p = HEAPU32[from + i];
+              image.data[i * 4] = (p >>> 16) & 255;
+              image.data[i * 4 + 1] = (p >>> 8) & 255;
+              image.data[i * 4 + 2] = p & 255;
+              image.data[i * 4 + 3] = p >>> 24;
+          }
+          context.putImageData(image, 0, 0);
+          var url = drawing.toDataURL('image/png');
+          if (what == 0) {
+              var link = document.querySelector('link[rel=icon]') || document.createElement('link');
+              link.rel = 'icon';
+              link.href = url;
+              document.head.appendChild(link);
+          } else {
+              var canvas = document.getElementById('screen');
+              canvas.dataset.cursor = 'url(' + url + ') ' + hot_x + ' ' + hot_y + ', default';
+              if (canvas.style.cursor != 'none') canvas.style.cursor = canvas.dataset.cursor;
+          }
+      });
+
+namespace {
+
+// Events wait here between the page's callbacks and the message pump; a pump that falls
+// far behind loses the newest ones rather than growing without bound.
+constexpr int EVENT_CAPACITY = 256;
+
+struct WebState {
+    int open = 0;
+    int mode_width = 640;
+    int mode_height = 480;
+    int cursor_visible = 1;
+    VideoEvent events[EVENT_CAPACITY] = {};
+    int first = 0;
+    int count = 0;
+    std::vector<std::uint32_t> rgba; // the frame in the byte order ImageData wants
+};
+
+WebState Web;
+TickPacing Pacing;
+
+void push_event(const VideoEvent& event) {
+    if (Web.count == EVENT_CAPACITY) return;
+    Web.events[(Web.first + Web.count) % EVENT_CAPACITY] = event;
+    Web.count++;
+}
+
+void place_canvas() {
+    double ratio = web_pixel_ratio(page_pixel_ratio());
+    VideoViewport v =
+        web_page_viewport(page_width(), page_height(), ratio, Web.mode_width, Web.mode_height);
+    // The viewport is in device pixels; CSS wants them divided by the ratio.
+    canvas_place(v.x / ratio, v.y / ratio, v.width / ratio, v.height / ratio);
+}
+
+EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* key, void*) {
+    int vk = web_code_to_virtual_key(key->code);
+    if (!vk) return EM_FALSE;
+    VideoEvent event = {};
+    event.kind = type == EMSCRIPTEN_EVENT_KEYDOWN ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+    event.virtual_key = vk;
+    event.repeat = key->repeat != 0;
+    push_event(event);
+    return web_key_prevents_default(vk, key->ctrlKey || key->altKey || key->metaKey);
+}
+
+EM_BOOL on_mouse_down(int, const EmscriptenMouseEvent* mouse, void*) {
+    if (mouse->button != 0) return EM_FALSE;
+    VideoEvent event = {};
+    if (!web_click_to_picture(page_width(), page_height(), page_pixel_ratio(), mouse->clientX,
+                              mouse->clientY, Web.mode_width, Web.mode_height, &event.x, &event.y))
+        return EM_FALSE;
+    event.kind = VIDEO_MOUSE_DOWN;
+    push_event(event);
+    return EM_TRUE;
+}
+
+EM_BOOL on_blur(int, const EmscriptenFocusEvent*, void*) {
+    // Keys let go while another window has the keyboard never arrive here.
+    VideoEvent event = {};
+    event.kind = VIDEO_FOCUS_LOST;
+    push_event(event);
+    return EM_FALSE;
+}
+
+EM_BOOL on_resize(int, const EmscriptenUiEvent*, void*) {
+    if (Web.open) place_canvas();
+    return EM_FALSE;
+}
+
+void listen(int on) {
+    const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
+    emscripten_set_keydown_callback(page, nullptr, EM_TRUE, on ? on_key : nullptr);
+    emscripten_set_keyup_callback(page, nullptr, EM_TRUE, on ? on_key : nullptr);
+    emscripten_set_mousedown_callback(page, nullptr, EM_TRUE, on ? on_mouse_down : nullptr);
+    emscripten_set_blur_callback(page, nullptr, EM_TRUE, on ? on_blur : nullptr);
+    emscripten_set_resize_callback(page, nullptr, EM_TRUE, on ? on_resize : nullptr);
+}
+
+int web_open_window(const char*, int width, int height, char* error, int error_size) {
+    if (!canvas_found()) {
+        if (error && error_size > 0)
+            std::snprintf(error, error_size, "the page has no canvas with the id \"screen\"");
+        return 0;
+    }
+    Web.open = 1;
+    Web.mode_width = width;
+    Web.mode_height = height;
+    Web.first = Web.count = 0;
+    listen(1);
+    place_canvas();
+    canvas_cursor(Web.cursor_visible);
+    return 1;
+}
+
+void web_close_window() {
+    if (!Web.open) return;
+    listen(0);
+    canvas_cursor(1);
+    Web.open = 0;
+    Web.first = Web.count = 0;
+}
+
+int web_set_mode(int width, int height, int, int) {
+    if (width <= 0 || height <= 0) return 0;
+    // Full screen or not, the page is the window: the picture always fills as much of it as
+    // a whole scale allows.
+    Web.mode_width = width;
+    Web.mode_height = height;
+    if (Web.open) place_canvas();
+    return 1;
+}
+
+void web_present(const VideoPicture* picture) {
+    if (!Web.open || !picture || !picture->pixels || picture->width <= 0 || picture->height <= 0)
+        return;
+    std::size_t count = static_cast<std::size_t>(picture->width) * picture->height;
+    Web.rgba.resize(count);
+    convert_picture_to_argb(picture, Web.rgba.data(), picture->width);
+    // 0xAARRGGBB to the bytes R, G, B, A in memory (little-endian).
+    for (std::uint32_t& p : Web.rgba)
+        p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.rgba.data()), picture->width,
+               picture->height);
+}
+
+int web_poll_event(VideoEvent* event) {
+    if (!Web.count) return 0;
+    *event = Web.events[Web.first];
+    Web.first = (Web.first + 1) % EVENT_CAPACITY;
+    Web.count--;
+    return 1;
+}
+
+void web_set_cursor_visible(int visible) {
+    Web.cursor_visible = visible != 0;
+    if (Web.open) canvas_cursor(Web.cursor_visible);
+}
+
+std::int64_t browser_milliseconds() {
+    return static_cast<std::int64_t>(std::floor(emscripten_get_now()));
+}
+
+// The page lives only while the program gives the browser its turn: the sleep unwinds the
+// program's stack (ASYNCIFY), lets the page run its events and timers, and resumes it.
+void rest_a_millisecond(std::int64_t) {
+    emscripten_sleep(1);
+}
+
+DWORD web_ticks() {
+    return static_cast<DWORD>(paced_reading(&Pacing, browser_milliseconds, rest_a_millisecond));
+}
+
+void web_set_icon(const std::uint32_t* argb, int width, int height) {
+    if (argb && width > 0 && height > 0 && width <= 256 && height <= 256)
+        picture_use(0, argb, width, height, 0, 0);
+}
+
+void web_set_cursor_image(const std::uint32_t* argb, int width, int height, int hot_x, int hot_y) {
+    if (argb && width > 0 && height > 0 && width <= 128 && height <= 128)
+        picture_use(1, argb, width, height, hot_x, hot_y);
+}
+
+VideoBackend WebBackend = {
+    .name = "web",
+    .open_window = web_open_window,
+    .close_window = web_close_window,
+    .set_mode = web_set_mode,
+    .present = web_present,
+    .poll_event = web_poll_event,
+    .set_cursor_visible = web_set_cursor_visible,
+    .ticks = web_ticks,
+    .set_icon = web_set_icon,
+    .set_cursor_image = web_set_cursor_image,
+};
+
+} // namespace
+
+VideoBackend* web_video_backend() {
+    return &WebBackend;
+}

@@ -1,0 +1,113 @@
+// KeyboardEvent.code names to virtual keys, and the page's geometry in device pixels.
+#include "platform/video/web/web_input_map.h"
+#include "platform/win32.h"
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+struct NamedKey {
+    const char* code;
+    int virtual_key;
+};
+
+// Codes name physical keys whatever the layout, as the game's keys are meant: Z runs on
+// any keyboard where that key sits.
+constexpr NamedKey NAMED_KEYS[] = {
+    {"Enter", VK_RETURN},
+    {"NumpadEnter", VK_RETURN},
+    {"Escape", VK_ESCAPE},
+    {"Backspace", VK_BACK},
+    {"Tab", VK_TAB},
+    {"Space", VK_SPACE},
+    {"ArrowUp", VK_UP},
+    {"ArrowDown", VK_DOWN},
+    {"ArrowLeft", VK_LEFT},
+    {"ArrowRight", VK_RIGHT},
+    {"Insert", VK_INSERT},
+    {"Delete", VK_DELETE},
+    {"Home", VK_HOME},
+    {"End", VK_END},
+    {"PageUp", VK_PRIOR},
+    {"PageDown", VK_NEXT},
+    {"ShiftLeft", VK_SHIFT},
+    {"ShiftRight", VK_SHIFT},
+    {"ControlLeft", VK_CONTROL},
+    {"ControlRight", VK_CONTROL},
+    {"AltLeft", VK_MENU},
+    {"AltRight", VK_MENU},
+};
+
+// The number after a prefix ("Digit7", "F11"), or -1 when the rest is not one to three digits.
+int number_after(const char* code, const char* prefix) {
+    std::size_t length = std::strlen(prefix);
+    if (std::strncmp(code, prefix, length) != 0) return -1;
+    const char* digits = code + length;
+    int value = 0, count = 0;
+    for (; digits[count]; count++) {
+        if (count == 3 || digits[count] < '0' || digits[count] > '9') return -1;
+        value = value * 10 + (digits[count] - '0');
+    }
+    return count ? value : -1;
+}
+
+// CSS pixels to whole device pixels; sizes beyond any screen are held at a bound so that
+// the conversion to int stays defined.
+int device_pixels(double css, double ratio) {
+    double device = std::floor(css * ratio);
+    if (!(device >= 0)) return 0;
+    return device > 1 << 20 ? 1 << 20 : static_cast<int>(device);
+}
+
+} // namespace
+
+int web_code_to_virtual_key(const char* code) {
+    if (!code) return 0;
+    if (std::strncmp(code, "Key", 3) == 0 && code[3] >= 'A' && code[3] <= 'Z' && !code[4])
+        return code[3];
+    int digit = number_after(code, "Digit");
+    if (digit >= 0 && digit <= 9) return '0' + digit;
+    int function = number_after(code, "F");
+    if (function >= 1 && function <= 12 && code[1] != '0') return VK_F1 + function - 1;
+    for (const NamedKey& key : NAMED_KEYS)
+        if (std::strcmp(code, key.code) == 0) return key.virtual_key;
+    return 0;
+}
+
+int web_key_prevents_default(int virtual_key, int ctrl_alt_or_meta) {
+    if (!virtual_key || ctrl_alt_or_meta) return 0;
+    switch (virtual_key) {
+    case VK_TAB:
+    case VK_SHIFT:
+    case VK_CONTROL:
+    case VK_MENU:
+        return 0;
+    default:
+        return !(virtual_key >= VK_F1 && virtual_key < VK_F1 + 12);
+    }
+}
+
+double web_pixel_ratio(double page_ratio) {
+    return std::isfinite(page_ratio) && page_ratio >= 0.25 && page_ratio <= 16 ? page_ratio : 1.0;
+}
+
+VideoViewport web_page_viewport(double css_width, double css_height, double pixel_ratio,
+                                int picture_width, int picture_height) {
+    double ratio = web_pixel_ratio(pixel_ratio);
+    return fit_picture(device_pixels(css_width, ratio), device_pixels(css_height, ratio),
+                       picture_width, picture_height);
+}
+
+int web_click_to_picture(double css_width, double css_height, double pixel_ratio, double client_x,
+                         double client_y, int picture_width, int picture_height, int* picture_x,
+                         int* picture_y) {
+    double ratio = web_pixel_ratio(pixel_ratio);
+    // Off the page (or not a number) is nowhere on the picture.
+    if (!(client_x >= 0 && client_y >= 0 && client_x < css_width && client_y < css_height))
+        return 0;
+    VideoViewport v =
+        web_page_viewport(css_width, css_height, ratio, picture_width, picture_height);
+    return map_to_picture(v, picture_width, picture_height, device_pixels(client_x, ratio),
+                          device_pixels(client_y, ratio), picture_x, picture_y);
+}

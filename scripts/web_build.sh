@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the browser build (emscripten, Release) into build/web: brambleleap.html with its
+# .js, .wasm and .data in build/web/bin. Installs what is missing first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh --web
+# Debian's emscripten runs node scripts that look for their modules here.
+export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
+emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/web -j"$(nproc)"
