@@ -51,9 +51,11 @@ inline void fill_span(std::uint8_t* at, std::int32_t color, std::int64_t count) 
 
 // Sets count 16-bit pixels from `at` to the colour's low 16 bits.
 inline void fill_span(std::uint16_t* at, std::int32_t color, std::int64_t count) {
-    // A span is at most as wide as the clip rectangle, which may exceed what one call counts.
-    for (; count > INT32_MAX; count -= INT32_MAX, at += INT32_MAX)
-        fill_words(at, static_cast<std::uint16_t>(color), INT32_MAX);
+    // A span is at most as wide as the clip rectangle, which may exceed what one call counts;
+    // the steps stay far below what a 32-bit address space can offset.
+    constexpr std::int32_t STEP = 1 << 28;
+    for (; count > STEP; count -= STEP, at += STEP)
+        fill_words(at, static_cast<std::uint16_t>(color), STEP);
     fill_words(at, static_cast<std::uint16_t>(color), static_cast<std::int32_t>(count));
 }
 

@@ -290,7 +290,8 @@ class Run:
         tools = self.tools
         tools.call("Emulation.setDeviceMetricsOverride", width=PAGE_WIDTH, height=PAGE_HEIGHT,
                    deviceScaleFactor=1, mobile=False)
-        # Every put of a frame on the canvas, on the page's clock: the game's pacing.
+        # Every put of a frame on the canvas, on the page's clock: the game's pacing while the
+        # picture changes (an unchanged picture is not put again).
         tools.call("Page.addScriptToEvaluateOnNewDocument", source="""
             window.__puts = [];
             const put = CanvasRenderingContext2D.prototype.putImageData;
@@ -331,12 +332,12 @@ class Run:
         print("Escape twice: the page says that the game has ended")
 
     def pacing(self, screen):
-        """Prints how far apart the last second's frames were put on the canvas."""
+        """Prints how far apart the last second's changed frames were put on the canvas."""
         puts = self.tools.call("Runtime.evaluate", expression="window.__puts.splice(0)",
                                returnByValue=True)["result"].get("value", [])
         gaps = [b - a for a, b in zip(puts, puts[1:])][-30:]
         if gaps:
-            print(f"pacing ({screen}, virtual clock): {len(gaps)} frames, mean "
+            print(f"pacing ({screen}, virtual clock): {len(gaps)} changed frames, mean "
                   f"{sum(gaps) / len(gaps):.2f} ms, {min(gaps):.2f} to {max(gaps):.2f} ms")
 
 

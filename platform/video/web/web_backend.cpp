@@ -92,6 +92,8 @@ struct WebState {
     int first = 0;
     int count = 0;
     std::vector<std::uint32_t> rgba; // the frame in the byte order ImageData wants
+    // What the canvas shows, in the same byte order.
+    std::vector<std::uint32_t> shown;
 };
 
 WebState Web;
@@ -165,6 +167,7 @@ int web_open_window(const char*, int width, int height, char* error, int error_s
     Web.mode_width = width;
     Web.mode_height = height;
     Web.first = Web.count = 0;
+    Web.shown.clear();
     listen(1);
     place_canvas();
     canvas_cursor(Web.cursor_visible);
@@ -198,6 +201,9 @@ void web_present(const VideoPicture* picture) {
     // 0xAARRGGBB to the bytes R, G, B, A in memory (little-endian).
     for (std::uint32_t& p : Web.rgba)
         p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+    // A picture standing still (the menu) is on the canvas already.
+    if (Web.rgba == Web.shown) return;
+    Web.shown = Web.rgba;
     canvas_put(reinterpret_cast<const std::uint8_t*>(Web.rgba.data()), picture->width,
                picture->height);
 }
