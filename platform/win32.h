@@ -269,6 +269,14 @@ HGDIOBJ GetStockObject(int object);
 // Why the last failed window call failed (window creation, class registration); "" if none.
 const char* platform_last_error();
 
+// A message the player must see before the program ends; here it goes to the standard
+// error stream, where a program started from a terminal shows it.
+#define MB_OK 0x00000000L
+#define MB_ICONERROR 0x00000010L
+#define IDOK 1
+int MessageBoxA(HWND window, LPCSTR text, LPCSTR caption, UINT type);
+#define MessageBox MessageBoxA
+
 #define PeekMessage PeekMessageA
 #define PostMessage PostMessageA
 #define DispatchMessage DispatchMessageA

@@ -16,10 +16,16 @@ constexpr DWORD FRAME_MILLISECONDS = 30;
 const char* const CLASS_NAME = "WINCLASS1";
 const char* const WINDOW_TITLE = "Brambleleap 2005";
 
-// Failing to open the window must not look like a normal end, so it is said and the exit
-// code is not 0.
+// A start that fails must not look like a normal end: the player is told why (a program
+// started from the desktop has no terminal to print to), and the exit code is not 0.
+void tell_player(const char* text) {
+    MessageBox(nullptr, text, WINDOW_TITLE, MB_OK | MB_ICONERROR);
+}
+
 int report_start_failure(const char* what) {
-    std::fprintf(stderr, "%s: %s: %s\n", WINDOW_TITLE, what, platform_last_error());
+    char text[512];
+    std::snprintf(text, sizeof text, "%s: %s: %s", WINDOW_TITLE, what, platform_last_error());
+    tell_player(text);
     return 1;
 }
 
@@ -53,9 +59,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
     // Set-up's other failures leave the game running on what was made; missing artwork
     // cannot, so the start is reported, undone and ended.
     if (game_set_up() == ARTWORK_UNUSABLE) {
-        std::fputs(artwork_failure_line(), stderr);
-        std::fflush(stderr);
+        // The display is given back first, so that the message is not hidden behind it.
         game_tear_down();
+        tell_player(artwork_failure_line());
         return ARTWORK_EXIT_CODE;
     }
 
