@@ -15,7 +15,7 @@ bool side_ok(std::int32_t side) {
 // left zero; `stride` is the padded row length.
 std::vector<std::uint8_t> start_file(std::int32_t width, std::int32_t height, std::uint16_t bits,
                                      std::uint32_t colours, std::size_t* stride) {
-    *stride = (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
+    *stride = static_cast<std::size_t>(bmp_row_stride(width, bits));
     const auto image_size = static_cast<std::uint32_t>(*stride * height);
     const auto offset = static_cast<std::uint32_t>(BMP_HEADERS_SIZE + colours * 4);
     const BmpFileHeader file = {BMP_MAGIC, offset + image_size, 0, 0, offset};

@@ -11,17 +11,17 @@ std::uint32_t get32(const std::uint8_t* at) {
     return static_cast<std::uint32_t>(get16(at)) | static_cast<std::uint32_t>(get16(at + 2)) << 16;
 }
 
-void put16(std::uint8_t* at, std::uint16_t value) {
+} // namespace
+
+void bmp_put16(std::uint8_t* at, std::uint16_t value) {
     at[0] = static_cast<std::uint8_t>(value);
     at[1] = static_cast<std::uint8_t>(value >> 8);
 }
 
-void put32(std::uint8_t* at, std::uint32_t value) {
-    put16(at, static_cast<std::uint16_t>(value));
-    put16(at + 2, static_cast<std::uint16_t>(value >> 16));
+void bmp_put32(std::uint8_t* at, std::uint32_t value) {
+    bmp_put16(at, static_cast<std::uint16_t>(value));
+    bmp_put16(at + 2, static_cast<std::uint16_t>(value >> 16));
 }
-
-} // namespace
 
 BmpFileHeader bmp_decode_file_header(const std::uint8_t* bytes) {
     return {get16(bytes), get32(bytes + 2), get16(bytes + 6), get16(bytes + 8), get32(bytes + 10)};
@@ -44,23 +44,23 @@ BmpInfoHeader bmp_decode_info_header(const std::uint8_t* bytes) {
 }
 
 void bmp_encode_file_header(const BmpFileHeader& header, std::uint8_t* bytes) {
-    put16(bytes, header.type);
-    put32(bytes + 2, header.file_size);
-    put16(bytes + 6, header.reserved1);
-    put16(bytes + 8, header.reserved2);
-    put32(bytes + 10, header.pixel_offset);
+    bmp_put16(bytes, header.type);
+    bmp_put32(bytes + 2, header.file_size);
+    bmp_put16(bytes + 6, header.reserved1);
+    bmp_put16(bytes + 8, header.reserved2);
+    bmp_put32(bytes + 10, header.pixel_offset);
 }
 
 void bmp_encode_info_header(const BmpInfoHeader& header, std::uint8_t* bytes) {
-    put32(bytes, header.header_size);
-    put32(bytes + 4, static_cast<std::uint32_t>(header.width));
-    put32(bytes + 8, static_cast<std::uint32_t>(header.height));
-    put16(bytes + 12, header.planes);
-    put16(bytes + 14, header.bit_count);
-    put32(bytes + 16, header.compression);
-    put32(bytes + 20, header.image_size);
-    put32(bytes + 24, static_cast<std::uint32_t>(header.x_pixels_per_metre));
-    put32(bytes + 28, static_cast<std::uint32_t>(header.y_pixels_per_metre));
-    put32(bytes + 32, header.colours_used);
-    put32(bytes + 36, header.colours_important);
+    bmp_put32(bytes, header.header_size);
+    bmp_put32(bytes + 4, static_cast<std::uint32_t>(header.width));
+    bmp_put32(bytes + 8, static_cast<std::uint32_t>(header.height));
+    bmp_put16(bytes + 12, header.planes);
+    bmp_put16(bytes + 14, header.bit_count);
+    bmp_put32(bytes + 16, header.compression);
+    bmp_put32(bytes + 20, header.image_size);
+    bmp_put32(bytes + 24, static_cast<std::uint32_t>(header.x_pixels_per_metre));
+    bmp_put32(bytes + 28, static_cast<std::uint32_t>(header.y_pixels_per_metre));
+    bmp_put32(bytes + 32, header.colours_used);
+    bmp_put32(bytes + 36, header.colours_important);
 }

@@ -38,6 +38,16 @@ struct BmpInfoHeader {
     std::uint32_t colours_important;
 };
 
+// Bytes in one stored row of `width` pixels of `bits` each: every writer pads stored rows to
+// whole 32-bit words.
+constexpr std::int64_t bmp_row_stride(std::int64_t width, std::int64_t bits) {
+    return (width * bits + 31) / 32 * 4;
+}
+
+// Little-endian stores, for the headers and for the files laid out around them.
+void bmp_put16(std::uint8_t* at, std::uint16_t value);
+void bmp_put32(std::uint8_t* at, std::uint32_t value);
+
 // Each reads or writes exactly the header's size in bytes.
 BmpFileHeader bmp_decode_file_header(const std::uint8_t* bytes);
 BmpInfoHeader bmp_decode_info_header(const std::uint8_t* bytes);

@@ -25,8 +25,7 @@ std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan) {
     plan->rows = static_cast<std::int32_t>(rows);
     plan->bytes_per_pixel = bits / 8;
     plan->top_down = height < 0;
-    // Every writer pads stored rows to whole 32-bit words.
-    plan->stride = (width * bits + 31) / 32 * 4;
+    plan->stride = bmp_row_stride(width, bits);
     return 1;
 }
 

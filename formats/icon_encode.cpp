@@ -10,18 +10,8 @@ constexpr std::size_t COLOUR_TABLE_SIZE = 256 * 4;
 constexpr std::uint16_t TYPE_ICON = 1;
 constexpr std::uint16_t TYPE_CURSOR = 2;
 
-void put16(std::uint8_t* at, std::uint32_t value) {
-    at[0] = static_cast<std::uint8_t>(value);
-    at[1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-void put32(std::uint8_t* at, std::uint32_t value) {
-    put16(at, value);
-    put16(at + 2, value >> 16);
-}
-
 std::size_t padded_row(std::int32_t width, std::int32_t bits) {
-    return (static_cast<std::size_t>(width) * bits + 31) / 32 * 4;
+    return static_cast<std::size_t>(bmp_row_stride(width, bits));
 }
 
 std::size_t image_size(const IconImage& image) {
@@ -88,8 +78,8 @@ std::vector<std::uint8_t> encode(const IconImage* images, std::int32_t count,
         total += image_size(images[i]);
     }
     std::vector<std::uint8_t> bytes(total, 0);
-    put16(&bytes[2], cursor ? TYPE_CURSOR : TYPE_ICON);
-    put16(&bytes[4], static_cast<std::uint32_t>(count));
+    bmp_put16(&bytes[2], cursor ? TYPE_CURSOR : TYPE_ICON);
+    bmp_put16(&bytes[4], static_cast<std::uint16_t>(count));
     std::size_t offset = DIRECTORY_SIZE + ENTRY_SIZE * count;
     for (std::int32_t i = 0; i < count; ++i) {
         const IconImage& image = images[i];
@@ -98,10 +88,10 @@ std::vector<std::uint8_t> encode(const IconImage* images, std::int32_t count,
         entry[0] = static_cast<std::uint8_t>(image.width);
         entry[1] = static_cast<std::uint8_t>(image.height);
         // An icon gives its planes and depth here, a cursor its hot spot.
-        put16(entry + 4, cursor ? static_cast<std::uint32_t>(image.hot_x) : 1);
-        put16(entry + 6, cursor ? static_cast<std::uint32_t>(image.hot_y) : 8);
-        put32(entry + 8, static_cast<std::uint32_t>(image_size(image)));
-        put32(entry + 12, static_cast<std::uint32_t>(offset));
+        bmp_put16(entry + 4, static_cast<std::uint16_t>(cursor ? image.hot_x : 1));
+        bmp_put16(entry + 6, static_cast<std::uint16_t>(cursor ? image.hot_y : 8));
+        bmp_put32(entry + 8, static_cast<std::uint32_t>(image_size(image)));
+        bmp_put32(entry + 12, static_cast<std::uint32_t>(offset));
         write_image(image, colours, transparent, &bytes[offset]);
         offset += image_size(image);
     }

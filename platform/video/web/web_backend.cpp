@@ -203,8 +203,8 @@ void web_present(const VideoPicture* picture) {
         p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
     // A picture standing still (the menu) is on the canvas already.
     if (Web.rgba == Web.shown) return;
-    Web.shown = Web.rgba;
-    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.rgba.data()), picture->width,
+    Web.shown.swap(Web.rgba);
+    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.shown.data()), picture->width,
                picture->height);
 }
 
