@@ -50,3 +50,6 @@ std::int32_t set_palette(const PaletteEntry* palette);
 std::int32_t rotate_palette(std::int32_t first, std::int32_t last);
 // Runs one BLINK_ command on the blinker table, with a blinker or a slot.
 std::int32_t blink_palette(std::int32_t command, PaletteBlinker* blinker, std::int32_t slot);
+// Frees every slot of the blinker table, as the first blink_palette call does; the table
+// otherwise lasts as long as the program, so a test that starts afresh calls this.
+void blink_palette_reset();

@@ -72,11 +72,13 @@ void blink_run() {
 
 } // namespace
 
+void blink_palette_reset() {
+    std::memset(blinkers, 0, sizeof(blinkers));
+    blinkers_ready = true;
+}
+
 std::int32_t blink_palette(std::int32_t command, PaletteBlinker* blinker, std::int32_t slot) {
-    if (!blinkers_ready) {
-        std::memset(blinkers, 0, sizeof(blinkers));
-        blinkers_ready = true;
-    }
+    if (!blinkers_ready) blink_palette_reset();
     switch (command) {
     case BLINK_ADD:
         return blink_add(blinker);

@@ -17,6 +17,12 @@
 //   vertices are. (The last row of an edge is no exception: what that rule gives is exactly
 //   what is left of the edge, so the walker's column counter is not needed; an edge is done
 //   after its rows, dy of them, or one for a level edge.)
+// Vertices that share a row: a level edge costs its walker a row, so a walker could be left
+// below the next vertex it heads for, and walking down towards it would spill rows under the
+// shape. A run of vertices along one row is therefore walked as one level edge, and a walker
+// that still finds its vertex above it takes that vertex's column without a row. Neither
+// happens where no walker would head for a vertex above its row, so such shapes keep every
+// pixel. Nothing is filled above the top vertex's row or below the bottom vertex's.
 // Vertex positions are clamped to the 32-bit range (see truncate_to_int32) and walked in 64
 // bits, so every polygon whose vertices lie within that range is drawn exactly. Clamping the
 // vertices to a smaller range instead would bend every edge whose far end lies beyond it.
@@ -65,7 +71,7 @@ inline void start_edge(EdgeWalker& walker, std::int64_t row) {
     const std::int64_t sign = difference >> 63; // 0 or -1
     walker.step = sign | 1;
     walker.dx = (difference ^ sign) - sign;
-    walker.dy = walker.target_row > row ? walker.target_row - row : row - walker.target_row;
+    walker.dy = walker.target_row - row; // never above the walker: see pass_vertices_above
     walker.error = 0;
     walker.x_major = walker.dx > walker.dy;
     if (!walker.x_major) {
@@ -209,6 +215,58 @@ std::int32_t next_vertex(std::int32_t vertex, std::int32_t count) {
     return next == count ? 0 : next;
 }
 
+// The vertex after `vertex` on a walker's way round: the left walker goes backwards.
+std::int32_t following(std::int32_t vertex, std::int32_t count, bool backwards) {
+    return backwards ? previous_vertex(vertex, count) : next_vertex(vertex, count);
+}
+
+// Where a level edge leaves its walker one row down, a next vertex on that same row would lie
+// above it, and so would a vertex further up the far side once the walkers pass the bottom.
+// Such a walker takes the vertex's column without a row and goes on, so it never walks down
+// towards a vertex above it. Returns the edges left, 0 once that used up the last one.
+std::int32_t pass_vertices_above(EdgeWalker& walker, const Polygon* polygon, std::int32_t count,
+                                 bool backwards, std::int64_t row, std::int32_t edges_left) {
+    while (walker.target_row < row) {
+        walker.column = walker.target_column;
+        if (--edges_left == 0) break;
+        aim_at(walker, polygon, following(walker.target, count, backwards));
+    }
+    return edges_left;
+}
+
+// Whether a walker set up for an edge along its row (dy = 0, dx > 0) costs a row that the walk
+// outlasts: the walker would then head for whatever follows from one row further down.
+inline bool level_edge_outlasted(const EdgeWalker& walker, const EdgeWalker& other,
+                                 std::int32_t edges_left) {
+    return walker.dy == 0 && walker.dx != 0 && other.rows != 0 &&
+           edges_left - 1 - (other.rows == 1) > 0;
+}
+
+// A level edge costs its walker a row, so a run of vertices along one row would be walked one
+// edge a row, each next vertex then above the walker. Where the walk outlasts the level edge
+// and the run goes on in the same direction, the walker takes the whole run as one level edge
+// instead; a level edge alone, or one that ends the walk, is walked as ever. Returns the
+// edges left; 0 when the run was all that was left to walk, which then lies along the row the
+// walkers stand on and is left unfilled, as a single bottom edge would be.
+std::int32_t join_level_run(EdgeWalker& walker, const Polygon* polygon, std::int32_t count,
+                            bool backwards, std::int64_t row, std::int32_t edges_left) {
+    bool joined = false;
+    for (;;) {
+        const std::int32_t after = following(walker.target, count, backwards);
+        const Point2D& vertex = polygon->vlist[after];
+        const std::int64_t column = screen_coordinate(polygon->x0, vertex.x);
+        if (screen_coordinate(polygon->y0, vertex.y) != row ||
+            (column - walker.target_column) * walker.step <= 0)
+            break;
+        walker.target = after;
+        walker.target_column = column;
+        joined = true;
+        if (--edges_left == 0) return 0;
+    }
+    if (joined) start_edge(walker, row);
+    return edges_left;
+}
+
 // The first vertex with the smallest y. The running minimum is kept truncated, as a whole
 // number, and compared with each raw y, so a later vertex in the same pixel row can still
 // win when its y is smaller than that whole number, and otherwise the earlier one stays.
@@ -240,8 +298,24 @@ void fill_polygon(const Polygon* polygon, Pixel* buffer, std::ptrdiff_t row_pixe
 
     for (std::int32_t edges_left = count - 1; edges_left > 0;) {
         if (row > clip_max_y) return;
+        if (left.target_row < row) {
+            edges_left = pass_vertices_above(left, polygon, count, true, row, edges_left);
+            if (edges_left == 0) return;
+        }
+        if (right.target_row < row) {
+            edges_left = pass_vertices_above(right, polygon, count, false, row, edges_left);
+            if (edges_left == 0) return;
+        }
         start_edge(left, row);
         start_edge(right, row);
+        if (level_edge_outlasted(left, right, edges_left)) {
+            edges_left = join_level_run(left, polygon, count, true, row, edges_left);
+            if (edges_left == 0) return;
+        }
+        if (level_edge_outlasted(right, left, edges_left)) {
+            edges_left = join_level_run(right, polygon, count, false, row, edges_left);
+            if (edges_left == 0) return;
+        }
         const std::int64_t rows = std::min(left.rows, right.rows);
         const std::int64_t hidden = std::clamp<std::int64_t>(clip_min_y - row, 0, rows);
         if (hidden > 0) {

@@ -128,6 +128,7 @@ TEST(PaletteDisplay, RotatesARangeTowardsHigherIndices) {
 
 TEST(PaletteBlinkers, AlternateOffAndOnWithTheirTimes) {
     enter_fresh_folder();
+    blink_palette_reset();
     ASSERT_EQ(start_display(640, 480, 8, 0), 1);
     set_palette_entry(40, &RED);
     PaletteBlinker blinker = blinker_for(40, 3, 2);
@@ -156,6 +157,7 @@ TEST(PaletteBlinkers, AlternateOffAndOnWithTheirTimes) {
 
 TEST(PaletteBlinkers, UpdateShowsTheCurrentStateAndDeleteKeepsTheColour) {
     enter_fresh_folder();
+    blink_palette_reset();
     ASSERT_EQ(start_display(640, 480, 8, 0), 1);
     PaletteBlinker blinker = blinker_for(50, 1, 5);
     ASSERT_EQ(blink_palette(BLINK_ADD, &blinker, 0), 0);
@@ -175,6 +177,7 @@ TEST(PaletteBlinkers, UpdateShowsTheCurrentStateAndDeleteKeepsTheColour) {
 
 TEST(PaletteBlinkers, SlotBookkeepingWithoutADisplay) {
     display_context_reset();
+    blink_palette_reset();
     PaletteBlinker blinker = blinker_for(5, 2, 2);
     EXPECT_EQ(blink_palette(BLINK_DELETE, nullptr, 0), -1);
     EXPECT_EQ(blink_palette(BLINK_UPDATE, &blinker, 0), -1);

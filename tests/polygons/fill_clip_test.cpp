@@ -56,7 +56,7 @@ void compare_with_plain_walk(const ClipCase& c, Fill fill) {
         expected.clear();
         actual.clear();
         ClippedSink<Pixel> sink{expected, static_cast<Pixel>(polygon.color)};
-        reference_polygon_walk(polygon, sink);
+        reference_polygon_walk(polygon, sink, true);
         fill(&polygon, actual.origin(), actual.pitch());
         ASSERT_TRUE(expected.memory == actual.memory) << "polygon " << n;
     }
