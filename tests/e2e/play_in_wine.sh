@@ -2,10 +2,10 @@
 # Plays the Windows program under Wine in X screens (Xvfb with matchbox), one throwaway prefix.
 #   play_in_wine.sh <folder> <screen_check> <W>x<H>...   the default program, over the project's
 #     DirectDraw, on each screen: the menu pixel for pixel, centred at the largest whole scale;
-#     Down moves the highlight; Enter and a held Right move the character; Escape twice ends
-#     with 0; the processor use (menu and playing, 10 s each) stays within 10 % of a core and
-#     passes last 30 ms on average. In a second run, Alt+Enter gives a window with the menu
-#     still exact and back, and a click on "Quit" where it is seen ends with 0.
+#     the processor's use (menu and playing, 10 s each) within 10 % of a core and passes of
+#     30 ms on average, then Escape twice ends with 0. In a second run: Down moves the
+#     highlight; Enter and a held Right move the character; Alt+Enter gives a window with the
+#     menu still exact, and back; a click on "Quit" where it is seen ends with 0.
 #   play_in_wine.sh <folder> <screen_check> system       the program over the system's
 #     DirectDraw, whose exclusive 640 x 480 x 8 mode needs a screen of that size.
 # <folder> holds brambleleap.exe and its data. Exit 77 when Xvfb is missing.
@@ -121,29 +121,28 @@ play_in_window() {
   local size=$1 screen_w=${1%x*} screen_h=${1#*x}
   start_x "$size" yes
   [ -d "$WINEPREFIX" ] || new_prefix
-  rm -f "$passes"
-  run_program
   shot_of=root
   local scale
   scale=$(scale_within "$screen_w" "$screen_h")
+
+  # The first run measures: the processor's use and the passes' length on the menu and
+  # while playing, with no screenshots taken meanwhile; Escape twice ends it.
+  rm -f "$passes"
+  run_program
   extra=("$scale")
   wait_for_screen 60 menu || fail "$size: the menu was not shown at scale $scale, centred"
   cat "$work/check.log"
   local menu_cpu playing_cpu
   menu_cpu=$(cpu_percent 10)
-  xdotool key Down
-  wait_for_screen 30 menu2 || fail "$size: Down did not move the highlight"
-  xdotool key Up
-  wait_for_screen 30 menu || fail "$size: Up did not move the highlight back"
-  start_and_walk_right
+  xdotool key Return
+  sleep 0.5
+  xdotool keydown Right
   playing_cpu=$(cpu_percent 10)
+  xdotool keyup Right
   xdotool key Escape
-  extra=("$scale")
-  wait_for_screen 30 menu || fail "$size: Escape did not go back to the menu"
-
+  sleep 1
   xdotool key Escape
-  finish_game "$size: after Escape on the menu"
-
+  finish_game "$size: after Escape on the level and on the menu"
   echo "$size: processor: menu ${menu_cpu} %, playing ${playing_cpu} % of one core (10 s each)"
   cat "$passes" 2>/dev/null || fail "$size: the game wrote no pass lengths"
   # Never shorter than 30 ms on average, and only a little longer: within half a millisecond
@@ -155,12 +154,20 @@ play_in_window() {
       fail "$size: the game took $used % of a core, more than $cpu_limit %"
   done
 
-  # A second run, whose passes are not counted: Alt+Enter to a window and back, then a click
-  # on the middle of "Quit" (247 to 296 across, 346 to 364 down) where the screen shows it
-  # ends the program.
+  # The second run checks the screen: Down moves the highlight, Enter and a held Right move
+  # the character, Escape goes back; Alt+Enter to a window and back; then a click on the
+  # middle of "Quit" (247 to 296 across, 346 to 364 down) where the screen shows it ends it.
   BRAMBLELEAP_PASS_STATS="" run_program
   extra=("$scale")
   wait_for_screen 60 menu || fail "$size: the menu did not come back in a second run"
+  xdotool key Down
+  wait_for_screen 30 menu2 || fail "$size: Down did not move the highlight"
+  xdotool key Up
+  wait_for_screen 30 menu || fail "$size: Up did not move the highlight back"
+  start_and_walk_right
+  xdotool key Escape
+  extra=("$scale")
+  wait_for_screen 30 menu || fail "$size: Escape did not go back to the menu"
   # Alt+Enter: a window with a frame, the menu exact inside it at the scale its inside allows.
   xdotool key alt+Return
   local deadline=$((SECONDS + 30))
