@@ -38,10 +38,13 @@ void convert_whole_factor(const VideoPicture& picture, int factor, std::uint32_t
         const std::uint8_t* s = picture.pixels + static_cast<long>(y) * picture.pitch;
         std::uint32_t* d = out + static_cast<long>(y) * factor * out_pitch;
         if (picture.bpp == 8) {
+            // The common scales on today's screens, written without the inner loop.
             if (factor == 2) {
-                // The common scale on today's screens, written without the inner loop.
                 for (int x = 0; x < width; ++x)
                     d[2 * x] = d[2 * x + 1] = table[s[x]];
+            } else if (factor == 3) {
+                for (int x = 0; x < width; ++x)
+                    d[3 * x] = d[3 * x + 1] = d[3 * x + 2] = table[s[x]];
             } else {
                 for (int x = 0; x < width; ++x)
                     row[static_cast<std::size_t>(x)] = table[s[x]];
