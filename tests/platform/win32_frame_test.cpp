@@ -100,10 +100,24 @@ TEST(Win32Frame, OnlyAChangedPictureCountsAsChangedAndTheCopyDrawsAsTheOriginal)
     // The padding past each row is not part of the picture.
     t.pixels[9] ^= 0xFF;
     EXPECT_EQ(frame_remember(&copy, &t.picture), 0);
-    t.pixels[static_cast<std::size_t>(4) * t.picture.pitch + 8] ^= 1; // the last pixel
-    EXPECT_EQ(frame_remember(&copy, &t.picture), 1);
+    // The band of changed rows: from the first changed row to the last.
+    int first = -2, last = -2;
+    t.pixels[static_cast<std::size_t>(3) * t.picture.pitch + 8] ^= 1; // row 3's last pixel
+    EXPECT_EQ(frame_remember(&copy, &t.picture, &first, &last), 1);
+    EXPECT_EQ(first, 3);
+    EXPECT_EQ(last, 3);
+    t.pixels[static_cast<std::size_t>(1) * t.picture.pitch] ^= 1;
+    t.pixels[static_cast<std::size_t>(4) * t.picture.pitch + 8] ^= 1;
+    EXPECT_EQ(frame_remember(&copy, &t.picture, &first, &last), 1);
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(last, 4);
+    EXPECT_EQ(frame_remember(&copy, &t.picture, &first, &last), 0);
+    EXPECT_EQ(first, -1);
     t.palette[200].peGreen ^= 1;
-    EXPECT_EQ(frame_remember(&copy, &t.picture), 1) << "a palette change is a change";
+    EXPECT_EQ(frame_remember(&copy, &t.picture, &first, &last), 1)
+        << "a palette change is a change";
+    EXPECT_EQ(first, 0);
+    EXPECT_EQ(last, 4) << "of every row";
     EXPECT_EQ(frame_remember(&copy, &t.picture), 0);
 
     // The copy, drawn, gives the original's pixels.

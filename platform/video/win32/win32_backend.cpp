@@ -268,7 +268,8 @@ void win32_present(const VideoPicture* picture) {
     cursor.cbSize = sizeof cursor;
     const int cursor_shown = GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING);
     pass_stats_frame(presenter_microseconds(), cursor_shown);
-    if (!frame_remember(&P.shown, picture) && P.bitmap_current) return;
+    int first = 0, last = 0;
+    if (!frame_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
     if (picture->width != P.picture_width || picture->height != P.picture_height) {
         P.picture_width = picture->width;
         P.picture_height = picture->height;
@@ -276,10 +277,33 @@ void win32_present(const VideoPicture* picture) {
         lay_out();
         return;
     }
-    render_shown();
+    // At a whole scale only the band of changed rows is converted and drawn: while playing,
+    // that is the rows where something moved.
+    const int factor = P.picture_width > 0 ? P.viewport.width / P.picture_width : 0;
+    const bool whole_scale = factor >= 1 && P.viewport.width == factor * P.picture_width &&
+                             P.viewport.height == factor * P.picture_height;
+    if (!P.bitmap_current || !whole_scale || first < 0) {
+        first = 0;
+        last = P.picture_height - 1;
+        render_shown();
+    } else if (ensure_bitmap()) {
+        VideoPicture band = frame_picture(P.shown);
+        band.pixels += static_cast<std::ptrdiff_t>(first) * band.pitch;
+        band.height = last - first + 1;
+        const VideoViewport band_viewport = {0, 0, P.viewport.width, band.height * factor};
+        frame_convert_scaled(&band, band_viewport,
+                             P.bitmap_pixels +
+                                 static_cast<std::ptrdiff_t>(first) * factor * P.bitmap_width,
+                             P.bitmap_width);
+    }
+    if (!P.bitmap_current || !P.bitmap_dc) return;
     HDC dc = GetDC(P.window);
     if (!dc) return;
-    draw_picture(dc);
+    GdiFlush();
+    const int top = whole_scale ? first * factor : 0;
+    const int height = whole_scale ? (last - first + 1) * factor : P.viewport.height;
+    BitBlt(dc, P.viewport.x, P.viewport.y + top, P.viewport.width, height, P.bitmap_dc, 0, top,
+           SRCCOPY);
     ReleaseDC(P.window, dc);
 }
 

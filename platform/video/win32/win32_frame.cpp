@@ -83,30 +83,35 @@ void frame_convert_scaled(const VideoPicture* picture, const VideoViewport& view
                viewport.height - 1, out, out_pitch);
 }
 
-int frame_remember(FrameCopy* copy, const VideoPicture* picture) {
+int frame_remember(FrameCopy* copy, const VideoPicture* picture, int* first, int* last) {
     const int row_bytes = picture->width * bytes_per_pixel(picture->bpp);
     const std::size_t size = static_cast<std::size_t>(row_bytes) * picture->height;
-    int changed = copy->width != picture->width || copy->height != picture->height ||
-                  copy->bpp != picture->bpp || copy->pixels.size() != size;
-    if (changed) {
+    int whole = copy->width != picture->width || copy->height != picture->height ||
+                copy->bpp != picture->bpp || copy->pixels.size() != size;
+    if (whole) {
         copy->width = picture->width;
         copy->height = picture->height;
         copy->bpp = picture->bpp;
         copy->pixels.assign(size, 0);
     }
-    for (int y = 0; y < picture->height; ++y) {
-        const std::uint8_t* s = picture->pixels + static_cast<long>(y) * picture->pitch;
-        std::uint8_t* d = copy->pixels.data() + static_cast<std::size_t>(y) * row_bytes;
-        if (!changed && std::memcmp(d, s, static_cast<std::size_t>(row_bytes)) == 0) continue;
-        std::memcpy(d, s, static_cast<std::size_t>(row_bytes));
-        changed = 1;
-    }
     if (picture->bpp == 8 && picture->palette &&
         std::memcmp(copy->palette, picture->palette, sizeof copy->palette) != 0) {
         std::memcpy(copy->palette, picture->palette, sizeof copy->palette);
-        changed = 1;
+        whole = 1;
     }
-    return changed;
+    int changed_first = -1, changed_last = -1;
+    for (int y = 0; y < picture->height; ++y) {
+        const std::uint8_t* s = picture->pixels + static_cast<long>(y) * picture->pitch;
+        std::uint8_t* d = copy->pixels.data() + static_cast<std::size_t>(y) * row_bytes;
+        if (!whole && std::memcmp(d, s, static_cast<std::size_t>(row_bytes)) == 0) continue;
+        std::memcpy(d, s, static_cast<std::size_t>(row_bytes));
+        if (changed_first < 0) changed_first = y;
+        changed_last = y;
+    }
+    if (whole) changed_first = 0, changed_last = picture->height - 1;
+    if (first) *first = changed_first;
+    if (last) *last = changed_last;
+    return whole || changed_first >= 0;
 }
 
 VideoPicture frame_picture(const FrameCopy& copy) {

@@ -26,7 +26,9 @@ struct FrameCopy {
 };
 
 // Stores the picture in the copy; 1 when it differs from what the copy held (pixels, size,
-// depth or, at 8 bits, palette), 0 when it is the same picture again.
-int frame_remember(FrameCopy* copy, const VideoPicture* picture);
+// depth or, at 8 bits, palette), 0 when it is the same picture again. When given, first and
+// last are set to the band of rows that changed: all of them for a new size, depth or palette.
+int frame_remember(FrameCopy* copy, const VideoPicture* picture, int* first = nullptr,
+                   int* last = nullptr);
 // The copy seen as a picture; its pixels stay valid until the next frame_remember.
 VideoPicture frame_picture(const FrameCopy& copy);
