@@ -4,11 +4,13 @@
 
 #include "platform/win32.h"
 
-#ifdef _WIN32
-// The Windows build takes the system's DirectDraw; what follows stands in for it on Linux.
+#if defined(_WIN32) && !defined(BRAMBLELEAP_OWN_DDRAW)
+// The Windows program over the system's DirectDraw; what follows is the project's own, which
+// Linux, the browser and the default Windows program use.
 #include <ddraw.h>
 #else
 
+#ifndef _WIN32
 typedef void* HANDLE;
 
 struct GUID {
@@ -18,6 +20,7 @@ struct GUID {
     BYTE Data4[8];
 };
 typedef const GUID& REFIID;
+#endif
 extern const GUID IID_IDirectDraw7;
 
 struct IUnknown;
@@ -57,8 +60,10 @@ typedef IDirectDrawClipper* LPDIRECTDRAWCLIPPER;
 #define DDERR_PRIMARYSURFACEALREADYEXISTS MAKE_DDHRESULT(564)
 #define DDERR_DCALREADYCREATED MAKE_DDHRESULT(620)
 #define DDERR_CANTCREATEDC MAKE_DDHRESULT(621)
+#ifndef FAILED
 #define FAILED(hr) (static_cast<HRESULT>(hr) < 0)
 #define SUCCEEDED(hr) (static_cast<HRESULT>(hr) >= 0)
+#endif
 
 // Cooperative levels.
 #define DDSCL_FULLSCREEN 0x00000001
@@ -117,7 +122,9 @@ typedef IDirectDrawClipper* LPDIRECTDRAWCLIPPER;
 #define DDPCAPS_8BIT 0x00000004
 #define DDPCAPS_ALLOW256 0x00000040
 
+#ifndef _WIN32
 #define RDH_RECTANGLES 1
+#endif
 
 struct DDCOLORKEY {
     DWORD dwColorSpaceLowValue;
@@ -221,6 +228,7 @@ struct DDBLTFX {
 };
 typedef DDBLTFX* LPDDBLTFX;
 
+#ifndef _WIN32
 struct RGNDATAHEADER {
     DWORD dwSize;
     DWORD iType;
@@ -234,6 +242,7 @@ struct RGNDATA {
     char Buffer[1];
 };
 typedef RGNDATA* LPRGNDATA;
+#endif
 
 // The published interfaces. Release counts references; an object is freed when the
 // count reaches zero.

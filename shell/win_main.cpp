@@ -58,7 +58,20 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
 
     // Set-up's other failures leave the game running on what was made; missing artwork
     // cannot, so the start is reported, undone and ended.
-    if (game_set_up() == ARTWORK_UNUSABLE) {
+    const std::int32_t set_up = game_set_up();
+#ifdef _WIN32
+    // Here no window of the platform's would tell the player anything: without a screen the
+    // program would run on black, so the start is reported and ended instead.
+    if (!primary_surface) {
+        char text[512];
+        std::snprintf(text, sizeof text, "%s: the display could not be set up: %s", WINDOW_TITLE,
+                      platform_last_error());
+        game_tear_down();
+        tell_player(text);
+        return 1;
+    }
+#endif
+    if (set_up == ARTWORK_UNUSABLE) {
         // The display is given back first, so that the message is not hidden behind it.
         game_tear_down();
         tell_player(artwork_failure_line());

@@ -2,6 +2,8 @@
 #include "platform/video/video.h"
 #ifdef __EMSCRIPTEN__
 #include "platform/video/web/web_backend.h"
+#elif defined(_WIN32)
+#include "platform/video/win32/win32_backend.h"
 #else
 #include "platform/video/sdl/sdl_backend.h"
 #endif
@@ -46,6 +48,8 @@ void refresh_at(DWORD now) {
 VideoBackend* video_backend() {
 #ifdef __EMSCRIPTEN__
     if (!Backend) Backend = web_video_backend();
+#elif defined(_WIN32)
+    if (!Backend) Backend = win32_video_backend();
 #else
     if (!Backend) Backend = sdl_video_backend();
 #endif

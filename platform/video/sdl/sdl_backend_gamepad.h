@@ -1,7 +1,8 @@
-// Game controllers as keys: which of the keyboard's virtual keys a controller's buttons,
-// d-pad, left stick and right trigger hold down, apart from SDL's event loop so that the
-// mapping can be checked on its own.
+// Game controllers as keys through SDL: a controller's buttons, d-pad, left stick and right
+// trigger read as SDL reports them, mapped by the keys every system shares.
 #pragma once
+
+#include "platform/video/pad_keys.h"
 
 #include <SDL.h>
 
@@ -13,13 +14,6 @@ struct GamepadInputs {
     std::uint8_t buttons[SDL_CONTROLLER_BUTTON_MAX];
     std::int16_t axes[SDL_CONTROLLER_AXIS_MAX];
 };
-
-// How far the left stick or the right trigger must move before it counts as a press.
-constexpr int GAMEPAD_DEAD_ZONE = 12000;
-
-// The virtual keys a controller can hold, one bit each in a key set.
-constexpr int GAMEPAD_KEY_COUNT = 8;
-int gamepad_virtual_key(int bit);
 
 // The set of keys that these inputs hold down.
 std::uint32_t gamepad_keys(const GamepadInputs& inputs);

@@ -1,0 +1,14 @@
+// The Windows presenter: the video backend of the Windows program over the project's own
+// DirectDraw, which draws the screen into the program's window with GDI instead of changing
+// the display's mode, and reads the clock, the keys and XInput controllers for it.
+#pragma once
+
+#include "platform/video/video_backend.h"
+
+VideoBackend* win32_video_backend();
+
+// The clock and the keys as the program reads them (win32.h routes GetTickCount and
+// GetAsyncKeyState here): a clock whose waits rest the processor, keys that count only while
+// the program has the focus, controllers' keys added.
+DWORD win32_presenter_ticks();
+SHORT win32_presenter_key_state(int virtual_key);
