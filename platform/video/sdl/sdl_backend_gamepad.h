@@ -3,6 +3,8 @@
 // mapping can be checked on its own.
 #pragma once
 
+#include "platform/video/gamepad_keys.h"
+
 #include <SDL.h>
 
 #include <cstdint>
@@ -13,13 +15,6 @@ struct GamepadInputs {
     std::uint8_t buttons[SDL_CONTROLLER_BUTTON_MAX];
     std::int16_t axes[SDL_CONTROLLER_AXIS_MAX];
 };
-
-// How far the left stick or the right trigger must move before it counts as a press.
-constexpr int GAMEPAD_DEAD_ZONE = 12000;
-
-// The virtual keys a controller can hold, one bit each in a key set.
-constexpr int GAMEPAD_KEY_COUNT = 8;
-int gamepad_virtual_key(int bit);
 
 // The set of keys that these inputs hold down.
 std::uint32_t gamepad_keys(const GamepadInputs& inputs);
