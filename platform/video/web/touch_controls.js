@@ -68,7 +68,19 @@
   });
   body.appendChild(panel);
 
-  // The placement of the picture depends on whether the controls take room below it.
+  // Held upright with the controls shown, the picture takes the top of the page: the stage
+  // the game centres it in is as high as the picture at the whole scale the width allows
+  // (and half a device pixel, against rounding), leaving the rest to the controls.
+  var stage = document.getElementById('stage');
+  function fit_stage() {
+    var ratio = window.devicePixelRatio || 1;
+    var upright = body.classList.contains('touch') && window.innerHeight > window.innerWidth;
+    var scale = Math.floor(window.innerWidth * ratio / 640);
+    stage.style.height = !upright ? '' : scale >= 1 ? (480 * scale + 0.5) / ratio + 'px' : '75vw';
+  }
+  // Before the game's own listener, which places the picture in the stage.
+  window.addEventListener('resize', fit_stage);
+
   function set_shown(shown) {
     if (body.classList.contains('touch') === shown) return;
     if (!shown) release_all();

@@ -21,11 +21,11 @@
 // pixels (fractions allowed: they are whole device pixels).
 EM_JS(double, page_width, (), {
     var stage = document.getElementById('stage');
-    return stage ? stage.clientWidth : window.innerWidth;
+    return stage ? stage.getBoundingClientRect().width : window.innerWidth;
 });
 EM_JS(double, page_height, (), {
     var stage = document.getElementById('stage');
-    return stage ? stage.clientHeight : window.innerHeight;
+    return stage ? stage.getBoundingClientRect().height : window.innerHeight;
 });
 EM_JS(double, page_pixel_ratio, (), { return window.devicePixelRatio || 1; });
 
@@ -236,39 +236,12 @@ std::int64_t browser_milliseconds() {
     return static_cast<std::int64_t>(std::floor(emscripten_get_now()));
 }
 
-// The page lives only while the program gives the browser its turn: the rest unwinds the
-// program's stack (ASYNCIFY), lets the page run its events and timers, and resumes it once the
-// clock has reached the next millisecond. A timer set from a timer's own callback waits at
-// least 4 ms, which made a pass of 30 ms last 31 on average; a message on a channel starts a
-// fresh task, from which a 1 ms timer waits no longer than asked. Set within the current
-// millisecond, that timer ends in the next one; one that ends early is followed by message
-// hops until the clock gets there.
-EM_JS(void, rest_until, (double next_ms), {
-    var rest = Module.brambleleapRest;
-    if (!rest) {
-        rest = Module.brambleleapRest = {channel: new MessageChannel(), wake: null, next: 0};
-        var hop = function() { rest.channel.port2.postMessage(0); };
-        rest.channel.port1.onmessage = function(event) {
-            if (event.data == 1) {
-                setTimeout(hop, 1);
-            } else if (performance.now() < rest.next) {
-                hop();
-            } else {
-                var wake = rest.wake;
-                rest.wake = null;
-                if (wake) wake();
-            }
-        };
-    }
-    Asyncify.handleSleep(function(wakeUp) {
-        rest.next = next_ms;
-        rest.wake = wakeUp;
-        rest.channel.port2.postMessage(1);
-    });
-});
+// The page lives only while the program gives the browser its turn: the rest (web_rest.js)
+// lets the page run and resumes the program in the next millisecond.
+extern "C" void web_rest_until(double next_ms);
 
 void rest_a_millisecond(std::int64_t next_ms) {
-    rest_until(static_cast<double>(next_ms));
+    web_rest_until(static_cast<double>(next_ms));
 }
 
 DWORD web_ticks() {
