@@ -66,8 +66,8 @@ void save_resource(Output& out, const char* name, const Canvas* pictures, int co
 // The large icon once more for the browser build's app manifest, as icon-<size>.png.
 void save_web_icon(Output& out, const Canvas& icon, int size) {
     const std::string name = "icon-" + std::to_string(size) + ".png";
-    if (out.ok && !write_png_file(out.folder + "/" + name, web_icon_canvas(icon, size),
-                                  out.palette, COLOUR_TRANSPARENT)) {
+    if (out.ok && !write_png_file(out.folder + "/" + name, web_icon_canvas(icon, size), out.palette,
+                                  COLOUR_TRANSPARENT)) {
         std::fprintf(stderr, "arttool: cannot write %s/%s\n", out.folder.c_str(), name.c_str());
         out.ok = false;
     }

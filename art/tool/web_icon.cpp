@@ -29,7 +29,8 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
         out.push_back(static_cast<std::uint8_t>(v >> shift));
 }
 
-void chunk(std::vector<std::uint8_t>& out, const char* kind, const std::vector<std::uint8_t>& body) {
+void chunk(std::vector<std::uint8_t>& out, const char* kind,
+           const std::vector<std::uint8_t>& body) {
     put32(out, static_cast<std::uint32_t>(body.size()));
     const std::size_t start = out.size();
     out.insert(out.end(), kind, kind + 4);
@@ -67,16 +68,15 @@ Canvas web_icon_canvas(const Canvas& icon, int size) {
     if (icon.width <= 0 || icon.height <= 0 || size < icon.width || size < icon.height ||
         size > 4096)
         return {};
-    const int factor = size / icon.width < size / icon.height ? size / icon.width
-                                                              : size / icon.height;
+    const int factor =
+        size / icon.width < size / icon.height ? size / icon.width : size / icon.height;
     Canvas out = canvas_make(size, size, COLOUR_TRANSPARENT);
     blit_canvas(out, scale_canvas(icon, factor), (size - icon.width * factor) / 2,
                 (size - icon.height * factor) / 2, 256);
     return out;
 }
 
-std::vector<std::uint8_t> png_encode(const Canvas& canvas, const GamePalette& palette,
-                                     int clear) {
+std::vector<std::uint8_t> png_encode(const Canvas& canvas, const GamePalette& palette, int clear) {
     if (canvas.width <= 0 || canvas.height <= 0 ||
         canvas.pixels.size() != static_cast<std::size_t>(canvas.width) * canvas.height)
         return {};
@@ -90,7 +90,8 @@ std::vector<std::uint8_t> png_encode(const Canvas& canvas, const GamePalette& pa
     std::vector<std::uint8_t> header, colours, alpha;
     put32(header, static_cast<std::uint32_t>(canvas.width));
     put32(header, static_cast<std::uint32_t>(canvas.height));
-    header.insert(header.end(), {8, 3, 0, 0, 0}); // 8 bits, indexed, deflate, no filter, no interlace
+    header.insert(header.end(),
+                  {8, 3, 0, 0, 0}); // 8 bits, indexed, deflate, no filter, no interlace
     for (int i = 0; i < 256; i++) {
         colours.insert(colours.end(), {palette[i].red, palette[i].green, palette[i].blue});
         alpha.push_back(i == clear ? 0 : 255);

@@ -15,7 +15,6 @@
 Canvas web_icon_canvas(const Canvas& icon, int size);
 // A canvas as a PNG file (8-bit indexed with the palette, no filter, stored without
 // compression); the pixels of colour `clear` are transparent. Empty for an empty canvas.
-std::vector<std::uint8_t> png_encode(const Canvas& canvas, const GamePalette& palette,
-                                     int clear);
+std::vector<std::uint8_t> png_encode(const Canvas& canvas, const GamePalette& palette, int clear);
 bool write_png_file(const std::string& path, const Canvas& canvas, const GamePalette& palette,
                     int clear);

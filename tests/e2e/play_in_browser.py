@@ -573,9 +573,10 @@ class Run:
         apart the changed frames come: a gap of several passes counts as that many."""
         self.open(url, PAGE_WIDTH, PAGE_HEIGHT, virtual=False)
         for _ in range(100):
-            if self.screen_check("menu")[0]:
+            time.sleep(0.2)
+            if self.evaluate("document.body.dataset.state") == "running" and \
+                    self.screen_check("menu")[0]:
                 break
-            time.sleep(0.1)
         else:
             raise Failure("pacing: no menu")
         self.press("Enter", "Enter", 0x0D)
