@@ -570,7 +570,9 @@ class Run:
 
     def play_in_real_time(self, url):
         """Walks back and forth for PACING_SECONDS on the real clock and measures how far
-        apart the changed frames come: a gap of several passes counts as that many."""
+        apart the changed frames come: a gap of several passes counts as that many. A busy
+        machine can starve the page, so a mean out of bounds is measured once more before
+        it counts."""
         self.open(url, PAGE_WIDTH, PAGE_HEIGHT, virtual=False)
         for _ in range(100):
             time.sleep(0.2)
@@ -581,6 +583,14 @@ class Run:
             raise Failure("pacing: no menu")
         self.press("Enter", "Enter", 0x0D)
         time.sleep(1)
+        for _ in range(2):
+            mean = self.measure_passes()
+            if abs(mean - 30) <= PACING_TOLERANCE_MS:
+                return
+        raise Failure(f"pacing: the mean pass lasts {mean:.2f} ms, not 30 +- "
+                      f"{PACING_TOLERANCE_MS}")
+
+    def measure_passes(self):
         self.evaluate("window.__puts.splice(0)")
         for i in range(4):
             key = ("ArrowRight", 0x27) if i % 2 == 0 else ("ArrowLeft", 0x25)
@@ -596,10 +606,8 @@ class Run:
         single = [gap for gap, n in zip(gaps, passes) if n == 1]
         print(f"pacing (real time, {(puts[-1] - puts[0]) / 1000:.1f} s): {sum(passes)} passes, "
               f"mean {mean:.2f} ms; single passes {min(single):.2f} to {max(single):.2f} ms; "
-              f"{len(gaps) - len(single)} gaps of several passes")
-        if abs(mean - 30) > PACING_TOLERANCE_MS:
-            raise Failure(f"pacing: the mean pass lasts {mean:.2f} ms, not 30 +- "
-                          f"{PACING_TOLERANCE_MS}")
+              f"{len(gaps) - len(single)} gaps of several passes; load {os.getloadavg()[0]:.1f}")
+        return mean
 
     # --- the bundle on a static server, then offline ---------------------------------------------
 
