@@ -22,7 +22,8 @@ The canvas is read rather than the page's screenshot because a page held on the 
 clock now and then gives no screenshot at all.
 
 Usage: play_in_browser.py <web bin folder> <screen_check>
-(BRAMBLELEAP_KEEP_SHOT=<file.png> keeps the last canvas picture of a failed run.)
+(BRAMBLELEAP_KEEP_SHOT=<file.png> keeps the last canvas picture of a failed run;
+BRAMBLELEAP_BROWSER_PARTS=touch,pad plays only the parts named.)
 Exit 0 when every check holds, 1 when one fails, 77 when Chromium is missing.
 Every process it starts (Chromium) is stopped by its own id, whatever happens.
 """
