@@ -10,6 +10,7 @@
 #include "art/tool/palette_design.h"
 #include "art/tool/palette_text_writer.h"
 #include "art/tool/sprite_sheets.h"
+#include "art/tool/web_icon.h"
 #include "formats/file_bytes.h"
 #include "formats/icon_encode.h"
 
@@ -62,6 +63,16 @@ void save_resource(Output& out, const char* name, const Canvas* pictures, int co
     }
 }
 
+// The large icon once more for the browser build's app manifest, as icon-<size>.png.
+void save_web_icon(Output& out, const Canvas& icon, int size) {
+    const std::string name = "icon-" + std::to_string(size) + ".png";
+    if (out.ok && !write_png_file(out.folder + "/" + name, web_icon_canvas(icon, size), out.palette,
+                                  COLOUR_TRANSPARENT)) {
+        std::fprintf(stderr, "arttool: cannot write %s/%s\n", out.folder.c_str(), name.c_str());
+        out.ok = false;
+    }
+}
+
 bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::string& error) {
     for (int i = 0; i < 4; ++i) {
         Canvas menu;
@@ -83,6 +94,8 @@ bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::
     if (!build_icon_large(grids, icons[1], error)) return false;
     save(out, "icon101_32.bmp", icons[1]);
     save_resource(out, "icon101.ico", icons, 2, false);
+    save_web_icon(out, icons[1], 192);
+    save_web_icon(out, icons[1], 512);
     Canvas cursor;
     if (!build_cursor(grids, cursor, error)) return false;
     save(out, "cursor9.bmp", cursor);

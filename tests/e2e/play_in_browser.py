@@ -1,17 +1,29 @@
 #!/usr/bin/env python3
 """Plays the browser build in headless Chromium, driven over the DevTools protocol.
 
-The page is served from this process on 127.0.0.1 and runs on Chromium's virtual clock, so a
-run is the same every time. The canvas's pixels are read back from the page and checked by
-screen_check (the X test's helper) in the folder of the game's data files: the menu pixel for
-pixel through the level's palette, Down moving the highlight, Enter and a held Right moving
-the character, and Escape twice ending the game, after which the page must say so. Where the
-canvas stands on the page (centred at scale 2, unsmoothed) is read from its layout. The
-canvas is read rather than the page's screenshot because a page held on the virtual clock
-now and then gives no screenshot at all.
+The pages are served from this process on 127.0.0.1 and, but for the pacing, run on
+Chromium's virtual clock, so a run is the same every time. The canvas's pixels are read back
+from the page and checked by screen_check (the X test's helper) in the folder of the game's
+data files. Each part plays in a fresh browser context of one Chromium:
+- keys: the menu pixel for pixel through the level's palette, Down moving the highlight,
+  Enter and a held Right moving the character, and Escape twice ending the game, after which
+  the page must say so; where the canvas stands (centred at scale 2, unsmoothed);
+- pacing: 10 s of play in real time, off the virtual clock: the passes' mean and worst;
+- touch: a phone held sideways (844 x 390 at scale 3, touch input): the controls show clear of
+  the picture, a tap on "Start game" starts, the right control walks, jump tapped while it is
+  held jumps while moving, Escape's control goes back to the menu, a key hides the controls,
+  and held upright the picture sits on top with the controls below;
+- pad: a scripted controller put into the page before it loads chooses menu entries,
+  starts, walks, jumps and goes back; unplugged while it holds right, the character stops;
+- bundle: brambleleap-web.zip (beside the bin folder) unpacked into /games/brambleleap/ of a
+  fresh server plays the keys' part there; then, with that server stopped, a reload shows
+  the menu pixel for pixel from the service worker's cache.
+The canvas is read rather than the page's screenshot because a page held on the virtual
+clock now and then gives no screenshot at all.
 
 Usage: play_in_browser.py <web bin folder> <screen_check>
-(BRAMBLELEAP_KEEP_SHOT=<file.png> keeps the last canvas picture of a failed run.)
+(BRAMBLELEAP_KEEP_SHOT=<file.png> keeps the last canvas picture of a failed run;
+BRAMBLELEAP_BROWSER_PARTS=touch,pad plays only the parts named.)
 Exit 0 when every check holds, 1 when one fails, 77 when Chromium is missing.
 Every process it starts (Chromium) is stopped by its own id, whatever happens.
 """
@@ -31,6 +43,7 @@ import tempfile
 import threading
 import time
 import urllib.request
+import zipfile
 import zlib
 
 # The browser window: twice the picture fits (1280 x 960), three times does not, so the
@@ -40,7 +53,16 @@ PAGE_WIDTH, PAGE_HEIGHT = 1400, 1000
 STEP_MS = 250
 MAX_STEPS = 80
 # The whole run, in real seconds: a hung browser fails the test instead of stalling it.
-RUN_SECONDS = 240
+RUN_SECONDS = 300
+# A phone held sideways, in CSS pixels at three device pixels each.
+PHONE_WIDTH, PHONE_HEIGHT, PHONE_SCALE = 844, 390, 3
+# Real-time pacing: how long it is measured, and how far the mean pass may stray from 30 ms.
+PACING_SECONDS = 10
+PACING_TOLERANCE_MS = 0.5
+# The menu's first entry ("Start game"), in picture coordinates.
+START_ENTRY = (300, 281)
+# How many rows a jump lifts the character at least: more than the hills lift a walker.
+JUMP_ROWS = 60
 
 
 class Failure(Exception):
@@ -293,15 +315,20 @@ class Run:
         self.key("rawKeyDown", code, key, virtual_key)
         self.key("keyUp", code, key, virtual_key)
 
-    def page_state(self):
-        result = self.tools.call("Runtime.evaluate", expression="document.body.dataset.state + '|' + "
-                                 "document.getElementById('ended-text').textContent", returnByValue=True)
-        return result["result"].get("value", "")
+    def evaluate(self, expression):
+        return self.tools.call("Runtime.evaluate", expression=expression,
+                               returnByValue=True)["result"].get("value")
 
-    def play(self, url):
+    def page_state(self):
+        return self.evaluate("document.body.dataset.state + '|' + "
+                             "document.getElementById('ended-text').textContent")
+
+    def open(self, url, width, height, scale=1, mobile=False, script="", virtual=True):
+        """Loads the page at that size, on a held virtual clock unless told otherwise; `script`
+        runs before the page's own."""
         tools = self.tools
-        tools.call("Emulation.setDeviceMetricsOverride", width=PAGE_WIDTH, height=PAGE_HEIGHT,
-                   deviceScaleFactor=1, mobile=False)
+        tools.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+                   deviceScaleFactor=scale, mobile=mobile)
         # Every put of a frame on the canvas, on the page's clock: the game's pacing while the
         # picture changes (an unchanged picture is not put again).
         tools.call("Page.addScriptToEvaluateOnNewDocument", source="""
@@ -310,11 +337,14 @@ class Run:
             CanvasRenderingContext2D.prototype.putImageData = function () {
                 window.__puts.push(performance.now());
                 return put.apply(this, arguments);
-            };""")
+            };""" + script)
         tools.call("Page.enable")
-        tools.call("Emulation.setVirtualTimePolicy", policy="pause")
+        if virtual:
+            tools.call("Emulation.setVirtualTimePolicy", policy="pause")
         tools.call("Page.navigate", url=url)
 
+    def play_keys(self, url):
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT)
         self.wait_for_screen("menu", "menu")
         self.check_placement()
         self.pacing("menu")
@@ -346,17 +376,283 @@ class Run:
 
     def pacing(self, screen):
         """Prints how far apart the last second's changed frames were put on the canvas."""
-        puts = self.tools.call("Runtime.evaluate", expression="window.__puts.splice(0)",
-                               returnByValue=True)["result"].get("value", [])
+        puts = self.evaluate("window.__puts.splice(0)") or []
         gaps = [b - a for a, b in zip(puts, puts[1:])][-30:]
         if gaps:
             print(f"pacing ({screen}, virtual clock): {len(gaps)} changed frames, mean "
                   f"{sum(gaps) / len(gaps):.2f} ms, {min(gaps):.2f} to {max(gaps):.2f} ms")
 
+    # --- the level's character, as screen_check's "moved" finds it --------------------------
+
+    def character(self):
+        """The box (left, right, top, bottom) of what differs from the level, or None when
+        more than the character differs."""
+        ok, said = self.screen_check("moved")
+        words = said.split()
+        if not ok or "columns" not in words:
+            return None
+        at = words.index("columns")
+        return int(words[at + 1]), int(words[at + 3]), int(words[at + 6]), int(words[at + 8])
+
+    def wait_for_character(self, what):
+        for _ in range(MAX_STEPS):
+            self.advance(STEP_MS)
+            box = self.character()
+            if box:
+                print(f"{what}: the character at columns {box[0]} to {box[1]}, "
+                      f"rows {box[2]} to {box[3]}")
+                return box
+        raise Failure(f"{what}: the level with the character not seen")
+
+    def watch_jump(self, what, standing):
+        """Steps in short steps until the character has risen while moving right of where it
+        stood."""
+        highest = None
+        for _ in range(40):
+            self.advance(50)
+            box = self.character()
+            if box and (highest is None or box[3] < highest[3]):
+                highest = box
+            if highest and highest[3] <= standing[3] - JUMP_ROWS and highest[0] > standing[0]:
+                print(f"{what}: risen {standing[3] - highest[3]} rows, at columns "
+                      f"{highest[0]} to {highest[1]}")
+                return
+        raise Failure(f"{what}: no jump while moving seen (standing {standing}, highest "
+                      f"{highest})")
+
+    def stand_still(self, what):
+        """The character stays where it is over half a second."""
+        self.advance(300)
+        before = self.character()
+        self.advance(500)
+        after = self.character()
+        if not before or before != after:
+            raise Failure(f"{what}: the character moved from {before} to {after}")
+        print(f"{what}: the character stands at columns {after[0]} to {after[1]}")
+
+    # --- touch -------------------------------------------------------------------------------
+
+    def rect(self, selector):
+        return self.evaluate(f"""(() => {{
+            const e = document.querySelector({json.dumps(selector)});
+            if (!e || e.getClientRects().length === 0) return null;
+            const r = e.getBoundingClientRect();
+            return [r.left, r.top, r.right, r.bottom];
+        }})()""")
+
+    def touch(self, kind, points):
+        """A touch event. Chromium answers one only while the page's clock runs: it runs until
+        the answer, a few milliseconds, and is held again."""
+        sent = self.tools.send("Input.dispatchTouchEvent", type=kind, touchPoints=[
+            {"x": x, "y": y, "id": number} for number, (x, y) in points.items()])
+        self.tools.call("Emulation.setVirtualTimePolicy", policy="advance")
+        self.tools.reply(sent, "Input.dispatchTouchEvent")
+        self.tools.call("Emulation.setVirtualTimePolicy", policy="pause")
+
+    def centre(self, selector):
+        r = self.rect(selector)
+        if not r:
+            raise Failure(f"the control {selector} is not shown")
+        return (r[0] + r[2]) / 2, (r[1] + r[3]) / 2
+
+    def play_touch(self, url):
+        self.tools.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+        self.open(url, PHONE_WIDTH, PHONE_HEIGHT, PHONE_SCALE, mobile=True)
+        self.wait_for_screen("touch: menu", "menu")
+        picture = self.rect("#screen")
+        controls = ["#touch-" + c for c in ("left", "right", "jump", "run", "escape", "enter")]
+        for control in controls:
+            r = self.rect(control)
+            if not r or r[2] - r[0] < 44 or r[3] - r[1] < 30:
+                raise Failure(f"touch: the control {control} is not shown at a thumb's size: {r}")
+            if r[0] < picture[2] and r[2] > picture[0] and r[1] < picture[3] and r[3] > picture[1]:
+                raise Failure(f"touch: {control} at {r} covers the picture at {picture}")
+        print(f"touch: the six controls show beside the picture at {picture}")
+
+        x = picture[0] + START_ENTRY[0] * (picture[2] - picture[0]) / 640
+        y = picture[1] + START_ENTRY[1] * (picture[3] - picture[1]) / 480
+        self.touch("touchStart", {1: (x, y)})
+        self.touch("touchEnd", {})
+        standing = self.wait_for_character("touch: a tap on Start game")
+        right, jump = self.centre("#touch-right"), self.centre("#touch-jump")
+        self.touch("touchStart", {1: right})
+        self.advance(1000)
+        walked = self.character()
+        if not walked or walked[0] < standing[0] + 20:
+            raise Failure(f"touch: holding right did not walk: from {standing} to {walked}")
+        print(f"touch: holding right walks from column {standing[0]} to {walked[0]}")
+        self.touch("touchStart", {1: right, 2: jump})
+        self.advance(100)
+        self.touch("touchMove", {1: right})  # the jump's finger lifts, right stays held
+        self.watch_jump("touch: jump tapped while right is held", walked)
+        self.touch("touchEnd", {})
+        escape = self.centre("#touch-escape")
+        self.touch("touchStart", {1: escape})
+        self.advance(100)
+        self.touch("touchEnd", {})
+        self.wait_for_screen("touch: Escape's control", "menu")
+        self.press("ArrowDown", "ArrowDown", 0x28)
+        self.wait_for_screen("touch: a key", "menu2")
+        if self.rect("#touch-right"):
+            raise Failure("touch: the controls still show after a key press")
+        print("touch: a key press hides the controls")
+
+        # Held upright: the picture on top, the controls below it, after the next touch.
+        self.tools.call("Emulation.setDeviceMetricsOverride", width=PHONE_HEIGHT,
+                        height=PHONE_WIDTH, deviceScaleFactor=PHONE_SCALE, mobile=True)
+        self.touch("touchStart", {1: (5, PHONE_WIDTH - 5)})
+        self.touch("touchEnd", {})
+        self.advance(STEP_MS)
+        picture = self.rect("#screen")
+        lowest = min(self.rect(c)[1] for c in controls)
+        if not picture or picture[1] != 0 or lowest < picture[3]:
+            raise Failure(f"touch, upright: the picture at {picture}, the controls from {lowest}")
+        print(f"touch, upright: the picture on top down to {picture[3]:.0f}, the controls from "
+              f"{lowest:.0f}")
+
+    # --- a scripted game controller -----------------------------------------------------------
+
+    PAD_SCRIPT = """
+        window.__pad = {id: 'Scripted pad', index: 0, connected: true, mapping: 'standard',
+                        timestamp: 0, axes: [0, 0, 0, 0], buttons: []};
+        for (let i = 0; i < 17; i++) window.__pad.buttons.push({pressed: false, value: 0});
+        window.__padIn = false;
+        navigator.getGamepads = () => [window.__padIn ? window.__pad : null, null, null, null];
+        window.__padPlug = (plugged) => {
+            window.__padIn = plugged;
+            window.__pad.connected = plugged;
+            const event = new Event(plugged ? 'gamepadconnected' : 'gamepaddisconnected');
+            event.gamepad = window.__pad;
+            window.dispatchEvent(event);
+        };
+        window.__padSet = (button, value) => {
+            window.__pad.buttons[button] = {pressed: value > 0.5, value: value};
+            window.__pad.timestamp++;
+        };
+        window.__padAxis = (axis, value) => { window.__pad.axes[axis] = value; };"""
+
+    def pad(self, button, value):
+        self.evaluate(f"window.__padSet({button}, {value})")
+
+    def pad_tap(self, button):
+        self.pad(button, 1)
+        self.advance(100)
+        self.pad(button, 0)
+
+    def play_pad(self, url):
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT, script=self.PAD_SCRIPT)
+        self.wait_for_screen("pad: menu", "menu")
+        self.evaluate("window.__padPlug(true)")
+        self.pad_tap(13)  # d-pad down
+        self.wait_for_screen("pad: down", "menu2")
+        self.pad_tap(12)  # d-pad up
+        self.wait_for_screen("pad: up", "menu1")
+        self.pad_tap(9)  # Start
+        standing = self.wait_for_character("pad: Start")
+        self.evaluate("window.__padAxis(0, 0.9)")  # the left stick, right
+        self.advance(1000)
+        walked = self.character()
+        if not walked or walked[0] < standing[0] + 20:
+            raise Failure(f"pad: the stick did not walk: from {standing} to {walked}")
+        print(f"pad: the stick walks from column {standing[0]} to {walked[0]}")
+        self.pad_tap(0)  # A
+        self.watch_jump("pad: A while walking", walked)
+        self.evaluate("window.__padAxis(0, 0)")
+        self.pad_tap(8)  # Back
+        self.wait_for_screen("pad: Back", "menu")
+        self.pad_tap(9)
+        self.wait_for_character("pad: Start again")
+        self.pad(15, 1)  # d-pad right, held while the pad is unplugged
+        self.advance(500)
+        self.evaluate("window.__padPlug(false)")
+        self.stand_still("pad: unplugged while right is held")
+
+    # --- pacing in real time ------------------------------------------------------------------
+
+    def play_in_real_time(self, url):
+        """Walks back and forth for PACING_SECONDS on the real clock and measures how far
+        apart the changed frames come: a gap of several passes counts as that many. A busy
+        machine can starve the page, so a mean out of bounds is measured once more before
+        it counts."""
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT, virtual=False)
+        for _ in range(100):
+            time.sleep(0.2)
+            if self.evaluate("document.body.dataset.state") == "running" and \
+                    self.screen_check("menu")[0]:
+                break
+        else:
+            raise Failure("pacing: no menu")
+        self.press("Enter", "Enter", 0x0D)
+        time.sleep(1)
+        for _ in range(2):
+            mean = self.measure_passes()
+            if abs(mean - 30) <= PACING_TOLERANCE_MS:
+                return
+        raise Failure(f"pacing: the mean pass lasts {mean:.2f} ms, not 30 +- "
+                      f"{PACING_TOLERANCE_MS}")
+
+    def measure_passes(self):
+        self.evaluate("window.__puts.splice(0)")
+        for i in range(4):
+            key = ("ArrowRight", 0x27) if i % 2 == 0 else ("ArrowLeft", 0x25)
+            self.key("rawKeyDown", key[0], key[0], key[1])
+            time.sleep(PACING_SECONDS / 4)
+            self.key("keyUp", key[0], key[0], key[1])
+        puts = self.evaluate("window.__puts.splice(0)") or []
+        gaps = [b - a for a, b in zip(puts, puts[1:])]
+        passes = [max(1, round(gap / 30)) for gap in gaps]
+        if sum(passes) < PACING_SECONDS * 25:
+            raise Failure(f"pacing: only {len(puts)} changed frames in {PACING_SECONDS} s")
+        mean = (puts[-1] - puts[0]) / sum(passes)
+        single = [gap for gap, n in zip(gaps, passes) if n == 1]
+        print(f"pacing (real time, {(puts[-1] - puts[0]) / 1000:.1f} s): {sum(passes)} passes, "
+              f"mean {mean:.2f} ms; single passes {min(single):.2f} to {max(single):.2f} ms; "
+              f"{len(gaps) - len(single)} gaps of several passes; load {os.getloadavg()[0]:.1f}")
+        return mean
+
+    # --- the bundle on a static server, then offline ---------------------------------------------
+
+    def play_bundle_offline(self, url, server):
+        self.play_keys(url)
+        for _ in range(MAX_STEPS):
+            if self.evaluate("!!navigator.serviceWorker.controller"):
+                break
+            self.advance(STEP_MS)
+        else:
+            raise Failure("offline: no service worker took the page")
+        server.shutdown()
+        server.server_close()
+        self.tools.call("Emulation.setVirtualTimePolicy", policy="pause")
+        # An ordinary reload: one past the cache passes the service worker by as well.
+        self.tools.call("Page.reload")
+        self.wait_for_screen("offline: a reload with the server stopped", "menu")
+
+
+def unpack_bundle(data, work):
+    """brambleleap-web.zip, made beside the bin folder, unpacked into games/brambleleap/ of a
+    fresh site; the site's root."""
+    archive = os.path.join(os.path.dirname(data), "brambleleap-web.zip")
+    if not os.path.exists(archive):
+        raise Failure(f"{archive} is missing: build the web build first")
+    root = os.path.join(work, "site")
+    with zipfile.ZipFile(archive) as bundle:
+        names = bundle.namelist()
+        if "index.html" not in names or any(n.startswith("/") or ".." in n for n in names):
+            raise Failure(f"the bundle holds {names}: no index.html at its top, or odd paths")
+        bundle.extractall(os.path.join(root, "games", "brambleleap"))
+    return root
+
+
+def check_wasm_type(url):
+    with urllib.request.urlopen(url, timeout=10) as reply:
+        kind = reply.headers.get("Content-Type", "")
+    if kind != "application/wasm":
+        raise Failure(f"the server gives the WebAssembly as {kind!r}")
+
 
 def serve(folder):
     handler = functools.partial(QuietHandler, directory=folder)
-    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+    server = QuietServer(("127.0.0.1", 0), handler)
     threading.Thread(target=server.serve_forever, daemon=True).start()
     return server
 
@@ -364,6 +660,11 @@ def serve(folder):
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
+
+
+class QuietServer(http.server.ThreadingHTTPServer):
+    def handle_error(self, request, client_address):
+        pass  # a browser context closed in the middle of a file
 
 
 def browser_address(profile, browser):
@@ -409,7 +710,7 @@ def main():
             return 1
 
     work = tempfile.mkdtemp(prefix="brambleleap-browser-")
-    server, browser = None, None
+    server, bundle_server, browser = None, None, None
     started = time.monotonic()
     # The run's bound: an alarm ends a run that hangs, and the finally below still cleans up.
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(Failure("the run took too long")))
@@ -417,6 +718,7 @@ def main():
     run = Run(data, check, work)
     try:
         server = serve(data)
+        bundle_root = unpack_bundle(data, work)
         profile = os.path.join(work, "profile")
         flags = ["--headless", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
                  "--disable-extensions", "--mute-audio", f"--user-data-dir={profile}",
@@ -428,12 +730,30 @@ def main():
             browser = subprocess.Popen([chromium, *flags, "about:blank"], stdout=log, stderr=log,
                                        start_new_session=True)
         port = browser_address(profile, browser)
-        with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/list", timeout=10) as reply:
-            pages = [t for t in json.load(reply) if t.get("type") == "page"]
-        if not pages:
-            raise Failure("Chromium has no page to drive")
-        run.tools = DevTools(pages[0]["webSocketDebuggerUrl"], timeout=60)
-        run.play(f"http://127.0.0.1:{server.server_address[1]}/brambleleap.html")
+        with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/version", timeout=10) as reply:
+            chief = DevTools(json.load(reply)["webSocketDebuggerUrl"], timeout=60)
+        page = f"http://127.0.0.1:{server.server_address[1]}/brambleleap.html"
+        bundle_server = serve(bundle_root)
+        bundle = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/brambleleap/"
+        check_wasm_type(bundle + "brambleleap.wasm")
+        parts = [("keys", lambda: run.play_keys(page)),
+                 ("pacing", lambda: run.play_in_real_time(page)),
+                 ("touch", lambda: run.play_touch(page)),
+                 ("pad", lambda: run.play_pad(page)),
+                 ("bundle", lambda: run.play_bundle_offline(bundle, bundle_server))]
+        only = os.environ.get("BRAMBLELEAP_BROWSER_PARTS")
+        for name, play in parts:
+            if only and name not in only.split(","):
+                continue
+            print(f"--- {name}")
+            # A browser context of its own: no cache, storage or service worker carried over.
+            context = chief.call("Target.createBrowserContext")["browserContextId"]
+            target = chief.call("Target.createTarget", url="about:blank",
+                                browserContextId=context)["targetId"]
+            run.tools = DevTools(f"ws://127.0.0.1:{port}/devtools/page/{target}", timeout=60)
+            play()
+            run.tools.socket.sock.close()
+            chief.call("Target.disposeBrowserContext", browserContextId=context)
         print(f"passed: {run.shots} canvas pictures checked in "
               f"{time.monotonic() - started:.1f} s")
         return 0
@@ -450,9 +770,10 @@ def main():
     finally:
         signal.alarm(0)
         stop(browser)
-        if server:
-            server.shutdown()
-            server.server_close()
+        for site in (server, bundle_server):
+            if site:
+                site.shutdown()
+                site.server_close()
         shutil.rmtree(work, ignore_errors=True)
 
 

@@ -4,6 +4,7 @@
 #include "platform/video/web/web_backend.h"
 #include "platform/video/convert.h"
 #include "platform/video/tick_pacing.h"
+#include "platform/video/web/web_backend_gamepad.h"
 #include "platform/video/web/web_input_map.h"
 
 #include <emscripten.h>
@@ -14,10 +15,18 @@
 #include <cstdio>
 #include <vector>
 
-// The page, from JavaScript: its size in CSS pixels and the device pixel ratio, and the
-// canvas's place and size in CSS pixels (fractions allowed: they are whole device pixels).
-EM_JS(double, page_width, (), { return window.innerWidth; });
-EM_JS(double, page_height, (), { return window.innerHeight; });
+// The page, from JavaScript: the size in CSS pixels of the part the picture may take (the
+// element "stage", which on a phone held upright leaves room for the touch controls below,
+// else the whole window) and the device pixel ratio, and the canvas's place and size in CSS
+// pixels (fractions allowed: they are whole device pixels).
+EM_JS(double, page_width, (), {
+    var stage = document.getElementById('stage');
+    return stage ? stage.getBoundingClientRect().width : window.innerWidth;
+});
+EM_JS(double, page_height, (), {
+    var stage = document.getElementById('stage');
+    return stage ? stage.getBoundingClientRect().height : window.innerHeight;
+});
 EM_JS(double, page_pixel_ratio, (), { return window.devicePixelRatio || 1; });
 
 EM_JS(int, canvas_found, (), { return document.getElementById('screen') ? 1 : 0; });
@@ -155,6 +164,7 @@ void listen(int on) {
     emscripten_set_mousedown_callback(page, nullptr, EM_TRUE, on ? on_mouse_down : nullptr);
     emscripten_set_blur_callback(page, nullptr, EM_TRUE, on ? on_blur : nullptr);
     emscripten_set_resize_callback(page, nullptr, EM_TRUE, on ? on_resize : nullptr);
+    web_gamepads_listen(on ? push_event : nullptr);
 }
 
 int web_open_window(const char*, int width, int height, char* error, int error_size) {
@@ -209,6 +219,7 @@ void web_present(const VideoPicture* picture) {
 }
 
 int web_poll_event(VideoEvent* event) {
+    if (!Web.count && Web.open) web_gamepads_poll();
     if (!Web.count) return 0;
     *event = Web.events[Web.first];
     Web.first = (Web.first + 1) % EVENT_CAPACITY;
@@ -225,10 +236,12 @@ std::int64_t browser_milliseconds() {
     return static_cast<std::int64_t>(std::floor(emscripten_get_now()));
 }
 
-// The page lives only while the program gives the browser its turn: the sleep unwinds the
-// program's stack (ASYNCIFY), lets the page run its events and timers, and resumes it.
-void rest_a_millisecond(std::int64_t) {
-    emscripten_sleep(1);
+// The page lives only while the program gives the browser its turn: the rest (web_rest.js)
+// lets the page run and resumes the program in the next millisecond.
+extern "C" void web_rest_until(double next_ms);
+
+void rest_a_millisecond(std::int64_t next_ms) {
+    web_rest_until(static_cast<double>(next_ms));
 }
 
 DWORD web_ticks() {

@@ -1,0 +1,49 @@
+# Finishes the browser build after each link (cmake -P): puts the page's other files beside
+# it in BIN (touch controls, manifest, the service worker with the build's hash, the page
+# once more as index.html), then packs them into OUT (brambleleap-web.zip), every file at
+# the top, paths relative, ready to unpack into any folder of a static web server.
+#   cmake -DSOURCE=<platform/video/web> -DBIN=<bin folder> -DOUT=<zip> -P web_bundle.cmake
+foreach(variable SOURCE BIN OUT)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "web_bundle.cmake: ${variable} is not set")
+  endif()
+endforeach()
+
+foreach(file touch_controls.js touch_controls.css manifest.webmanifest)
+  configure_file(${SOURCE}/${file} ${BIN}/${file} COPYONLY)
+endforeach()
+configure_file(${BIN}/brambleleap.html ${BIN}/index.html COPYONLY)
+
+# What the worker keeps (the page comes from its own address), and the hash that names the
+# cache: a new build of any of them makes a new worker.
+set(cached brambleleap.js brambleleap.wasm brambleleap.data touch_controls.js
+    touch_controls.css manifest.webmanifest icon-192.png icon-512.png)
+set(hashes "")
+foreach(file index.html ${cached})
+  if(NOT EXISTS ${BIN}/${file})
+    message(FATAL_ERROR "web_bundle.cmake: ${BIN}/${file} is missing")
+  endif()
+  file(SHA256 ${BIN}/${file} hash)
+  string(APPEND hashes "${file} ${hash}\n")
+endforeach()
+string(SHA256 BUILD_HASH "${hashes}")
+string(SUBSTRING ${BUILD_HASH} 0 16 BUILD_HASH)
+list(TRANSFORM cached REPLACE "(.+)" "'\\1'" OUTPUT_VARIABLE quoted)
+list(JOIN quoted ", " BUILD_FILES)
+configure_file(${SOURCE}/service_worker.js ${BIN}/service_worker.js @ONLY)
+
+get_filename_component(out_dir ${OUT} DIRECTORY)
+set(stage ${out_dir}/brambleleap-web)
+file(REMOVE_RECURSE ${stage})
+file(MAKE_DIRECTORY ${stage})
+foreach(file index.html service_worker.js ${cached})
+  file(COPY ${BIN}/${file} DESTINATION ${stage})
+endforeach()
+file(GLOB packed RELATIVE ${stage} ${stage}/*)
+list(SORT packed)
+file(REMOVE ${OUT})
+execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT} --format=zip ${packed}
+                WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "web_bundle.cmake: cannot write ${OUT}")
+endif()
