@@ -19,13 +19,15 @@ std::uint32_t crc32(const std::uint8_t* data, std::size_t size) {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t n = 0; n < 256; ++n) {
             std::uint32_t c = n;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
             t[n] = c;
         }
         return t;
     }();
     std::uint32_t crc = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < size; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
+    for (std::size_t i = 0; i < size; ++i)
+        crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
     return crc ^ 0xFFFFFFFFu;
 }
 
@@ -65,25 +67,32 @@ void put_bits(BitWriter& w, std::uint32_t value, int bits) {
 }
 
 void put_code(BitWriter& w, std::uint32_t code, int bits) {
-    for (int i = bits - 1; i >= 0; --i) put_bits(w, (code >> i) & 1u, 1);
+    for (int i = bits - 1; i >= 0; --i)
+        put_bits(w, (code >> i) & 1u, 1);
 }
 
 // The fixed literal and length alphabet.
 void put_symbol(BitWriter& w, int symbol) {
-    if (symbol < 144) put_code(w, 0x30 + symbol, 8);
-    else if (symbol < 256) put_code(w, 0x190 + (symbol - 144), 9);
-    else if (symbol < 280) put_code(w, symbol - 256, 7);
-    else put_code(w, 0xC0 + (symbol - 280), 8);
+    if (symbol < 144)
+        put_code(w, 0x30 + symbol, 8);
+    else if (symbol < 256)
+        put_code(w, 0x190 + (symbol - 144), 9);
+    else if (symbol < 280)
+        put_code(w, symbol - 256, 7);
+    else
+        put_code(w, 0xC0 + (symbol - 280), 8);
 }
 
 // A copy of the byte before, `length` (3 to 258) times: distance 1 is distance code 0.
 void put_run(BitWriter& w, int length) {
-    static constexpr int BASE[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                     31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+    static constexpr int BASE[29] = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                     15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
+                                     67, 83, 99, 115, 131, 163, 195, 227, 258};
     static constexpr int EXTRA[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                       2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
     int code = 28;
-    while (BASE[code] > length) --code;
+    while (BASE[code] > length)
+        --code;
     put_symbol(w, 257 + code);
     put_bits(w, static_cast<std::uint32_t>(length - BASE[code]), EXTRA[code]);
     put_code(w, 0, 5);
@@ -98,9 +107,12 @@ Bytes zlib_compress(const Bytes& data) {
     while (i < data.size()) {
         put_symbol(w, data[i]);
         std::size_t run = 0;
-        while (run < 258 && i + 1 + run < data.size() && data[i + 1 + run] == data[i]) ++run;
-        if (run >= 3) put_run(w, static_cast<int>(run));
-        else run = 0;
+        while (run < 258 && i + 1 + run < data.size() && data[i + 1 + run] == data[i])
+            ++run;
+        if (run >= 3)
+            put_run(w, static_cast<int>(run));
+        else
+            run = 0;
         i += 1 + run;
     }
     put_symbol(w, 256);
@@ -112,8 +124,8 @@ Bytes zlib_compress(const Bytes& data) {
 } // namespace
 
 std::vector<std::uint8_t> png_file_encode(std::int32_t width, std::int32_t height,
-                                          const std::uint8_t* indices,
-                                          const PaletteEntry* colours, std::int32_t transparent) {
+                                          const std::uint8_t* indices, const PaletteEntry* colours,
+                                          std::int32_t transparent) {
     if (indices == nullptr || colours == nullptr || width < 1 || height < 1 ||
         width > PNG_MAX_SIDE || height > PNG_MAX_SIDE)
         return {};

@@ -14,5 +14,5 @@ constexpr std::int32_t PNG_MAX_SIDE = 4096;
 // pixels of colour `transparent` are clear, and with `transparent` above 255 none are.
 // Empty when a side is not within 1 to PNG_MAX_SIDE or a pointer is null.
 std::vector<std::uint8_t> png_file_encode(std::int32_t width, std::int32_t height,
-                                          const std::uint8_t* indices,
-                                          const PaletteEntry* colours, std::int32_t transparent);
+                                          const std::uint8_t* indices, const PaletteEntry* colours,
+                                          std::int32_t transparent);

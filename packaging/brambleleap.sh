@@ -4,6 +4,9 @@
 # so the package works unpacked under any root and from any working folder.
 here=$(dirname "$(readlink -f "$0")")
 data="$here/@LAUNCHER_TO_DATA@"
-program="$here/@LAUNCHER_TO_PROGRAMS@/$(basename "$0")"
+case "$(basename "$0")" in
+  *showcase) program="$here/@LAUNCHER_TO_PROGRAMS@/showcase" ;;
+  *) program="$here/@LAUNCHER_TO_PROGRAMS@/brambleleap" ;;
+esac
 cd "$data" || { echo "$0: no data folder $data" >&2; exit 1; }
 exec "$program" "$@"

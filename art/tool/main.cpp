@@ -125,9 +125,9 @@ int main(int argc, char** argv) {
     if (argc == 5 && std::string(argv[1]) == "--icon")
         return render_icon_png(argv[2], argv[3], argv[4]);
     if (argc != 5) {
-        std::fprintf(
-            stderr, "usage: arttool <sources folder> <output folder> <regular font> <bold font>\n"
-                    "       arttool --icon <sources folder> <size> <output PNG file>\n");
+        std::fprintf(stderr,
+                     "usage: arttool <sources folder> <output folder> <regular font> <bold font>\n"
+                     "       arttool --icon <sources folder> <size> <output PNG file>\n");
         return 2;
     }
     std::string error;

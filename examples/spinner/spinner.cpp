@@ -21,7 +21,8 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
 
 // The colours at full brightness: black, the hexagon's orange, then a ramp for the lines.
 void base_palette(PaletteEntry* colours) {
-    for (int i = 0; i < 256; ++i) colours[i] = {0, 0, 0, PC_NOCOLLAPSE};
+    for (int i = 0; i < 256; ++i)
+        colours[i] = {0, 0, 0, PC_NOCOLLAPSE};
     colours[HEXAGON_COLOUR] = {250, 160, 40, PC_NOCOLLAPSE};
     for (int i = 0; i < LINE_COLOURS; ++i) {
         const auto step = static_cast<std::uint8_t>(i * 255 / (LINE_COLOURS - 1));
