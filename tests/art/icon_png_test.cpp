@@ -40,9 +40,10 @@ void expect_same_picture(const Rgba& png, const std::vector<std::uint8_t>& indic
         const PaletteEntry& c = palette[indices[i]];
         const bool clear = indices[i] == transparent;
         ASSERT_EQ(p[3], clear ? 0 : 255) << "at " << i % width << ", " << i / width;
-        if (!clear)
+        if (!clear) {
             ASSERT_TRUE(p[0] == c.red && p[1] == c.green && p[2] == c.blue)
                 << "at " << i % width << ", " << i / width;
+        }
     }
 }
 
