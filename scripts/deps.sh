@@ -10,7 +10,8 @@ for flag in "$@"; do
   case "$flag" in
     --test)
       packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
-                 clang libclang-rt-14-dev) ;;
+                 clang libclang-rt-14-dev
+                 lintian desktop-file-utils appstream dpkg-dev fakeroot) ;;
     --windows)
       packages+=(g++-mingw-w64-x86-64 wine wine64 xvfb matchbox-window-manager xdotool imagemagick
                  x11-utils) ;;

@@ -1,6 +1,7 @@
 // Renders the game's artwork from the sources in art/ into the folder the game runs in.
 //
 //   arttool <sources folder> <output folder> <regular font> <bold font>
+//   arttool --icon <sources folder> <size> <output PNG file>
 
 #include "art/tool/bitmap_writer.h"
 #include "art/tool/icon_art.h"
@@ -13,8 +14,10 @@
 #include "art/tool/web_icon.h"
 #include "formats/file_bytes.h"
 #include "formats/icon_encode.h"
+#include "formats/png_encode.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -108,12 +111,36 @@ bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::
     return true;
 }
 
+// The icon as a PNG of any size, for the desktop's icon theme and the web page.
+int render_icon_png(const char* sources, const char* size_text, const char* path) {
+    std::string error;
+    PixelGrids grids;
+    char* end = nullptr;
+    const long size = std::strtol(size_text, &end, 10);
+    Canvas icon;
+    if (*size_text == '\0' || *end != '\0' || size < 1 || size > ICON_ART_MAX_SIDE) {
+        error = std::string("bad icon size '") + size_text + "'";
+    } else if (load_all_grids(sources, grids, error) &&
+               build_icon_sized(grids, static_cast<int>(size), icon, error)) {
+        const GamePalette palette = build_game_palette();
+        const std::vector<std::uint8_t> bytes = png_file_encode(
+            icon.width, icon.height, icon.pixels.data(), palette.data(), COLOUR_TRANSPARENT);
+        if (!bytes.empty() && write_file_bytes(path, bytes)) return 0;
+        error = std::string("cannot write ") + path;
+    }
+    std::fprintf(stderr, "arttool: %s\n", error.c_str());
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "--icon")
+        return render_icon_png(argv[2], argv[3], argv[4]);
     if (argc != 5) {
-        std::fprintf(
-            stderr, "usage: arttool <sources folder> <output folder> <regular font> <bold font>\n");
+        std::fprintf(stderr,
+                     "usage: arttool <sources folder> <output folder> <regular font> <bold font>\n"
+                     "       arttool --icon <sources folder> <size> <output PNG file>\n");
         return 2;
     }
     std::string error;

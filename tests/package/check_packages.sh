@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Makes the two Debian packages from a finished build and tries them as their users would:
+# lintian, the desktop entry and the metainfo validated; both unpacked into a throwaway root,
+# the game started through its launcher from an unrelated folder in a real X window and seen
+# on its menu; the spinner example built against the unpacked engine with find_package and
+# against this checkout with add_subdirectory, and each seen drawing. Nothing is installed
+# on the machine.
+# Usage: check_packages.sh <build folder> <screen_check>
+set -u
+build=$(readlink -f "$1")
+screen_check=$(readlink -f "$2")
+checkout=$(readlink -f "$(dirname "$0")/../..")
+here="$checkout/tests/e2e"
+
+packages=$(mktemp -d)
+trap 'rm -rf "$packages"' EXIT
+say() { echo "--- $*"; }
+die() { echo "FAILED: $*"; exit 1; }
+
+say "packages"
+# Laid out for /usr, so that the libraries and pkg-config file go to Debian's multiarch folder;
+# this changes no compiled file of the build.
+cmake -DCMAKE_INSTALL_PREFIX=/usr "$build" >/dev/null || die "configuring for /usr"
+(cd "$build" && cpack -G DEB -B "$packages" >"$packages/cpack.log" 2>&1) ||
+  { cat "$packages/cpack.log"; die "cpack"; }
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+arch=$(dpkg --print-architecture)
+game_deb="$packages/brambleleap_${version}_${arch}.deb"
+engine_deb="$packages/libbrambleleap-engine-dev_${version}_${arch}.deb"
+for deb in "$game_deb" "$engine_deb"; do
+  [ -f "$deb" ] || die "no $(basename "$deb") among: $(ls "$packages")"
+done
+dpkg-deb -f "$game_deb" Depends | grep -q "libsdl2" || die "the game does not depend on SDL2"
+dpkg-deb -f "$game_deb" Section | grep -qx games || die "the game's section is not games"
+dpkg-deb -f "$engine_deb" Section | grep -qx libdevel || die "the engine's section is not libdevel"
+
+say "lintian"
+# Errors fail; the warnings left are shown, and each is explained in the packaging's notes.
+lintian --tag-display-limit 0 "$game_deb" "$engine_deb" >"$packages/lintian.log" 2>&1
+cat "$packages/lintian.log"
+grep -q "^E:" "$packages/lintian.log" && die "lintian reports errors"
+
+root="$packages/root"
+for deb in "$game_deb" "$engine_deb"; do dpkg-deb -x "$deb" "$root" || die "dpkg-deb -x"; done
+say "desktop entry and metainfo"
+desktop-file-validate "$root"/usr/share/applications/*.desktop || die "desktop entry"
+appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml || die "metainfo"
+for size in 16 32 48 64 128 256; do
+  icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/org.brambleleap.Brambleleap.png"
+  [ "$(identify -format %wx%h "$icon" 2>/dev/null)" = "${size}x${size}" ] ||
+    die "icon of $size pixels"
+done
+
+say "the installed game, started from an unrelated folder"
+# screen_check reads the game's pictures from its working folder: here the installed ones.
+checker="$packages/check_installed.sh"
+printf '#!/bin/sh\ncd "%s" && exec "%s" "$@"\n' "$root/usr/share/games/brambleleap" \
+  "$screen_check" >"$checker"
+chmod +x "$checker"
+mkdir -p "$packages/elsewhere"
+bash "$(dirname "$0")/play_installed.sh" "$packages/elsewhere" "$root/usr/games/brambleleap" \
+  "$checker" "$checkout" || die "the installed game"
+
+# The example built, then run in an X window until seen drawing, and ended with Escape.
+build_and_run_spinner() {
+  local name=$1 source=$2 program=$3
+  shift 3
+  cmake -S "$source" -B "$packages/$name" -DCMAKE_BUILD_TYPE=Release "$@" \
+    >"$packages/$name.log" 2>&1 &&
+    cmake --build "$packages/$name" -j2 >>"$packages/$name.log" 2>&1 ||
+    { cat "$packages/$name.log"; die "building the spinner ($name)"; }
+  bash "$(dirname "$0")/run_spinner.sh" "$packages/$name/$program" "$checkout" || die "the spinner ($name)"
+}
+say "the spinner against the unpacked engine, with find_package"
+build_and_run_spinner installed "$checkout/examples/spinner" spinner -DCMAKE_PREFIX_PATH="$root/usr" \
+  -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER
+grep -q "$root/usr/lib.*BrambleleapEngine" "$packages/installed/CMakeCache.txt" ||
+  die "the spinner did not find the unpacked engine"
+
+say "the spinner against the unpacked engine, with pkg-config"
+flags=$(PKG_CONFIG_PATH=$(dirname "$(find "$root" -name brambleleap-engine.pc)") \
+  pkg-config --cflags --libs brambleleap-engine) || die "pkg-config does not know the engine"
+g++ -std=c++20 -o "$packages/spinner_pc" "$checkout/examples/spinner/spinner.cpp" $flags ||
+  die "the spinner does not build with pkg-config's flags"
+
+say "the spinner with the checkout added by add_subdirectory"
+outer="$packages/outer"
+mkdir -p "$outer"
+cat >"$outer/CMakeLists.txt" <<CMAKE
+cmake_minimum_required(VERSION 3.21)
+project(outer CXX)
+add_subdirectory("$checkout" brambleleap)
+add_subdirectory("$checkout/examples/spinner" spinner)
+CMAKE
+build_and_run_spinner outer_build "$outer" spinner/spinner
+echo "passed"
