@@ -11,7 +11,6 @@
 #include "art/tool/palette_design.h"
 #include "art/tool/palette_text_writer.h"
 #include "art/tool/sprite_sheets.h"
-#include "art/tool/web_icon.h"
 #include "formats/file_bytes.h"
 #include "formats/icon_encode.h"
 #include "formats/png_encode.h"
@@ -66,11 +65,14 @@ void save_resource(Output& out, const char* name, const Canvas* pictures, int co
     }
 }
 
-// The large icon once more for the browser build's app manifest, as icon-<size>.png.
-void save_web_icon(Output& out, const Canvas& icon, int size) {
+// The icon once more for the browser build's app manifest, as icon-<size>.png.
+void save_web_icon(Output& out, const PixelGrids& grids, int size, std::string& error) {
     const std::string name = "icon-" + std::to_string(size) + ".png";
-    if (out.ok && !write_png_file(out.folder + "/" + name, web_icon_canvas(icon, size), out.palette,
-                                  COLOUR_TRANSPARENT)) {
+    Canvas icon;
+    if (!out.ok || !build_icon_sized(grids, size, icon, error)) return;
+    const std::vector<std::uint8_t> bytes = png_file_encode(
+        icon.width, icon.height, icon.pixels.data(), out.palette.data(), COLOUR_TRANSPARENT);
+    if (bytes.empty() || !write_file_bytes((out.folder + "/" + name).c_str(), bytes)) {
         std::fprintf(stderr, "arttool: cannot write %s/%s\n", out.folder.c_str(), name.c_str());
         out.ok = false;
     }
@@ -97,8 +99,9 @@ bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::
     if (!build_icon_large(grids, icons[1], error)) return false;
     save(out, "icon101_32.bmp", icons[1]);
     save_resource(out, "icon101.ico", icons, 2, false);
-    save_web_icon(out, icons[1], 192);
-    save_web_icon(out, icons[1], 512);
+    save_web_icon(out, grids, 192, error);
+    save_web_icon(out, grids, 512, error);
+    if (!error.empty()) return false;
     Canvas cursor;
     if (!build_cursor(grids, cursor, error)) return false;
     save(out, "cursor9.bmp", cursor);
