@@ -7,7 +7,7 @@
 #ifdef _WIN32
 // The Windows build takes the system's DirectSound; what follows stands in for it on Linux
 // and in the browser.
-#include <mmreg.h>
+#include <mmsystem.h>
 #include <dsound.h>
 #else
 
