@@ -23,6 +23,7 @@ struct Recorder {
     std::int16_t* kept;
     int kept_capacity; // frames
     int kept_frames;
+    std::uint64_t kept_from; // the stream's frame that became the first one kept
 };
 
 Recorder State{};
@@ -62,6 +63,7 @@ int open_recorder(AudioMixFunction mix, char* error, int error_size) {
     State.elapsed_ms = 0;
     State.mixed_frames = 0;
     State.kept_frames = 0;
+    State.kept_from = 0;
     return 1;
 }
 
@@ -94,6 +96,8 @@ void headless_audio_fail_open(const char* reason) {
 }
 
 int headless_audio_keep(int max_frames) {
+    catch_up();
+    State.kept_from = State.open ? State.mixed_frames : 0;
     std::free(State.kept);
     State.kept = nullptr;
     State.kept_capacity = 0;
@@ -116,5 +120,6 @@ const std::int16_t* headless_audio_samples(int* frames) {
 }
 
 DWORD headless_audio_start_ms() {
-    return State.start_ms;
+    return State.start_ms +
+           static_cast<DWORD>((State.kept_from * 1000 + AUDIO_OUTPUT_RATE / 2) / AUDIO_OUTPUT_RATE);
 }

@@ -12,8 +12,8 @@ AudioBackend* headless_audio_backend();
 void headless_audio_reset();
 // Makes the next open fail with this reason (null: it opens).
 void headless_audio_fail_open(const char* reason);
-// Keeps the first `max_frames` frames of the stream from the next open on; 1, or 0 when the
-// memory cannot be had.
+// Keeps the next `max_frames` frames of the stream, from now on while the recorder is open,
+// else from its next open; 1, or 0 when the memory cannot be had.
 int headless_audio_keep(int max_frames);
 // Whether the recorder is open, i.e. a DirectSound object is playing into it.
 int headless_audio_is_open();
