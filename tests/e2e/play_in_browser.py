@@ -5,7 +5,8 @@ The page is served from this process on 127.0.0.1 and runs on Chromium's virtual
 run is the same every time. The canvas's pixels are read back from the page and checked by
 screen_check (the X test's helper) in the folder of the game's data files: the menu pixel for
 pixel through the level's palette, Down moving the highlight, Enter and a held Right moving
-the character, and Escape twice ending the game, after which the page must say so. Where the
+the character, the page's Web Audio node receiving sound (the menu's blips and the tune), and
+Escape twice ending the game, after which the page must say so. Where the
 canvas stands on the page (centred at scale 2, unsmoothed) is read from its layout. The
 canvas is read rather than the page's screenshot because a page held on the virtual clock
 now and then gives no screenshot at all.
@@ -293,6 +294,21 @@ class Run:
         self.key("rawKeyDown", code, key, virtual_key)
         self.key("keyUp", code, key, virtual_key)
 
+    def check_audio(self):
+        """The page's Web Audio node has pulled blocks of the mixed stream, and not only
+        silence: the menu's sounds and the tune reached it."""
+        value = self.tools.call("Runtime.evaluate", returnByValue=True, expression="""(() => {
+            const audio = window.Module && Module.brambleleapAudio;
+            return audio ? [audio.context.state, audio.blocks, audio.peak] : null;
+        })()""")["result"].get("value")
+        if not value:
+            raise Failure("the page made no Web Audio node")
+        state, blocks, peak = value
+        if blocks == 0 or peak == 0:
+            raise Failure(f"the page's audio received no sound ({state}, {blocks} blocks, "
+                          f"loudest sample {peak})")
+        print(f"sound: the page's audio node received {blocks} blocks, loudest sample {peak}")
+
     def page_state(self):
         result = self.tools.call("Runtime.evaluate", expression="document.body.dataset.state + '|' + "
                                  "document.getElementById('ended-text').textContent", returnByValue=True)
@@ -329,6 +345,7 @@ class Run:
         self.key("keyUp", "ArrowRight", "ArrowRight", 0x27)
         self.wait_for_screen("Enter, Right held", "moved", "60")
         self.pacing("playing")
+        self.check_audio()
         self.press("Escape", "Escape", 0x1B)
         self.wait_for_screen("Escape", "menu")
         self.press("Escape", "Escape", 0x1B)
@@ -419,7 +436,8 @@ def main():
         server = serve(data)
         profile = os.path.join(work, "profile")
         flags = ["--headless", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
-                 "--disable-extensions", "--mute-audio", f"--user-data-dir={profile}",
+                 "--disable-extensions", "--mute-audio",
+                 "--autoplay-policy=no-user-gesture-required", f"--user-data-dir={profile}",
                  "--remote-debugging-port=0", f"--window-size={PAGE_WIDTH},{PAGE_HEIGHT}",
                  "--hide-scrollbars", "--force-color-profile=srgb"]
         if os.geteuid() == 0:

@@ -11,10 +11,13 @@
 #include "game/setup.h"
 #include "platform/dsound/dsound_mixer.h"
 #include "platform/dsound/headless_audio.h"
+#include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -216,4 +219,55 @@ TEST(SoundPlay, TheStreamIsTheSoundsStartedInTheirPasses) {
         for (int c = 0; c < 2; ++c)
             heard.left[2 * f + c] += tune[2 * (f - tune_start) + c];
     EXPECT_EQ(heard.first_unexplained(), -1) << "sound that no event of the play explains";
+}
+
+TEST(SoundPlay, WithoutTheSoundFilesTheGamePlaysTheSameInSilence) {
+    namespace fs = std::filesystem;
+    const fs::path here = fs::current_path();
+    const fs::path folder = make_temp_folder("silent_game");
+    ASSERT_FALSE(folder.empty());
+    for (const char* name :
+         {"menubackground1.bmp", "menubackground2.bmp", "menubackground3.bmp",
+          "menubackground4.bmp", "option2.bmp", "option3.bmp", "gamebackground1.BMP",
+          "pelkosprites.bmp", "questionblock.bmp", "PALDATA2.PAL"})
+        fs::copy_file(here / name, folder / name);
+    const std::vector<ScriptedKey> keys = {
+        {3, VK_DOWN, 1},    {4, VK_DOWN, 0},    {5, VK_UP, 1},    {6, VK_UP, 0},
+        {8, VK_RETURN, 1},  {9, VK_RETURN, 0},  {12, VK_NEXT, 1}, {20, VK_NEXT, 0},
+        {40, VK_ESCAPE, 1}, {41, VK_ESCAPE, 0}, {45, 'Q', 1}};
+    const auto keep = [](int pass, const HeadlessFrame&) {
+        if (pass == 1) {
+            ASSERT_EQ(headless_audio_keep(44100 * 10), 1);
+        }
+    };
+    // Both plays start from the game's state at program start.
+    const auto fresh_play = [&] {
+        GameState = STATE_MENU;
+        MenuSelection = 0;
+        PlayerVelocityX = PlayerVelocityY = JumpRising = 0;
+        return play(keys, keep);
+    };
+    const PlayResult with_sound = fresh_play();
+    int frames = 0;
+    const std::int16_t* stream = headless_audio_samples(&frames);
+    EXPECT_GT(frames, 0);
+    EXPECT_NE(std::count(stream, stream + 2 * frames, 0), 2 * frames) << "the files were heard";
+
+    fs::current_path(folder);
+    const PlayResult silent = fresh_play();
+    fs::current_path(here);
+    stream = headless_audio_samples(&frames);
+    EXPECT_GT(frames, 0);
+    EXPECT_EQ(std::count(stream, stream + 2 * frames, 0), 2 * frames);
+    EXPECT_EQ(silent.exit_code, with_sound.exit_code);
+    ASSERT_EQ(silent.passes.size(), with_sound.passes.size());
+    for (std::size_t i = 0; i < silent.passes.size(); ++i) {
+        const PassRecord& a = silent.passes[i];
+        const PassRecord& b = with_sound.passes[i];
+        EXPECT_TRUE(a.picture_as_expected) << a.pass;
+        EXPECT_EQ(a.game_state, b.game_state) << a.pass;
+        EXPECT_EQ(a.x, b.x) << a.pass;
+        EXPECT_EQ(a.y, b.y) << a.pass;
+        EXPECT_EQ(a.velocity_y, b.velocity_y) << a.pass;
+    }
 }
