@@ -4,8 +4,8 @@
 
 #include "engine/display/display_context.h"
 #include "engine/display/frame.h"
-#include "game/game_sounds.h"
 #include "game/player.h"
+#include "game/screen_sounds.h"
 #include "game/screens.h"
 #include "game/surface_recovery.h"
 #include "platform/win32.h"

@@ -1,9 +1,8 @@
-// The game's sounds read from the files beside the pictures, and when the screens play them.
+// The game's sounds, read from the files beside the pictures at start and let go at the end.
 #include "game/game_sounds.h"
 
 #include "engine/display/display_context.h"
 #include "engine/sound/sound.h"
-#include "game/screens.h"
 
 #include <cstring>
 
@@ -17,17 +16,12 @@ const char* const EFFECT_FILES[GAME_SOUND_COUNT] = {"menumove.wav", "menuchoose.
 
 Sound Effects[GAME_SOUND_COUNT];
 Sound Tune;
-// What the screens showed at the last pass, to hear what changed since.
-std::int32_t LastState = STATE_MENU;
-std::int32_t LastSelection = 0;
 
 } // namespace
 
 std::int32_t load_game_sounds() {
     std::memset(Effects, 0, sizeof Effects);
     std::memset(&Tune, 0, sizeof Tune);
-    LastState = GameState;
-    LastSelection = MenuSelection;
     if (sound_init(MainWindow) != 1) return 0;
     std::int32_t made = 0;
     for (int i = 0; i < GAME_SOUND_COUNT; ++i)
@@ -49,16 +43,14 @@ void play_game_sound(GameSoundId id) {
     if (id >= 0 && id < GAME_SOUND_COUNT) sound_play(&Effects[id], 0);
 }
 
-void update_screen_sounds() {
-    if (LastState == STATE_MENU && GameState != STATE_MENU)
-        play_game_sound(SOUND_MENU_CHOOSE);
-    else if (GameState == STATE_MENU && MenuSelection != LastSelection)
-        play_game_sound(SOUND_MENU_MOVE);
-    const bool playing = GameState == STATE_PLAYING;
-    if (playing && !sound_playing(&Tune))
-        sound_play(&Tune, 1);
-    else if (!playing && LastState == STATE_PLAYING)
-        sound_stop(&Tune);
-    LastState = GameState;
-    LastSelection = MenuSelection;
+void play_tune() {
+    sound_play(&Tune, 1);
+}
+
+void stop_tune() {
+    sound_stop(&Tune);
+}
+
+std::int32_t tune_playing() {
+    return sound_playing(&Tune);
 }

@@ -19,6 +19,7 @@ std::int32_t load_game_sounds();
 // Lets every sound and the device go.
 void release_game_sounds();
 void play_game_sound(GameSoundId id);
-// Once a pass, after the input: the menu's sounds for what the keys and clicks changed, and the
-// tune started on the playing screen and stopped elsewhere.
-void update_screen_sounds();
+// The tune, looping from its start; stopped; 1 while it plays.
+void play_tune();
+void stop_tune();
+std::int32_t tune_playing();

@@ -2,7 +2,7 @@
 // thread as the headless video clock moves, and keeps the stream when asked to.
 #pragma once
 
-#include "platform/dsound/audio_output.h"
+#include "platform/dsound/audio_backend.h"
 #include "platform/win32.h"
 
 #include <cstdint>
