@@ -11,6 +11,8 @@ imports=$("$objdump" -p "$exe" | awk '/DLL Name:/ { print tolower($3) }' | sort 
 echo "imports:" $imports
 status=0
 grep -qx 'ddraw.dll' <<<"$imports" || { echo "FAILED: ddraw.dll is not imported"; status=1; }
+# The sound goes through the system's DirectSound.
+grep -qx 'dsound.dll' <<<"$imports" || { echo "FAILED: dsound.dll is not imported"; status=1; }
 if unwanted=$(grep -E 'sdl|libstdc|libgcc|winpthread|pthread' <<<"$imports"); then
   echo "FAILED: imports" $unwanted
   status=1
