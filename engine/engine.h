@@ -1,5 +1,5 @@
 // The engine: display layer, images and sprites, collision tests, and the drawing kit
-// (lines, triangles, polygons, trigonometry, transitions, surface cells).
+// (lines, triangles, polygons, trigonometry, transitions, surface cells), and sound.
 #pragma once
 
 #include "engine/display/display_context.h"
@@ -16,6 +16,8 @@
 #include "engine/image/sprite_animate.h"
 #include "engine/image/sprite_draw.h"
 #include "engine/image/sprite_move.h"
+#include "engine/sound/sound.h"
+#include "engine/sound/wave_file.h"
 #include "engine/util/collision.h"
 #include "engine/util/frame_clock.h"
 #include "engine/util/lines.h"

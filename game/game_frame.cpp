@@ -5,6 +5,7 @@
 #include "engine/display/display_context.h"
 #include "engine/display/frame.h"
 #include "game/player.h"
+#include "game/screen_sounds.h"
 #include "game/screens.h"
 #include "game/surface_recovery.h"
 #include "platform/win32.h"
@@ -27,6 +28,7 @@ std::int32_t game_frame() {
     // While another program holds the display nothing can be drawn, and the physics would find
     // no ground to stand on: the frame is skipped, and the game waits where it was.
     if (!recover_lost_surfaces()) return 1;
+    update_screen_sounds();
     int playing = GameState == STATE_PLAYING;
     fill_surface(back_surface, 0, nullptr);
     if (playing) apply_vertical_velocity();

@@ -3,6 +3,7 @@
 #include "game/player.h"
 
 #include "game/block_collision.h"
+#include "game/game_sounds.h"
 #include "game/player_input.h"
 #include "game/player_state.h"
 #include "game/setup.h"
@@ -39,11 +40,20 @@ void rise_out_of_ground() {
 void update_player() {
     const PlayerKeys keys = poll_player_keys();
     steer_player(keys);
+    // Speed 0 is standing (or the top of a jump); below 0 at the start of a frame, the last
+    // frame ended in the air, falling.
+    const std::int32_t before = PlayerVelocityY;
     update_jump(keys.jump);
+    if (before == 0 && PlayerVelocityY == JUMP_IMPULSE) play_game_sound(SOUND_JUMP);
+    const std::int32_t rising = PlayerVelocityY;
     collide_player_with_block(PlayerVelocityX, PlayerVelocityY, BlockSprite);
+    if (rising > 0 && PlayerVelocityY == FALL_SPEED) play_game_sound(SOUND_BUMP);
 
     // Landing: the position is put right by the next frame's lift.
-    if (PlayerVelocityY < 0 && ground_in_box(1)) PlayerVelocityY = 0;
+    if (PlayerVelocityY < 0 && ground_in_box(1)) {
+        PlayerVelocityY = 0;
+        if (before < 0) play_game_sound(SOUND_LAND);
+    }
 
     const std::int32_t facing_first = FRAMES_PER_FACING * PlayerSprite.current_sequence;
     if (PlayerVelocityY != 0)

@@ -3,6 +3,7 @@
 #include "game/setup.h"
 
 #include "game/artwork_file.h"
+#include "game/game_sounds.h"
 
 #include <cstdio>
 
@@ -131,6 +132,7 @@ std::int32_t create_block_sprite() {
 
 std::int32_t game_set_up() {
     display_init(SCREEN_WIDTH, SCREEN_HEIGHT, SCREEN_BPP, 0);
+    load_game_sounds();
     if (load_screen_images() == ARTWORK_UNUSABLE) return ARTWORK_UNUSABLE;
     if (load_level_images() == ARTWORK_UNUSABLE) return ARTWORK_UNUSABLE;
     // A sprite that cannot be made leaves the game running without it (0); a sheet that
@@ -151,6 +153,7 @@ std::int32_t game_tear_down() {
         image_destroy(&image);
     sprite_destroy(&PlayerSprite);
     sprite_destroy(&BlockSprite);
+    release_game_sounds();
     display_shutdown();
     return 1;
 }

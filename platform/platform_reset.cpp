@@ -1,6 +1,7 @@
 // Resetting every part of the platform for a test, from the windows down to the backend.
 #include "platform/platform_reset.h"
 #include "platform/ddraw/ddraw_emulation.h"
+#include "platform/dsound/headless_audio.h"
 #include "platform/video/headless/headless.h"
 #include "platform/video/video.h"
 #include "platform/win32/win32_cursor.h"
@@ -17,5 +18,6 @@ void platform_reset() {
     video_reset();
     ddraw_reset();
     headless_reset();
+    headless_audio_reset();
     video_use_backend(headless_video_backend());
 }

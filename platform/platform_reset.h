@@ -3,6 +3,6 @@
 
 // Selects the headless backend and clears the window classes, the window, the message queue,
 // the key state and cursor counter, the screen's pending changes, the DirectDraw emulation's
-// display state and injected failures, the script and the kept frames; the virtual clock
-// starts again at 0.
+// display state and injected failures, the script and the kept frames, and the sound
+// recorder with its kept stream; the virtual clock starts again at 0.
 void platform_reset();

@@ -10,10 +10,13 @@
 #include "art/tool/menu_art.h"
 #include "art/tool/palette_design.h"
 #include "art/tool/palette_text_writer.h"
+#include "art/tool/sound_design.h"
 #include "art/tool/sprite_sheets.h"
+#include "formats/bmp_headers.h"
 #include "formats/file_bytes.h"
 #include "formats/icon_encode.h"
 #include "formats/png_encode.h"
+#include "formats/wave_format.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -78,6 +81,23 @@ void save_web_icon(Output& out, const PixelGrids& grids, int size, std::string& 
     }
 }
 
+// The sounds beside the pictures, as 16-bit mono WAVE files.
+void save_sounds(Output& out) {
+    for (const GameSound& sound : design_game_sounds()) {
+        if (!out.ok) return;
+        std::vector<std::uint8_t> le(sound.samples.size() * 2);
+        for (std::size_t i = 0; i < sound.samples.size(); ++i)
+            bmp_put16(&le[2 * i], static_cast<std::uint16_t>(sound.samples[i]));
+        const std::vector<std::uint8_t> file =
+            wave_encode(1, 16, SOUND_RATE, le.data(), static_cast<std::uint32_t>(le.size()));
+        const std::string path = out.folder + "/" + sound.file;
+        if (file.empty() || !write_file_bytes(path.c_str(), file)) {
+            std::fprintf(stderr, "arttool: cannot write %s\n", path.c_str());
+            out.ok = false;
+        }
+    }
+}
+
 bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::string& error) {
     for (int i = 0; i < 4; ++i) {
         Canvas menu;
@@ -111,6 +131,7 @@ bool render_everything(Output& out, Fonts& fonts, const PixelGrids& grids, std::
         std::fprintf(stderr, "arttool: cannot write %s/PALDATA2.PAL\n", out.folder.c_str());
         out.ok = false;
     }
+    save_sounds(out);
     return true;
 }
 

@@ -6,8 +6,9 @@ Chromium's virtual clock, so a run is the same every time. The canvas's pixels a
 from the page and checked by screen_check (the X test's helper) in the folder of the game's
 data files. Each part plays in a fresh browser context of one Chromium:
 - keys: the menu pixel for pixel through the level's palette, Down moving the highlight,
-  Enter and a held Right moving the character, and Escape twice ending the game, after which
-  the page must say so; where the canvas stands (centred at scale 2, unsmoothed);
+  Enter and a held Right moving the character, the page's Web Audio node receiving sound
+  (the menu's blips and the tune), and Escape twice ending the game, after which the page
+  must say so; where the canvas stands (centred at scale 2, unsmoothed);
 - pacing: 10 s of play in real time, off the virtual clock: the passes' mean and worst;
 - touch: a phone held sideways (844 x 390 at scale 3, touch input): the controls show clear of
   the picture, a tap on "Start game" starts, the right control walks, jump tapped while it is
@@ -319,6 +320,21 @@ class Run:
         return self.tools.call("Runtime.evaluate", expression=expression,
                                returnByValue=True)["result"].get("value")
 
+    def check_audio(self):
+        """The page's Web Audio node has pulled blocks of the mixed stream, and not only
+        silence: the menu's sounds and the tune reached it."""
+        value = self.evaluate("""(() => {
+            const audio = window.Module && Module.brambleleapAudio;
+            return audio ? [audio.context.state, audio.blocks, audio.peak] : null;
+        })()""")
+        if not value:
+            raise Failure("the page made no Web Audio node")
+        state, blocks, peak = value
+        if blocks == 0 or peak == 0:
+            raise Failure(f"the page's audio received no sound ({state}, {blocks} blocks, "
+                          f"loudest sample {peak})")
+        print(f"sound: the page's audio node received {blocks} blocks, loudest sample {peak}")
+
     def page_state(self):
         return self.evaluate("document.body.dataset.state + '|' + "
                              "document.getElementById('ended-text').textContent")
@@ -359,6 +375,7 @@ class Run:
         self.key("keyUp", "ArrowRight", "ArrowRight", 0x27)
         self.wait_for_screen("Enter, Right held", "moved", "60")
         self.pacing("playing")
+        self.check_audio()
         self.press("Escape", "Escape", 0x1B)
         self.wait_for_screen("Escape", "menu")
         self.press("Escape", "Escape", 0x1B)
@@ -721,7 +738,8 @@ def main():
         bundle_root = unpack_bundle(data, work)
         profile = os.path.join(work, "profile")
         flags = ["--headless", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
-                 "--disable-extensions", "--mute-audio", f"--user-data-dir={profile}",
+                 "--disable-extensions", "--mute-audio",
+                 "--autoplay-policy=no-user-gesture-required", f"--user-data-dir={profile}",
                  "--remote-debugging-port=0", f"--window-size={PAGE_WIDTH},{PAGE_HEIGHT}",
                  "--hide-scrollbars", "--force-color-profile=srgb"]
         if os.geteuid() == 0:

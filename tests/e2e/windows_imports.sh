@@ -18,6 +18,8 @@ if [ "$ddraw" = system ]; then
 else
   grep -qx 'ddraw.dll' <<<"$imports" && { echo "FAILED: the system's ddraw.dll is imported"; status=1; }
 fi
+# The sound goes through the system's DirectSound.
+grep -qx 'dsound.dll' <<<"$imports" || { echo "FAILED: dsound.dll is not imported"; status=1; }
 if unwanted=$(grep -E 'sdl|libstdc|libgcc|winpthread|pthread|xinput' <<<"$imports"); then
   echo "FAILED: imports" $unwanted
   status=1

@@ -13,7 +13,7 @@ merge=1
 [ "${2:-}" = "--no-merge" ] && merge=0
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=$root/build/fuzz
-targets=(bitmap palette pixel_grid cells)
+targets=(bitmap palette pixel_grid cells wave)
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRAMBLELEAP_FUZZ=ON \
       -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null

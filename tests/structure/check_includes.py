@@ -5,8 +5,8 @@ A module is a header and the source file of the same name (engine/image/sprite.h
 engine/image/sprite.cpp); a file without a partner is a module of its own. The check fails on:
   - a circle of modules that include each other, directly or through others;
   - an include against the layers: shell -> game -> engine -> platform -> formats, where code
-    above the platform sees only its published headers (win32.h, ddraw.h, gdi.h), the file
-    formats see nothing of the project but themselves, and the game never sees the shell;
+    above the platform sees only its published headers (win32.h, ddraw.h, gdi.h, dsound.h),
+    the file formats see nothing of the project but themselves, and the game never sees the shell;
   - SDL included by the program's code anywhere but platform/ (tests of the SDL backend and
     the benchmarks, which measure SDL itself, may include it);
   - a quoted include that names no file of the project.
@@ -21,7 +21,7 @@ import sys
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c")
 SKIPPED_FOLDERS = {".git", "build", "third_party", "vendor"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
-PUBLISHED = {"platform/win32.h", "platform/ddraw.h", "platform/gdi.h"}
+PUBLISHED = {"platform/win32.h", "platform/ddraw.h", "platform/gdi.h", "platform/dsound.h"}
 
 # What each layer may include, by the top folder of the included file. "published" stands
 # for the platform's three published headers alone.

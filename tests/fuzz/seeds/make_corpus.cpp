@@ -1,10 +1,13 @@
 // Writes the fuzz targets' seed corpora: small valid bitmap files of each depth and row
 // order, the damaged files of the reader's hostile-file tests, palette texts good and bad,
-// and pixel grids good and bad. Each bitmap seed starts with the target's choice bytes,
-// set so that some cuts land inside the picture and some outside.
+// pixel grids good and bad, and WAVE files of every shape, whole and damaged. Each bitmap seed
+// starts with the target's choice bytes, set so that some cuts land inside the picture and some
+// outside.
 //
 //   fuzz_make_corpus <corpus folder> <artwork sources folder>
 #include "bmp_builder.h"
+
+#include "formats/wave_format.h"
 
 #include <algorithm>
 #include <climits>
@@ -225,6 +228,24 @@ void palette_corpus(const fs::path& folder) {
         write_text(folder, std::string(s.name) + ".pal", s.text);
 }
 
+void wave_corpus(const fs::path& folder) {
+    Bytes samples(64);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::uint8_t>(i * 37);
+    const int shapes[][2] = {{1, 8}, {2, 8}, {1, 16}, {2, 16}};
+    for (const auto& shape : shapes) {
+        const Bytes file = wave_encode(shape[0], shape[1], 22050, samples.data(), 64);
+        const std::string name = std::to_string(shape[0]) + "x" + std::to_string(shape[1]);
+        write(folder, name + ".wav", file);
+        write(folder, name + "-cut.wav", Bytes(file.begin(), file.begin() + 50));
+    }
+    Bytes listed = wave_encode(2, 16, 8000, samples.data(), 64);
+    const Bytes list = {'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    listed.insert(listed.begin() + 12, list.begin(), list.end());
+    listed[4] = static_cast<std::uint8_t>(listed.size() - 8);
+    write(folder, "list-chunk.wav", listed);
+}
+
 void pixel_grid_corpus(const fs::path& folder, const fs::path& sources) {
     for (const char* name : {"block.grid", "icons.grid", "player.grid"})
         fs::copy_file(sources / name, folder / name, fs::copy_options::overwrite_existing);
@@ -257,6 +278,7 @@ int main(int argc, char** argv) {
     bitmap_corpus(corpus / "bitmap");
     cells_corpus(corpus / "cells");
     palette_corpus(corpus / "palette");
+    wave_corpus(corpus / "wave");
     fs::create_directories(corpus / "pixel_grid");
     pixel_grid_corpus(corpus / "pixel_grid", argv[2]);
     return 0;

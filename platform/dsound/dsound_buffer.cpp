@@ -1,0 +1,168 @@
+// A secondary sound buffer: its memory, locked in up to two parts as a ring, and the play
+// state, volume, pan and frequency that the mixer reads under the shared lock.
+#include "platform/dsound/dsound_state.h"
+
+#include "platform/dsound/audio_backend.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// How far ahead of the play cursor the write cursor runs while playing: about 15 ms.
+DWORD write_lead(const DsBuffer& b) {
+    const DWORD frames = b.frequency * 15 / 1000 + 1;
+    return frames * b.format.nBlockAlign;
+}
+
+DWORD play_cursor(const DsBuffer& b) {
+    return static_cast<DWORD>(b.voice.position >> 32) * b.format.nBlockAlign;
+}
+
+bool inside(const DsBuffer& b, const void* p, DWORD bytes) {
+    const std::uint8_t* q = static_cast<const std::uint8_t*>(p);
+    if (q < b.memory || q > b.memory + b.bytes) return false;
+    return bytes <= static_cast<DWORD>(b.memory + b.bytes - q);
+}
+
+} // namespace
+
+HRESULT DsBuffer::QueryInterface(REFIID iid, LPVOID* object) {
+    if (!object) return DSERR_INVALIDPARAM;
+    *object = nullptr;
+    if (std::memcmp(&iid, &IID_IDirectSoundBuffer8, sizeof(GUID)) != 0) return DSERR_NOINTERFACE;
+    ++refs;
+    *object = static_cast<IDirectSoundBuffer8*>(this);
+    return DS_OK;
+}
+
+DWORD DsBuffer::AddRef() {
+    return ++refs;
+}
+
+DWORD DsBuffer::Release() {
+    if (--refs > 0) return refs;
+    dsound_catch_up();
+    {
+        std::lock_guard<std::mutex> hold(dsound_lock);
+        if (device) {
+            if (previous)
+                previous->next = next;
+            else
+                device->buffers = next;
+            if (next) next->previous = previous;
+        }
+    }
+    std::free(memory);
+    dsound_count_object(-1);
+    delete this;
+    return 0;
+}
+
+HRESULT DsBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
+    if (!play && !write) return DSERR_INVALIDPARAM;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    const DWORD at = play_cursor(*this);
+    if (play) *play = at;
+    if (write) *write = voice.playing ? (at + write_lead(*this)) % bytes : at;
+    return DS_OK;
+}
+
+HRESULT DsBuffer::GetStatus(LPDWORD status) {
+    if (!status) return DSERR_INVALIDPARAM;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    *status = 0;
+    if (voice.playing) *status = DSBSTATUS_PLAYING | (voice.looping ? DSBSTATUS_LOOPING : 0);
+    return DS_OK;
+}
+
+HRESULT DsBuffer::Lock(DWORD offset, DWORD count, LPVOID* part1, LPDWORD bytes1, LPVOID* part2,
+                       LPDWORD bytes2, DWORD lock_flags) {
+    if (!part1 || !bytes1) return DSERR_INVALIDPARAM;
+    *part1 = nullptr;
+    *bytes1 = 0;
+    if (part2) *part2 = nullptr;
+    if (bytes2) *bytes2 = 0;
+    if (lock_flags & DSBLOCK_FROMWRITECURSOR) {
+        DWORD write = 0;
+        GetCurrentPosition(nullptr, &write);
+        offset = write;
+    }
+    if (lock_flags & DSBLOCK_ENTIREBUFFER) count = bytes;
+    if (offset >= bytes || count == 0 || count > bytes) return DSERR_INVALIDPARAM;
+    // A lock running past the end goes on from the start, in the second part.
+    const DWORD first = count < bytes - offset ? count : bytes - offset;
+    *part1 = memory + offset;
+    *bytes1 = first;
+    if (count > first && part2 && bytes2) {
+        *part2 = memory;
+        *bytes2 = count - first;
+    }
+    return DS_OK;
+}
+
+HRESULT DsBuffer::Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD bytes2) {
+    if (!part1 || !inside(*this, part1, bytes1)) return DSERR_INVALIDPARAM;
+    if (part2 && !inside(*this, part2, bytes2)) return DSERR_INVALIDPARAM;
+    return DS_OK;
+}
+
+HRESULT DsBuffer::Play(DWORD reserved1, DWORD, DWORD play_flags) {
+    if (reserved1 != 0) return DSERR_INVALIDPARAM;
+    if (!device) return DSERR_NODRIVER;
+    if (device->level == 0) return DSERR_PRIOLEVELNEEDED;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    voice.looping = (play_flags & DSBPLAY_LOOPING) ? 1 : 0;
+    voice.playing = 1;
+    return DS_OK;
+}
+
+HRESULT DsBuffer::Stop() {
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    voice.playing = 0;
+    return DS_OK;
+}
+
+HRESULT DsBuffer::SetCurrentPosition(DWORD position) {
+    if (position >= bytes) return DSERR_INVALIDPARAM;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    voice.position = static_cast<std::uint64_t>(position / format.nBlockAlign) << 32;
+    return DS_OK;
+}
+
+HRESULT DsBuffer::SetVolume(LONG new_volume) {
+    if (!(flags & DSBCAPS_CTRLVOLUME)) return DSERR_CONTROLUNAVAIL;
+    if (new_volume < DSBVOLUME_MIN || new_volume > DSBVOLUME_MAX) return DSERR_INVALIDPARAM;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    volume = new_volume;
+    mix_pan_gains(volume, pan, &voice.left_gain, &voice.right_gain);
+    return DS_OK;
+}
+
+HRESULT DsBuffer::SetPan(LONG new_pan) {
+    if (!(flags & DSBCAPS_CTRLPAN)) return DSERR_CONTROLUNAVAIL;
+    if (new_pan < DSBPAN_LEFT || new_pan > DSBPAN_RIGHT) return DSERR_INVALIDPARAM;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    pan = new_pan;
+    mix_pan_gains(volume, pan, &voice.left_gain, &voice.right_gain);
+    return DS_OK;
+}
+
+HRESULT DsBuffer::SetFrequency(DWORD new_frequency) {
+    if (!(flags & DSBCAPS_CTRLFREQUENCY)) return DSERR_CONTROLUNAVAIL;
+    if (new_frequency == DSBFREQUENCY_ORIGINAL) new_frequency = format.nSamplesPerSec;
+    if (new_frequency < DSBFREQUENCY_MIN || new_frequency > DSBFREQUENCY_MAX)
+        return DSERR_INVALIDPARAM;
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    frequency = new_frequency;
+    voice.step = mix_step(frequency, AUDIO_OUTPUT_RATE);
+    return DS_OK;
+}

@@ -1,0 +1,176 @@
+// The DirectSound object: opening the audio backend, the cooperative level, making buffers,
+// and mixing the device's buffers for the backend.
+#include "platform/dsound/dsound_state.h"
+
+#include "platform/dsound/audio_output.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+
+const GUID IID_IDirectSoundBuffer8 = {
+    0x6825A449, 0x7524, 0x4D82, {0x92, 0x0F, 0x50, 0xE3, 0x6A, 0xB3, 0xAB, 0x1E}};
+
+std::mutex dsound_lock;
+
+namespace {
+
+constexpr int CHUNK_FRAMES = 256;
+
+// The one device playing into the backend; a second is refused as a busy device would be.
+DsDevice* Current = nullptr;
+AudioBackend* OpenBackend = nullptr;
+int Alive = 0;
+// Written only under dsound_lock by whichever thread mixes.
+std::int32_t Sum[CHUNK_FRAMES * 2];
+
+bool valid_format(const WAVEFORMATEX* f) {
+    if (!f || f->wFormatTag != WAVE_FORMAT_PCM) return false;
+    if (f->nChannels != 1 && f->nChannels != 2) return false;
+    if (f->wBitsPerSample != 8 && f->wBitsPerSample != 16) return false;
+    if (f->nSamplesPerSec < 8000 || f->nSamplesPerSec > 48000) return false;
+    const DWORD align = f->nChannels * f->wBitsPerSample / 8;
+    return f->nBlockAlign == align && f->nAvgBytesPerSec == f->nSamplesPerSec * align;
+}
+
+} // namespace
+
+void dsound_catch_up() {
+    if (OpenBackend && OpenBackend->catch_up) OpenBackend->catch_up();
+}
+
+void dsound_mix(std::int16_t* out, int frames) {
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    while (frames > 0) {
+        const int n = frames < CHUNK_FRAMES ? frames : CHUNK_FRAMES;
+        std::memset(Sum, 0, sizeof(std::int32_t) * 2 * n);
+        if (Current)
+            for (DsBuffer* b = Current->buffers; b; b = b->next)
+                mix_voice_add(&b->voice, Sum, n);
+        mix_clip(Sum, out, 2 * n);
+        out += 2 * n;
+        frames -= n;
+    }
+}
+
+int dsound_objects_alive() {
+    return Alive;
+}
+
+void dsound_count_object(int change) {
+    Alive += change;
+}
+
+HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnknown* outer) {
+    if (!object) return DSERR_INVALIDPARAM;
+    *object = nullptr;
+    if (outer) return DSERR_NOAGGREGATION;
+    if (device) return DSERR_NODRIVER; // only the default device exists
+    if (Current) return DSERR_ALLOCATED;
+    DsDevice* created = new (std::nothrow) DsDevice;
+    if (!created) return DSERR_OUTOFMEMORY;
+    AudioBackend* backend = audio_backend();
+    char reason[160] = "";
+    if (!backend->open(dsound_mix, reason, sizeof reason)) {
+        // No device is no reason to stop a program: it is told, and it plays silently.
+        std::fprintf(stderr, "No sound: the %s audio output cannot be opened (%s).\n",
+                     backend->name, reason);
+        delete created;
+        return DSERR_NODRIVER;
+    }
+    OpenBackend = backend;
+    Current = created;
+    dsound_count_object(1);
+    *object = created;
+    return DS_OK;
+}
+
+HRESULT DsDevice::QueryInterface(REFIID, LPVOID* object) {
+    if (object) *object = nullptr;
+    return DSERR_NOINTERFACE;
+}
+
+DWORD DsDevice::AddRef() {
+    return ++refs;
+}
+
+DWORD DsDevice::Release() {
+    if (--refs > 0) return refs;
+    dsound_catch_up();
+    // The stream stops before the buffers are let go, so the audio thread is done with them.
+    if (OpenBackend) OpenBackend->close();
+    OpenBackend = nullptr;
+    {
+        std::lock_guard<std::mutex> hold(dsound_lock);
+        for (DsBuffer* b = buffers; b;) {
+            DsBuffer* next = b->next;
+            b->device = nullptr;
+            b->next = b->previous = nullptr;
+            b->voice.playing = 0;
+            b = next;
+        }
+        buffers = nullptr;
+        Current = nullptr;
+    }
+    dsound_count_object(-1);
+    delete this;
+    return 0;
+}
+
+HRESULT DsDevice::SetCooperativeLevel(HWND window, DWORD new_level) {
+    if (!window || new_level < DSSCL_NORMAL || new_level > DSSCL_WRITEPRIMARY)
+        return DSERR_INVALIDPARAM;
+    level = new_level;
+    return DS_OK;
+}
+
+HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* buffer,
+                                    IUnknown* outer) {
+    if (!buffer) return DSERR_INVALIDPARAM;
+    *buffer = nullptr;
+    if (outer) return DSERR_NOAGGREGATION;
+    if (!desc || desc->dwSize != sizeof(DSBUFFERDESC)) return DSERR_INVALIDPARAM;
+    if (level == 0) return DSERR_PRIOLEVELNEEDED;
+    // The primary buffer and 3D sound are not part of this subset.
+    if (desc->dwFlags & (DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRL3D | DSBCAPS_CTRLFX))
+        return DSERR_UNSUPPORTED;
+    if (!desc->lpwfxFormat) return DSERR_INVALIDPARAM;
+    if (!valid_format(desc->lpwfxFormat)) return DSERR_BADFORMAT;
+    const DWORD align = desc->lpwfxFormat->nBlockAlign;
+    if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX ||
+        desc->dwBufferBytes % align != 0)
+        return DSERR_INVALIDPARAM;
+
+    DsBuffer* created = new (std::nothrow) DsBuffer;
+    if (!created) return DSERR_OUTOFMEMORY;
+    created->memory = static_cast<std::uint8_t*>(std::malloc(desc->dwBufferBytes));
+    if (!created->memory) {
+        delete created;
+        return DSERR_OUTOFMEMORY;
+    }
+    const WAVEFORMATEX& f = *desc->lpwfxFormat;
+    std::memset(created->memory, f.wBitsPerSample == 8 ? 0x80 : 0, desc->dwBufferBytes);
+    created->device = this;
+    created->flags = desc->dwFlags;
+    created->bytes = desc->dwBufferBytes;
+    created->format = f;
+    created->format.cbSize = 0;
+    created->frequency = f.nSamplesPerSec;
+    MixVoice& v = created->voice;
+    v.data = created->memory;
+    v.frames = desc->dwBufferBytes / align;
+    v.channels = f.nChannels;
+    v.bits = f.wBitsPerSample;
+    v.step = mix_step(f.nSamplesPerSec, AUDIO_OUTPUT_RATE);
+    v.left_gain = v.right_gain = MIX_UNITY_GAIN;
+    {
+        std::lock_guard<std::mutex> hold(dsound_lock);
+        created->next = buffers;
+        if (buffers) buffers->previous = created;
+        buffers = created;
+    }
+    dsound_count_object(1);
+    *buffer = created;
+    return DS_OK;
+}
