@@ -21,9 +21,8 @@ int DesktopDepthChanged = 0;
 // A windowed display is drawn on the desktop, in the desktop's depth: the window takes the
 // display's size and the desktop the display's depth, or the display cannot be shown.
 std::int32_t take_desktop(std::int32_t width, std::int32_t height, std::int32_t bpp) {
-    if (MainWindow != nullptr &&
-        !SetWindowPos(MainWindow, nullptr, 0, 0, width, height,
-                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
+    if (MainWindow != nullptr && !SetWindowPos(MainWindow, nullptr, 0, 0, width, height,
+                                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
         return 0;
     DEVMODEA current;
     std::memset(&current, 0, sizeof(current));

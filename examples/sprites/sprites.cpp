@@ -54,8 +54,8 @@ void draw_scene8() {
     for (std::int32_t y = FLOOR_TOP; y < HEIGHT; y += TILE) {
         for (std::int32_t x = 0; x < WIDTH; x += TILE) {
             RECT to = {x, y, x + TILE, y + TILE};
-            back_surface->Blt(&to, Tiles[(x / TILE + y / TILE) % TILE_KINDS], nullptr,
-                              DDBLT_WAIT, nullptr);
+            back_surface->Blt(&to, Tiles[(x / TILE + y / TILE) % TILE_KINDS], nullptr, DDBLT_WAIT,
+                              nullptr);
         }
     }
     for (Sprite& s : Walkers) {
@@ -95,8 +95,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR command_line, int) {
     window_class.hInstance = instance;
     window_class.lpszClassName = "SPRITES";
     if (!RegisterClassEx(&window_class)) return 1;
-    MainWindow = CreateWindowEx(0, "SPRITES", "Sprites", WS_POPUP | WS_VISIBLE, 0, 0, WIDTH,
-                                HEIGHT, nullptr, nullptr, instance, nullptr);
+    MainWindow = CreateWindowEx(0, "SPRITES", "Sprites", WS_POPUP | WS_VISIBLE, 0, 0, WIDTH, HEIGHT,
+                                nullptr, nullptr, instance, nullptr);
     if (!MainWindow) return 1;
     int ok = display_init(WIDTH, HEIGHT, bpp, 0) && (bpp == 16 || load_sheets());
     MSG message = {};

@@ -7,13 +7,23 @@ int ddraw_desktop_format(int* width, int* height, int* bpp) {
     *width = DD_DESKTOP_WIDTH;
     *height = DD_DESKTOP_HEIGHT;
     *bpp = ddraw_display.desktop_bpp ? ddraw_display.desktop_bpp : DD_DESKTOP_BPP;
-    RECT client = {};
-    if (GetClientRect(win32_live_window(), &client)) {
-        *width = client.right;
-        *height = client.bottom;
+    RECT window = {};
+    if (GetWindowRect(win32_live_window(), &window)) {
+        // Large enough to hold the whole window where it stands.
+        if (window.right > *width) *width = window.right;
+        if (window.bottom > *height) *height = window.bottom;
     }
-    return *width > 0 && *height > 0 && *width <= DD_DESKTOP_MAX_SIDE &&
-           *height <= DD_DESKTOP_MAX_SIDE;
+    return *width <= DD_DESKTOP_MAX_SIDE && *height <= DD_DESKTOP_MAX_SIDE;
+}
+
+int ddraw_window_area(int desktop_width, int desktop_height, RECT* area) {
+    RECT window = {};
+    if (!GetWindowRect(win32_live_window(), &window)) return 0;
+    area->left = window.left > 0 ? window.left : 0;
+    area->top = window.top > 0 ? window.top : 0;
+    area->right = window.right < desktop_width ? window.right : desktop_width;
+    area->bottom = window.bottom < desktop_height ? window.bottom : desktop_height;
+    return ddraw_rect_valid(*area);
 }
 
 BOOL EnumDisplaySettingsA(LPCSTR device, DWORD mode_number, DEVMODEA* mode) {

@@ -83,6 +83,9 @@ void ddraw_primary_changed(const DdSurface* surface);
 // The desktop's size and depth: a windowed primary surface is made in them. 0 when the
 // program's window is larger than any desktop.
 int ddraw_desktop_format(int* width, int* height, int* bpp);
+// The part of a desktop of that size that the program's window covers; 0 when there is no
+// window or it lies off the desktop.
+int ddraw_window_area(int desktop_width, int desktop_height, RECT* area);
 
 // Pixel layout helpers.
 int ddraw_bytes_per_pixel(int bpp);

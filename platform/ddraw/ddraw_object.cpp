@@ -74,7 +74,10 @@ HRESULT create_primary(const DDSURFACEDESC2& desc, LPDIRECTDRAWSURFACE7* out) {
         back->front = primary;
         primary->back = back;
     } else {
-        tell_backend_mode(width, height, bpp, 0, nullptr);
+        // The backend's window shows the program's window, at its size.
+        RECT area = {0, 0, width, height};
+        ddraw_window_area(width, height, &area);
+        tell_backend_mode(area.right - area.left, area.bottom - area.top, bpp, 0, nullptr);
     }
     ddraw_display.primary = primary;
     // The primary is what the screen shows from now on.

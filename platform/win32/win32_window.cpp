@@ -167,7 +167,8 @@ BOOL GetClientRect(HWND window, LPRECT rect) {
 BOOL SetWindowPos(HWND window, HWND, int x, int y, int width, int height, UINT flags) {
     if (!win32_window_is_alive(window)) return FALSE;
     RECT rect = Window.rect;
-    if (!(flags & SWP_NOMOVE)) rect = {x, y, x + (rect.right - rect.left), y + (rect.bottom - rect.top)};
+    if (!(flags & SWP_NOMOVE))
+        rect = {x, y, x + (rect.right - rect.left), y + (rect.bottom - rect.top)};
     if (!(flags & SWP_NOSIZE)) {
         if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return FALSE;
         rect.right = rect.left + width;

@@ -142,9 +142,9 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* key, void*) {
 EM_BOOL on_mouse(int type, const EmscriptenMouseEvent* mouse, void*) {
     static int last_x = 0, last_y = 0;
     VideoEvent event = {};
-    int on_picture = web_click_to_picture(page_width(), page_height(), page_pixel_ratio(),
-                                          mouse->clientX, mouse->clientY, Web.mode_width,
-                                          Web.mode_height, &event.x, &event.y);
+    int on_picture =
+        web_click_to_picture(page_width(), page_height(), page_pixel_ratio(), mouse->clientX,
+                             mouse->clientY, Web.mode_width, Web.mode_height, &event.x, &event.y);
     if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
         if (!on_picture) return EM_FALSE;
         event.kind = VIDEO_MOUSE_MOVE;
