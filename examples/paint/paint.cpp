@@ -38,7 +38,6 @@ void paint_to(std::int32_t x, std::int32_t y, std::int32_t color) {
 
 void type_character(char c) {
     std::size_t length = std::strlen(Typed);
-    if (c == '\b' && length > 0) Typed[length - 1] = '\0';
     // Printable characters of the code page only: controls and Escape are not text.
     if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F && length + 1 < sizeof Typed)
         Typed[length] = c, Typed[length + 1] = '\0';
@@ -67,6 +66,7 @@ LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lp
         return 0;
     case WM_KEYDOWN:
         if (wparam == VK_ESCAPE) PostMessageA(window, WM_DESTROY, 0, 0);
+        if (wparam == VK_BACK && Typed[0]) Typed[std::strlen(Typed) - 1] = '\0';
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);

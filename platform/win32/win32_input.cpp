@@ -81,27 +81,15 @@ LPARAM key_bits(int sided, int repeat, int up) {
     return bits;
 }
 
-// The character TranslateMessage makes of a key that types no text of its own.
-std::string control_character(int key) {
-    switch (key) {
-    case VK_BACK:
-    case VK_TAB:
-    case VK_ESCAPE:
-        return std::string(1, static_cast<char>(key));
-    case VK_RETURN:
-        return std::string(1, '\r');
-    default:
-        return std::string();
-    }
-}
-
 void key_down(int sided, int repeat, HWND window) {
     set_key(sided, 1);
     if (!window) return;
     WPARAM key = static_cast<WPARAM>(generic_key(sided));
     win32_enqueue(window, WM_KEYDOWN, key, key_bits(sided, repeat, 0));
     if (Untranslated.size() >= MAX_UNTRANSLATED) Untranslated.pop_front();
-    Untranslated.push_back({key, video_last_ticks(), control_character(sided)});
+    // Only text that the backend reports is typed: Enter, Escape, Backspace and Tab make no
+    // characters, so a program that takes one message a frame sees its keys at the old pace.
+    Untranslated.push_back({key, video_last_ticks(), std::string()});
     PressThisPump = 1;
 }
 
@@ -139,7 +127,7 @@ void mouse_event(const VideoEvent& event, HWND window) {
     Cursor = {event.x, event.y};
     LPARAM where = MAKELPARAM(event.x, event.y);
     if (event.kind == VIDEO_MOUSE_MOVE) {
-        if (window) win32_enqueue(window, WM_MOUSEMOVE, mouse_flags(), where);
+        if (window) win32_enqueue_mouse_move(window, mouse_flags(), where);
         return;
     }
     int button = event.button >= 0 && event.button < 3 ? event.button : 0;

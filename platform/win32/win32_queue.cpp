@@ -45,6 +45,16 @@ int win32_enqueue(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     return 1;
 }
 
+int win32_enqueue_mouse_move(HWND window, WPARAM wparam, LPARAM lparam) {
+    for (auto it = Queue.rbegin(); it != Queue.rend(); ++it) {
+        if (it->message < WM_MOUSEMOVE || it->message > WM_MOUSEWHEEL) continue;
+        if (it->message != WM_MOUSEMOVE || it->hwnd != window || it->wParam != wparam) break;
+        *it = make_message(window, WM_MOUSEMOVE, wparam, lparam);
+        return 1;
+    }
+    return win32_enqueue(window, WM_MOUSEMOVE, wparam, lparam);
+}
+
 int win32_enqueue_front(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (Queue.size() >= MAX_QUEUED) return 0;
     Queue.push_front(make_message(window, message, wparam, lparam));

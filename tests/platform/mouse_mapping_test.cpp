@@ -44,14 +44,16 @@ TEST(MouseMapping, EveryPositionMapsBackToThePixelShownThere) {
                 }
             }
             EXPECT_EQ(mismatches, 0);
-            // Off the picture, the clamped mapping gives the nearest edge pixel.
-            int px = -1, py = -1;
+            // Off the picture, the clamped mapping gives the pixel shown at the nearest corner.
+            int px = -1, py = -1, corner_x = -1, corner_y = -1;
             ASSERT_TRUE(map_to_picture_clamped(v, p.width, p.height, -50, w.height + 9, &px, &py));
-            EXPECT_EQ(px, 0);
-            EXPECT_EQ(py, p.height - 1);
+            map_to_picture(v, p.width, p.height, v.x, v.y + v.height - 1, &corner_x, &corner_y);
+            EXPECT_EQ(px, corner_x);
+            EXPECT_EQ(py, corner_y);
             ASSERT_TRUE(map_to_picture_clamped(v, p.width, p.height, 1 << 30, -7, &px, &py));
-            EXPECT_EQ(px, p.width - 1);
-            EXPECT_EQ(py, 0);
+            map_to_picture(v, p.width, p.height, v.x + v.width - 1, v.y, &corner_x, &corner_y);
+            EXPECT_EQ(px, corner_x);
+            EXPECT_EQ(py, corner_y);
         }
     }
 }
