@@ -110,6 +110,29 @@ struct POINT {
     LONG x;
     LONG y;
 };
+typedef POINT* LPPOINT;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+typedef SIZE* LPSIZE;
+
+// A display mode, as far as the desktop's size and depth go.
+struct DEVMODEA {
+    WORD dmSize;
+    DWORD dmFields;
+    DWORD dmBitsPerPel;
+    DWORD dmPelsWidth;
+    DWORD dmPelsHeight;
+};
+#define DM_BITSPERPEL 0x00040000L
+#define DM_PELSWIDTH 0x00080000L
+#define DM_PELSHEIGHT 0x00100000L
+#define CDS_FULLSCREEN 0x00000004
+#define DISP_CHANGE_SUCCESSFUL 0
+#define DISP_CHANGE_BADMODE (-2)
+#define ENUM_CURRENT_SETTINGS (static_cast<DWORD>(-1))
 
 struct MSG {
     HWND hwnd;
@@ -211,6 +234,22 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14 && sizeof(BITMAPINFOHEADER) == 40);
 #define WM_MOUSEMOVE 0x0200
 #define WM_LBUTTONDOWN 0x0201
 #define WM_LBUTTONUP 0x0202
+#define WM_RBUTTONDOWN 0x0204
+#define WM_RBUTTONUP 0x0205
+#define WM_MBUTTONDOWN 0x0207
+#define WM_MBUTTONUP 0x0208
+#define WM_MOUSEWHEEL 0x020A
+
+// Mouse messages: which buttons and modifiers are held, in wParam's low word; the wheel's
+// turn in its high word, in steps of WHEEL_DELTA per notch.
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_SHIFT 0x0004
+#define MK_CONTROL 0x0008
+#define MK_MBUTTON 0x0010
+#define WHEEL_DELTA 120
+#define GET_WHEEL_DELTA_WPARAM(w) (static_cast<short>(HIWORD(w)))
+#define GET_KEYSTATE_WPARAM(w) (LOWORD(w))
 
 // Class styles, window styles.
 #define CS_VREDRAW 0x0001
@@ -230,14 +269,19 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14 && sizeof(BITMAPINFOHEADER) == 40);
 #define BLACK_BRUSH 4
 #define WHITE_BRUSH 0
 
-// Virtual-key codes.
+// Virtual-key codes. Letters and digits have no names: they are 'A' to 'Z' and '0' to '9'.
 #define VK_LBUTTON 0x01
+#define VK_RBUTTON 0x02
+#define VK_MBUTTON 0x04
 #define VK_BACK 0x08
 #define VK_TAB 0x09
+#define VK_CLEAR 0x0C
 #define VK_RETURN 0x0D
 #define VK_SHIFT 0x10
 #define VK_CONTROL 0x11
 #define VK_MENU 0x12
+#define VK_PAUSE 0x13
+#define VK_CAPITAL 0x14
 #define VK_ESCAPE 0x1B
 #define VK_SPACE 0x20
 #define VK_PRIOR 0x21
@@ -248,9 +292,60 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14 && sizeof(BITMAPINFOHEADER) == 40);
 #define VK_UP 0x26
 #define VK_RIGHT 0x27
 #define VK_DOWN 0x28
+#define VK_SNAPSHOT 0x2C
 #define VK_INSERT 0x2D
 #define VK_DELETE 0x2E
+#define VK_LWIN 0x5B
+#define VK_RWIN 0x5C
+#define VK_APPS 0x5D
+#define VK_NUMPAD0 0x60
+#define VK_NUMPAD1 0x61
+#define VK_NUMPAD2 0x62
+#define VK_NUMPAD3 0x63
+#define VK_NUMPAD4 0x64
+#define VK_NUMPAD5 0x65
+#define VK_NUMPAD6 0x66
+#define VK_NUMPAD7 0x67
+#define VK_NUMPAD8 0x68
+#define VK_NUMPAD9 0x69
+#define VK_MULTIPLY 0x6A
+#define VK_ADD 0x6B
+#define VK_SEPARATOR 0x6C
+#define VK_SUBTRACT 0x6D
+#define VK_DECIMAL 0x6E
+#define VK_DIVIDE 0x6F
 #define VK_F1 0x70
+#define VK_F2 0x71
+#define VK_F3 0x72
+#define VK_F4 0x73
+#define VK_F5 0x74
+#define VK_F6 0x75
+#define VK_F7 0x76
+#define VK_F8 0x77
+#define VK_F9 0x78
+#define VK_F10 0x79
+#define VK_F11 0x7A
+#define VK_F12 0x7B
+#define VK_NUMLOCK 0x90
+#define VK_SCROLL 0x91
+#define VK_LSHIFT 0xA0
+#define VK_RSHIFT 0xA1
+#define VK_LCONTROL 0xA2
+#define VK_RCONTROL 0xA3
+#define VK_LMENU 0xA4
+#define VK_RMENU 0xA5
+#define VK_OEM_1 0xBA
+#define VK_OEM_PLUS 0xBB
+#define VK_OEM_COMMA 0xBC
+#define VK_OEM_MINUS 0xBD
+#define VK_OEM_PERIOD 0xBE
+#define VK_OEM_2 0xBF
+#define VK_OEM_3 0xC0
+#define VK_OEM_4 0xDB
+#define VK_OEM_5 0xDC
+#define VK_OEM_6 0xDD
+#define VK_OEM_7 0xDE
+#define VK_OEM_102 0xE2
 
 // Window classes and the window.
 ATOM RegisterClassExA(const WNDCLASSEXA* wc);
@@ -260,6 +355,21 @@ HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR title, DWORD styl
 BOOL DestroyWindow(HWND window);
 LRESULT DefWindowProcA(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
 BOOL GetWindowRect(HWND window, LPRECT rect);
+BOOL GetClientRect(HWND window, LPRECT rect);
+BOOL SetWindowPos(HWND window, HWND insert_after, int x, int y, int width, int height, UINT flags);
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOACTIVATE 0x0010
+// Screen and client coordinates: the client area's top-left corner is the window's.
+BOOL ClientToScreen(HWND window, LPPOINT point);
+BOOL ScreenToClient(HWND window, LPPOINT point);
+
+// The desktop's display mode, which a windowed DirectDraw program draws in: read it, or
+// change its depth (or size) for as long as the program runs (CDS_FULLSCREEN); a null mode
+// gives the desktop back its own.
+BOOL EnumDisplaySettingsA(LPCSTR device, DWORD mode_number, DEVMODEA* mode);
+LONG ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags);
 
 // The thread's message queue.
 BOOL PeekMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max, UINT remove);
@@ -272,6 +382,8 @@ BOOL EndPaint(HWND window, const PAINTSTRUCT* paint);
 
 // Input, cursor, clock, resources.
 std::int16_t GetAsyncKeyState(int virtual_key);
+// The mouse's position in screen coordinates, as of the last message pump.
+BOOL GetCursorPos(LPPOINT point);
 int ShowCursor(BOOL show);
 DWORD GetTickCount();
 HICON LoadIconA(HINSTANCE instance, LPCSTR name);
@@ -296,6 +408,9 @@ int MessageBoxA(HWND window, LPCSTR text, LPCSTR caption, UINT type);
 #define CreateWindowEx CreateWindowExA
 #define LoadIcon LoadIconA
 #define LoadCursor LoadCursorA
+#define EnumDisplaySettings EnumDisplaySettingsA
+#define ChangeDisplaySettings ChangeDisplaySettingsA
+typedef DEVMODEA DEVMODE;
 
 // The program's entry point, called by the platform's main.
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show);

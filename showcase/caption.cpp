@@ -31,11 +31,13 @@ void draw_transition_banner(std::int32_t effect) {
     char heading[64];
     std::snprintf(heading, sizeof heading, "Transition %d of %d: %s", effect + 1, EFFECT_COUNT,
                   effect_name(effect));
-    label(back_surface, 178, 208, WHITE, heading);
+    // The banner's lines are centred in it, each by its own measured width.
+    constexpr std::int32_t MIDDLE = 320;
+    label_centred(back_surface, MIDDLE, 208, WHITE, heading);
     char call[64];
     std::snprintf(call, sizeof call, "screen_transition(%d, buffer, pitch)", effect);
-    label(back_surface, 178, 232, GOLD + 10, call);
-    label(back_surface, 178, 254, GREY + 10,
-          effect_is_wipe(effect) ? "wipes the locked primary's memory"
-                                 : "changes the display palette");
+    label_centred(back_surface, MIDDLE, 232, GOLD + 10, call);
+    label_centred(back_surface, MIDDLE, 254, GREY + 10,
+                  effect_is_wipe(effect) ? "wipes the locked primary's memory"
+                                         : "changes the display palette");
 }

@@ -32,3 +32,10 @@ void label(IDirectDrawSurface7* surface, std::int32_t x, std::int32_t y, std::in
            const char* text) {
     draw_text_index(text, x, y, color, surface);
 }
+
+void label_centred(IDirectDrawSurface7* surface, std::int32_t centre_x, std::int32_t y,
+                   std::int32_t color, const char* text) {
+    std::int32_t width = 0;
+    measure_text(text, &width, nullptr, surface);
+    label(surface, centre_x - width / 2, y, color, text);
+}

@@ -26,3 +26,6 @@ void fill_box8(const ClipRect& box, std::int32_t color, std::uint8_t* buffer, st
 // Text in a palette colour on the surface, its top-left corner at (x, y).
 void label(IDirectDrawSurface7* surface, std::int32_t x, std::int32_t y, std::int32_t color,
            const char* text);
+// A label whose middle is at centre_x, measured in the font it is drawn with.
+void label_centred(IDirectDrawSurface7* surface, std::int32_t centre_x, std::int32_t y,
+                   std::int32_t color, const char* text);

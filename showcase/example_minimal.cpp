@@ -28,10 +28,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     MSG message = {};
     for (int frame = 0;; ++frame) {
         start_frame_clock();
-        if (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) break;
+        // Every waiting message before drawing, so that input never queues up.
+        while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE) && message.message != WM_QUIT)
             DispatchMessage(&message);
-        }
+        if (message.message == WM_QUIT) break;
         fill_surface(back_surface, 0, nullptr); // palette index 0 everywhere
         if (std::uint8_t* pixels = lock_back()) {
             // Pixel (x, y) is pixels[x + y * back_pitch] until unlock_back.

@@ -15,6 +15,33 @@ namespace {
 constexpr DWORD FULL_SCREEN_LEVEL =
     DDSCL_FULLSCREEN | DDSCL_ALLOWREBOOT | DDSCL_EXCLUSIVE | DDSCL_ALLOWMODEX | DDSCL_MULTITHREADED;
 
+// Whether display_init changed the desktop's depth, which display_shutdown then gives back.
+int DesktopDepthChanged = 0;
+
+// A windowed display is drawn on the desktop, in the desktop's depth: the window takes the
+// display's size and the desktop the display's depth, or the display cannot be shown.
+std::int32_t take_desktop(std::int32_t width, std::int32_t height, std::int32_t bpp) {
+    if (MainWindow != nullptr && !SetWindowPos(MainWindow, nullptr, 0, 0, width, height,
+                                               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE))
+        return 0;
+    DEVMODEA current;
+    std::memset(&current, 0, sizeof(current));
+    current.dmSize = sizeof(current);
+    // A desktop that cannot say its depth is taken as it is.
+    if (!EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current) ||
+        static_cast<std::int32_t>(current.dmBitsPerPel) == bpp)
+        return 1;
+    DEVMODEA wanted;
+    std::memset(&wanted, 0, sizeof(wanted));
+    wanted.dmSize = sizeof(wanted);
+    wanted.dmFields = DM_BITSPERPEL;
+    wanted.dmBitsPerPel = static_cast<DWORD>(bpp);
+    if (bpp <= 0 || ChangeDisplaySettingsA(&wanted, CDS_FULLSCREEN) != DISP_CHANGE_SUCCESSFUL)
+        return 0;
+    DesktopDepthChanged = 1;
+    return 1;
+}
+
 std::int32_t take_display(std::int32_t width, std::int32_t height, std::int32_t bpp,
                           std::int32_t windowed) {
     if (FAILED(DirectDrawCreateEx(nullptr, reinterpret_cast<LPVOID*>(&directdraw), IID_IDirectDraw7,
@@ -24,7 +51,8 @@ std::int32_t take_display(std::int32_t width, std::int32_t height, std::int32_t 
         return 0;
     }
     if (windowed != 0) {
-        return SUCCEEDED(directdraw->SetCooperativeLevel(MainWindow, DDSCL_NORMAL)) ? 1 : 0;
+        if (FAILED(directdraw->SetCooperativeLevel(MainWindow, DDSCL_NORMAL))) return 0;
+        return take_desktop(width, height, bpp);
     }
     if (FAILED(directdraw->SetCooperativeLevel(MainWindow, FULL_SCREEN_LEVEL))) return 0;
     if (width <= 0 || height <= 0 || bpp <= 0) return 0;
@@ -159,6 +187,8 @@ std::int32_t display_shutdown() {
     if (back_surface != nullptr) back_surface->Release();
     if (primary_surface != nullptr) primary_surface->Release();
     if (directdraw != nullptr) directdraw->Release();
+    if (DesktopDepthChanged != 0) ChangeDisplaySettingsA(nullptr, 0);
+    DesktopDepthChanged = 0;
     display_context_forget_objects();
     return 1;
 }

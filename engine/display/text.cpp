@@ -30,3 +30,21 @@ std::int32_t draw_text_index(const char* text, std::int32_t x, std::int32_t y, s
                      static_cast<COLORREF>(entry.blue) << 16;
     return draw_text_rgb(text, x, y, color, surface);
 }
+
+std::int32_t measure_text(const char* text, std::int32_t* width, std::int32_t* height,
+                          IDirectDrawSurface7* surface) {
+    if (width != nullptr) *width = 0;
+    if (height != nullptr) *height = 0;
+    if (text == nullptr || surface == nullptr) return 0;
+    HDC xdc = nullptr;
+    if (FAILED(surface->GetDC(&xdc)) || xdc == nullptr) return 0;
+    std::size_t length = std::strlen(text);
+    SIZE size = {0, 0};
+    BOOL measured = GetTextExtentPoint32A(
+        xdc, text, length > INT_MAX ? INT_MAX : static_cast<int>(length), &size);
+    surface->ReleaseDC(xdc);
+    if (!measured) return 0;
+    if (width != nullptr) *width = size.cx;
+    if (height != nullptr) *height = size.cy;
+    return 1;
+}

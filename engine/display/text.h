@@ -1,4 +1,5 @@
-// A line of text drawn on a surface through its device context, in an RGB or palette colour.
+// A line of text drawn on a surface through its device context, in an RGB or palette colour,
+// and measured in the same font.
 #pragma once
 
 #include "platform/ddraw.h"
@@ -11,3 +12,7 @@ std::int32_t draw_text_rgb(const char* text, std::int32_t x, std::int32_t y, COL
 // The same in the colour of a palette entry.
 std::int32_t draw_text_index(const char* text, std::int32_t x, std::int32_t y, std::int32_t index,
                              IDirectDrawSurface7* surface);
+// The width and height in pixels that the text takes when drawn on the surface: 1, or 0 (both
+// sizes 0) when the surface lends no device context or the text cannot be measured.
+std::int32_t measure_text(const char* text, std::int32_t* width, std::int32_t* height,
+                          IDirectDrawSurface7* surface);

@@ -11,10 +11,13 @@
 // Sizes above this are refused: no display or sprite sheet comes near it.
 constexpr int DD_MAX_SURFACE_SIDE = 16384;
 
-// The desktop the windowed game runs on.
+// The desktop a windowed program draws on: as large as the program's window (640 x 480
+// without one), at most DD_DESKTOP_MAX_SIDE a side, and 8 bits deep unless the program asks
+// for another depth (ChangeDisplaySettingsA).
 constexpr int DD_DESKTOP_WIDTH = 640;
 constexpr int DD_DESKTOP_HEIGHT = 480;
 constexpr int DD_DESKTOP_BPP = 8;
+constexpr int DD_DESKTOP_MAX_SIDE = 8192;
 
 struct DdSurface;
 
@@ -27,6 +30,7 @@ struct DdDisplayState {
     int mode_bpp;
     DdSurface* primary; // the one primary surface, or null
     int away;           // another program holds the display: lost surfaces stay lost
+    int desktop_bpp;    // the desktop's depth as changed by the program; 0: DD_DESKTOP_BPP
 };
 extern DdDisplayState ddraw_display;
 
@@ -75,6 +79,13 @@ int ddraw_should_fail(DdrawFailure kind);
 // Tells the video layer that the screen changed, when `surface` is the primary; the change
 // shows at the next refresh.
 void ddraw_primary_changed(const DdSurface* surface);
+
+// The desktop's size and depth: a windowed primary surface is made in them. 0 when the
+// program's window is larger than any desktop.
+int ddraw_desktop_format(int* width, int* height, int* bpp);
+// The part of a desktop of that size that the program's window covers; 0 when there is no
+// window or it lies off the desktop.
+int ddraw_window_area(int desktop_width, int desktop_height, RECT* area);
 
 // Pixel layout helpers.
 int ddraw_bytes_per_pixel(int bpp);

@@ -25,17 +25,14 @@ bool exclusive() {
     return (ddraw_display.cooperative_level & DDSCL_EXCLUSIVE) != 0;
 }
 
-// The display's current size and depth: the exclusive owner's mode, else the desktop.
-void display_format(int* width, int* height, int* bpp) {
-    if (ddraw_display.mode_bpp) {
-        *width = ddraw_display.mode_width;
-        *height = ddraw_display.mode_height;
-        *bpp = ddraw_display.mode_bpp;
-    } else {
-        *width = DD_DESKTOP_WIDTH;
-        *height = DD_DESKTOP_HEIGHT;
-        *bpp = DD_DESKTOP_BPP;
-    }
+// The display's current size and depth: the exclusive owner's mode, else the desktop. 0
+// when there is no desktop to draw on.
+int display_format(int* width, int* height, int* bpp) {
+    if (!ddraw_display.mode_bpp) return ddraw_desktop_format(width, height, bpp);
+    *width = ddraw_display.mode_width;
+    *height = ddraw_display.mode_height;
+    *bpp = ddraw_display.mode_bpp;
+    return 1;
 }
 
 void tell_backend_mode(int width, int height, int bpp, int fullscreen, int* ok) {
@@ -57,7 +54,8 @@ HRESULT create_primary(const DDSURFACEDESC2& desc, LPDIRECTDRAWSURFACE7* out) {
         if (!exclusive()) return DDERR_NOEXCLUSIVEMODE;
     }
     int width = 0, height = 0, bpp = 0;
-    display_format(&width, &height, &bpp);
+    // A window larger than any desktop leaves part of its display nowhere to be seen.
+    if (!display_format(&width, &height, &bpp)) return DDERR_INVALIDMODE;
     DdSurface* primary =
         ddraw_new_surface(width, height, bpp,
                           DDSCAPS_PRIMARYSURFACE | DDSCAPS_VIDEOMEMORY |
@@ -76,7 +74,10 @@ HRESULT create_primary(const DDSURFACEDESC2& desc, LPDIRECTDRAWSURFACE7* out) {
         back->front = primary;
         primary->back = back;
     } else {
-        tell_backend_mode(width, height, bpp, 0, nullptr);
+        // The backend's window shows the program's window, at its size.
+        RECT area = {0, 0, width, height};
+        ddraw_window_area(width, height, &area);
+        tell_backend_mode(area.right - area.left, area.bottom - area.top, bpp, 0, nullptr);
     }
     ddraw_display.primary = primary;
     // The primary is what the screen shows from now on.

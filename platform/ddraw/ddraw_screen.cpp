@@ -27,5 +27,14 @@ int ddraw_screen_picture(VideoPicture* picture) {
     picture->bpp = primary->bpp;
     picture->palette = ddraw_screen_palette();
     picture->being_written = primary->locked;
+    // On the desktop, what shows of a windowed program is its window.
+    RECT area = {};
+    if (!primary->back && ddraw_window_area(primary->width, primary->height, &area)) {
+        int bytes = ddraw_bytes_per_pixel(primary->bpp);
+        picture->pixels +=
+            static_cast<std::ptrdiff_t>(area.top) * primary->pitch + area.left * bytes;
+        picture->width = area.right - area.left;
+        picture->height = area.bottom - area.top;
+    }
     return 1;
 }

@@ -92,6 +92,16 @@ void draw_glyph(const TextTarget& t, const GdiGlyph& glyph, long long origin_x, 
     }
 }
 
+// How far the pen moves over the text.
+long long text_advance(const unsigned char* bytes, int length) {
+    long long advance = 0;
+    for (int i = 0; i < length; ++i) {
+        const GdiGlyph* glyph = gdi_glyph(bytes[i]);
+        if (glyph) advance += glyph->advance;
+    }
+    return advance;
+}
+
 } // namespace
 
 COLORREF SetTextColor(HDC handle, COLORREF color) {
@@ -130,13 +140,8 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int length) {
 
     const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
     if (dc->background_mode == OPAQUE) {
-        long long advance = 0;
-        for (int i = 0; i < length; ++i) {
-            const GdiGlyph* glyph = gdi_glyph(bytes[i]);
-            if (glyph) advance += glyph->advance;
-        }
-        fill_cell(target, x, y, x + advance, static_cast<long long>(y) + metrics.cell_height,
-                  background_value);
+        fill_cell(target, x, y, x + text_advance(bytes, length),
+                  static_cast<long long>(y) + metrics.cell_height, background_value);
     }
     long long pen = x;
     const long long baseline = static_cast<long long>(y) + metrics.ascent;
@@ -147,5 +152,15 @@ BOOL TextOutA(HDC handle, int x, int y, LPCSTR text, int length) {
         pen += glyph->advance;
     }
     ddraw_primary_changed(surface);
+    return TRUE;
+}
+
+BOOL GetTextExtentPoint32A(HDC handle, LPCSTR text, int length, LPSIZE size) {
+    if (!ddraw_find_dc(handle) || !size || length < 0 || (length > 0 && !text)) return FALSE;
+    GdiFontMetrics metrics;
+    if (!gdi_font_metrics(&metrics)) return FALSE;
+    long long advance = text_advance(reinterpret_cast<const unsigned char*>(text), length);
+    size->cx = static_cast<LONG>(advance > 0x7FFFFFFF ? 0x7FFFFFFF : advance);
+    size->cy = metrics.cell_height;
     return TRUE;
 }

@@ -19,19 +19,29 @@ struct VideoPicture {
 };
 
 // VIDEO_FOCUS_LOST: the window no longer has the keyboard, so no key is held any more.
+// VIDEO_CHARACTER: one typed character, after the key press that typed it.
 enum VideoEventKind {
     VIDEO_KEY_DOWN,
     VIDEO_KEY_UP,
     VIDEO_MOUSE_DOWN,
     VIDEO_CLOSE,
-    VIDEO_FOCUS_LOST
+    VIDEO_FOCUS_LOST,
+    VIDEO_MOUSE_UP,
+    VIDEO_MOUSE_MOVE,
+    VIDEO_MOUSE_WHEEL,
+    VIDEO_CHARACTER
 };
+
+enum VideoMouseButton { VIDEO_BUTTON_LEFT, VIDEO_BUTTON_RIGHT, VIDEO_BUTTON_MIDDLE };
 
 struct VideoEvent {
     VideoEventKind kind;
-    int virtual_key; // keys: the Windows virtual-key code
+    int virtual_key; // keys: the Windows virtual-key code, Shift, Ctrl and Alt by their side
     int repeat;      // keys: 1 for an auto-repeated press
-    int x, y;        // mouse: in the game's 640 x 480 coordinates
+    int x, y;        // mouse: in the picture's coordinates (the display's pixels)
+    int button;      // mouse presses and releases: a VideoMouseButton
+    int wheel;       // wheel: notches turned, away from the user positive
+    int character;   // typed text: the character's Unicode code point
 };
 
 struct VideoBackend {

@@ -51,3 +51,14 @@ int map_to_picture(const VideoViewport& viewport, int picture_width, int picture
     *picture_y = static_cast<int>(dy * picture_height / viewport.height);
     return 1;
 }
+
+int map_to_picture_clamped(const VideoViewport& viewport, int picture_width, int picture_height,
+                           int output_x, int output_y, int* picture_x, int* picture_y) {
+    if (viewport.width <= 0 || viewport.height <= 0) return 0;
+    std::int64_t x = std::clamp<std::int64_t>(
+        output_x, viewport.x, static_cast<std::int64_t>(viewport.x) + viewport.width - 1);
+    std::int64_t y = std::clamp<std::int64_t>(
+        output_y, viewport.y, static_cast<std::int64_t>(viewport.y) + viewport.height - 1);
+    return map_to_picture(viewport, picture_width, picture_height, static_cast<int>(x),
+                          static_cast<int>(y), picture_x, picture_y);
+}

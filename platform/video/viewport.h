@@ -24,3 +24,7 @@ int windowed_factor(int usable_width, int usable_height, int frame_width, int fr
 // Maps an output pixel back to picture coordinates; 0 when it falls outside the picture.
 int map_to_picture(const VideoViewport& viewport, int picture_width, int picture_height,
                    int output_x, int output_y, int* picture_x, int* picture_y);
+// The same for a position that must land somewhere (a button let go over the border): the
+// nearest picture pixel; 0 only when there is no picture.
+int map_to_picture_clamped(const VideoViewport& viewport, int picture_width, int picture_height,
+                           int output_x, int output_y, int* picture_x, int* picture_y);

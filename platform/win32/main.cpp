@@ -1,6 +1,9 @@
 // The process entry: hands over to the program's WinMain as Windows would.
 #include "platform/video/video.h"
 #include "platform/win32.h"
+#include "platform/win32/win32_command_line.h"
+
+#include <string>
 
 namespace {
 
@@ -9,9 +12,10 @@ char ProgramImage;
 
 } // namespace
 
-int main() {
-    char empty[] = "";
-    int code = WinMain(reinterpret_cast<HINSTANCE>(&ProgramImage), nullptr, empty, SW_SHOWNORMAL);
+int main(int argc, char** argv) {
+    std::string command_line = win32_command_line(argc, argv);
+    int code = WinMain(reinterpret_cast<HINSTANCE>(&ProgramImage), nullptr, command_line.data(),
+                       SW_SHOWNORMAL);
     // As when a Windows process ends, its window goes with it.
     video_backend()->close_window();
     return code;

@@ -1,7 +1,13 @@
-// Keyboard and mouse input from the video backend: window messages and the key state read by
-// GetAsyncKeyState.
+// Keyboard and mouse input from the video backend: window messages, the key and button state
+// read by GetAsyncKeyState, the cursor's position, and the characters that TranslateMessage
+// turns key presses into.
 #pragma once
+
+#include "platform/win32.h"
 
 // Moves every pending backend event into the queue, updating the key state.
 void win32_pump_events();
+// Queues the characters typed with this WM_KEYDOWN as WM_CHAR, next in the queue; FALSE for
+// any other message.
+BOOL win32_translate_key(const MSG* msg);
 void win32_reset_input();

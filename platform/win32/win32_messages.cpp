@@ -21,8 +21,8 @@ BOOL PostMessageA(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 BOOL TranslateMessage(const MSG* msg) {
-    // The program reads keys as WM_KEYDOWN only, so no WM_CHAR is generated.
-    return msg && (msg->message == WM_KEYDOWN || msg->message == WM_KEYUP);
+    if (msg && msg->message == WM_KEYUP) return TRUE;
+    return win32_translate_key(msg);
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {

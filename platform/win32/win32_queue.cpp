@@ -2,6 +2,7 @@
 #include "platform/win32/win32_queue.h"
 #include "platform/video/video.h"
 
+#include <cstdint>
 #include <deque>
 
 namespace {
@@ -22,18 +23,41 @@ int matches(const MSG& msg, HWND window, UINT filter_min, UINT filter_max) {
     return msg.message >= filter_min && msg.message <= filter_max;
 }
 
-} // namespace
-
-int win32_enqueue(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (Queue.size() >= MAX_QUEUED) return 0;
+MSG make_message(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     MSG msg = {};
     msg.hwnd = window;
     msg.message = message;
     msg.wParam = wparam;
     msg.lParam = lparam;
     msg.time = video_last_ticks();
-    if (message == WM_LBUTTONDOWN) msg.pt = {LOWORD(lparam), HIWORD(lparam)};
-    Queue.push_back(msg);
+    // Button and move messages say where the mouse was; the wheel's own lParam already does.
+    if (message >= WM_MOUSEMOVE && message < WM_MOUSEWHEEL)
+        msg.pt = {static_cast<std::int16_t>(LOWORD(lparam)),
+                  static_cast<std::int16_t>(HIWORD(lparam))};
+    return msg;
+}
+
+} // namespace
+
+int win32_enqueue(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (Queue.size() >= MAX_QUEUED) return 0;
+    Queue.push_back(make_message(window, message, wparam, lparam));
+    return 1;
+}
+
+int win32_enqueue_mouse_move(HWND window, WPARAM wparam, LPARAM lparam) {
+    for (auto it = Queue.rbegin(); it != Queue.rend(); ++it) {
+        if (it->message < WM_MOUSEMOVE || it->message > WM_MOUSEWHEEL) continue;
+        if (it->message != WM_MOUSEMOVE || it->hwnd != window || it->wParam != wparam) break;
+        *it = make_message(window, WM_MOUSEMOVE, wparam, lparam);
+        return 1;
+    }
+    return win32_enqueue(window, WM_MOUSEMOVE, wparam, lparam);
+}
+
+int win32_enqueue_front(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (Queue.size() >= MAX_QUEUED) return 0;
+    Queue.push_front(make_message(window, message, wparam, lparam));
     return 1;
 }
 

@@ -157,6 +157,42 @@ BOOL GetWindowRect(HWND window, LPRECT rect) {
     return TRUE;
 }
 
+BOOL GetClientRect(HWND window, LPRECT rect) {
+    if (!rect || !win32_window_is_alive(window)) return FALSE;
+    // The window has no frame: its client area is all of it.
+    *rect = {0, 0, Window.rect.right - Window.rect.left, Window.rect.bottom - Window.rect.top};
+    return TRUE;
+}
+
+BOOL SetWindowPos(HWND window, HWND, int x, int y, int width, int height, UINT flags) {
+    if (!win32_window_is_alive(window)) return FALSE;
+    RECT rect = Window.rect;
+    if (!(flags & SWP_NOMOVE))
+        rect = {x, y, x + (rect.right - rect.left), y + (rect.bottom - rect.top)};
+    if (!(flags & SWP_NOSIZE)) {
+        if (width <= 0 || height <= 0 || width > 16384 || height > 16384) return FALSE;
+        rect.right = rect.left + width;
+        rect.bottom = rect.top + height;
+    }
+    // The backend's window follows the display that DirectDraw shows in it.
+    Window.rect = rect;
+    return TRUE;
+}
+
+BOOL ClientToScreen(HWND window, LPPOINT point) {
+    if (!point || !win32_window_is_alive(window)) return FALSE;
+    point->x += Window.rect.left;
+    point->y += Window.rect.top;
+    return TRUE;
+}
+
+BOOL ScreenToClient(HWND window, LPPOINT point) {
+    if (!point || !win32_window_is_alive(window)) return FALSE;
+    point->x -= Window.rect.left;
+    point->y -= Window.rect.top;
+    return TRUE;
+}
+
 HGDIOBJ GetStockObject(int object) {
     static int black_brush;
     static int white_brush;

@@ -141,11 +141,12 @@ TEST_F(WindowTest, AutoRepeatedPressesAreKeyDownsWithThePreviousStateBit) {
     VideoBackend fake = *headless_video_backend();
     fake.poll_event = fake_poll;
     video_use_backend(&fake);
-    FakeEvents = {
-        {VIDEO_KEY_DOWN, VK_DOWN, 0, 0, 0}, {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0},
-        {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0}, {VIDEO_KEY_DOWN, 0, 0, 0, 0}, // a key without a code
-        {VIDEO_KEY_DOWN, 300, 0, 0, 0},                                   // not a virtual-key code
-        {VIDEO_KEY_UP, VK_DOWN, 0, 0, 0}};
+    FakeEvents = {{VIDEO_KEY_DOWN, VK_DOWN, 0, 0, 0, 0, 0, 0},
+                  {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0, 0, 0, 0},
+                  {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0, 0, 0, 0},
+                  {VIDEO_KEY_DOWN, 0, 0, 0, 0, 0, 0, 0},   // a key without a code
+                  {VIDEO_KEY_DOWN, 300, 0, 0, 0, 0, 0, 0}, // not a virtual-key code
+                  {VIDEO_KEY_UP, VK_DOWN, 0, 0, 0, 0, 0, 0}};
     std::vector<MSG> taken = drain_queue();
     video_use_backend(headless_video_backend());
     ASSERT_EQ(taken.size(), 4u);

@@ -201,14 +201,21 @@ TEST(SdlKeys, TheGamesKeysHaveTheirVirtualKeyCodes) {
         {SDLK_9, '9'},
         {SDLK_F1, VK_F1},
         {SDLK_F12, VK_F1 + 11},
-        {SDLK_LSHIFT, VK_SHIFT},
-        {SDLK_RSHIFT, VK_SHIFT},
-        {SDLK_LCTRL, VK_CONTROL},
-        {SDLK_RALT, VK_MENU},
+        // Modifiers by their side; messages carry the generic code.
+        {SDLK_LSHIFT, VK_LSHIFT},
+        {SDLK_RSHIFT, VK_RSHIFT},
+        {SDLK_LCTRL, VK_LCONTROL},
+        {SDLK_RALT, VK_RMENU},
+        {SDLK_KP_0, VK_NUMPAD0},
+        {SDLK_KP_9, VK_NUMPAD9},
+        {SDLK_KP_DIVIDE, VK_DIVIDE},
+        {SDLK_SEMICOLON, VK_OEM_1},
+        {SDLK_QUOTE, VK_OEM_7},
+        {SDLK_CAPSLOCK, VK_CAPITAL},
     };
     for (const Pair& p : pairs)
         EXPECT_EQ(sdl_key_to_virtual_key(p.sdl), p.vk) << p.sdl;
-    EXPECT_EQ(sdl_key_to_virtual_key(SDLK_CAPSLOCK), 0);
+    EXPECT_EQ(sdl_key_to_virtual_key(SDLK_VOLUMEUP), 0);
     EXPECT_EQ(sdl_key_to_virtual_key(-5), 0);
 }
 

@@ -38,11 +38,16 @@ TEST(WebKeys, CodesMapToTheVirtualKeysTheGameReads) {
         {"End", VK_END},
         {"Insert", VK_INSERT},
         {"Tab", VK_TAB},
-        // Either side's modifier under one code, as Windows reports them.
-        {"ShiftLeft", VK_SHIFT},
-        {"ShiftRight", VK_SHIFT},
-        {"ControlRight", VK_CONTROL},
-        {"AltLeft", VK_MENU},
+        // Modifiers by their side; messages carry the generic code.
+        {"ShiftLeft", VK_LSHIFT},
+        {"ShiftRight", VK_RSHIFT},
+        {"ControlRight", VK_RCONTROL},
+        {"AltLeft", VK_LMENU},
+        {"Numpad5", VK_NUMPAD5},
+        {"NumpadDecimal", VK_DECIMAL},
+        {"Semicolon", VK_OEM_1},
+        {"IntlBackslash", VK_OEM_102},
+        {"MetaLeft", VK_LWIN},
         {"F1", VK_F1},
         {"F12", VK_F1 + 11},
         // Near misses and keys without a code are nothing, never a neighbour's code.
@@ -58,8 +63,8 @@ TEST(WebKeys, CodesMapToTheVirtualKeysTheGameReads) {
         {"F01", 0},
         {"F", 0},
         {"F1234", 0},
-        {"Numpad5", 0},
-        {"MetaLeft", 0},
+        {"Numpad10", 0},
+        {"VolumeUp", 0},
         {"arrowup", 0},
         {"Enter ", 0},
         {"", 0},
@@ -79,7 +84,7 @@ TEST(WebKeys, TheGamesKeysKeepTheBrowserFromScrollingButShortcutsStillWork) {
         {"ArrowDown", 0, 1}, {"ArrowUp", 0, 1},   {"Space", 0, 1},       {"PageDown", 0, 1},
         {"Backspace", 0, 1}, {"KeyS", 0, 1},      {"Enter", 0, 1},       {"Escape", 0, 1},
         {"KeyR", 1, 0},      {"ArrowLeft", 1, 0}, {"Tab", 0, 0},         {"F5", 0, 0},
-        {"F12", 0, 0},       {"ShiftLeft", 0, 0}, {"ControlLeft", 0, 0}, {"Numpad5", 0, 0},
+        {"F12", 0, 0},       {"ShiftLeft", 0, 0}, {"ControlLeft", 0, 0}, {"VolumeUp", 0, 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(web_key_prevents_default(web_code_to_virtual_key(c.code), c.modifier),

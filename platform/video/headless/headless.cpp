@@ -5,6 +5,7 @@
 #include "formats/bmp_layout.h"
 #include "formats/file_bytes.h"
 #include "platform/video/convert.h"
+#include "platform/video/utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,6 +27,9 @@ struct HeadlessState {
     DWORD clock = 0;
     int window_open = 0;
     int fullscreen = 0;
+    int mode_width = 0;
+    int mode_height = 0;
+    int mode_bpp = 0;
     int cursor_visible = 1;
     int fail_window = 0;
     std::string fail_reason;
@@ -94,7 +98,9 @@ void headless_close_window() {
 }
 
 int headless_set_mode(int width, int height, int bpp, int fullscreen) {
-    (void)width, (void)height, (void)bpp;
+    State.mode_width = width;
+    State.mode_height = height;
+    State.mode_bpp = bpp;
     State.fullscreen = fullscreen != 0;
     return 1;
 }
@@ -173,6 +179,33 @@ void headless_script_click(DWORD at_ms, int x, int y) {
     add_event(at_ms, event);
 }
 
+void headless_script_mouse(DWORD at_ms, VideoEventKind kind, int button, int x, int y) {
+    VideoEvent event = {};
+    event.kind = kind;
+    event.button = button;
+    event.x = x;
+    event.y = y;
+    add_event(at_ms, event);
+}
+
+void headless_script_wheel(DWORD at_ms, int notches) {
+    VideoEvent event = {};
+    event.kind = VIDEO_MOUSE_WHEEL;
+    event.wheel = notches;
+    add_event(at_ms, event);
+}
+
+void headless_script_text(DWORD at_ms, const char* utf8) {
+    int length = utf8 ? static_cast<int>(std::strlen(utf8)) : 0;
+    int at = 0, code_point = 0;
+    while ((code_point = utf8_next(utf8, length, &at)) >= 0) {
+        VideoEvent event = {};
+        event.kind = VIDEO_CHARACTER;
+        event.character = code_point;
+        add_event(at_ms, event);
+    }
+}
+
 void headless_script_close(DWORD at_ms) {
     VideoEvent event = {};
     event.kind = VIDEO_CLOSE;
@@ -236,4 +269,10 @@ int headless_write_bmp(const HeadlessFrame& frame, const char* path) {
     std::vector<std::uint32_t> argb(static_cast<std::size_t>(frame.width) * frame.height);
     convert_picture_to_argb(&picture, argb.data(), frame.width);
     return write_file_bytes(path, bmp_encode_rgb24(frame.width, frame.height, argb.data()));
+}
+
+void headless_mode(int* width, int* height, int* bpp) {
+    if (width) *width = State.mode_width;
+    if (height) *height = State.mode_height;
+    if (bpp) *bpp = State.mode_bpp;
 }

@@ -27,6 +27,13 @@ DWORD headless_clock();
 // Scripted input, delivered by the message pump once the clock reaches `at_ms`.
 void headless_script_key(DWORD at_ms, int virtual_key, int down);
 void headless_script_click(DWORD at_ms, int x, int y);
+// Any mouse event at picture position (x, y): VIDEO_MOUSE_MOVE, or VIDEO_MOUSE_DOWN and
+// VIDEO_MOUSE_UP of a VideoMouseButton.
+void headless_script_mouse(DWORD at_ms, VideoEventKind kind, int button, int x, int y);
+// The wheel turned by whole notches, away from the user positive.
+void headless_script_wheel(DWORD at_ms, int notches);
+// Typed text in UTF-8, one character event per character, as a keyboard's text arrives.
+void headless_script_text(DWORD at_ms, const char* utf8);
 void headless_script_close(DWORD at_ms);
 // The window losing the keyboard focus to another program.
 void headless_script_focus_lost(DWORD at_ms);
@@ -43,5 +50,7 @@ const HeadlessFrame* headless_last_frame();
 void headless_on_present(void (*callback)(const HeadlessFrame& frame));
 int headless_cursor_visible();
 int headless_fullscreen();
+// The display mode the window was last given (0 x 0 x 0 before any).
+void headless_mode(int* width, int* height, int* bpp);
 // Writes a frame as a 24-bit BMP file; 1 on success.
 int headless_write_bmp(const HeadlessFrame& frame, const char* path);

@@ -8,6 +8,7 @@
 #include "platform/video/sdl/sdl_backend_scale.h"
 #include "platform/video/sdl/sdl_backend_x11.h"
 #include "platform/video/tick_pacing.h"
+#include "platform/video/utf8.h"
 #include "platform/video/viewport.h"
 
 #include <SDL.h>
@@ -357,7 +358,9 @@ int is_alt_enter(const SDL_KeyboardEvent& key) {
            (key.keysym.mod & KMOD_ALT);
 }
 
-int mouse_to_picture(int window_x, int window_y, int* x, int* y) {
+// Window points to picture pixels; `clamped` puts a point off the picture on its nearest
+// pixel instead of refusing it.
+int mouse_to_picture(int window_x, int window_y, int* x, int* y, int clamped = 0) {
     int win_w = 0, win_h = 0;
     SDL_GetWindowSize(Sdl.window, &win_w, &win_h);
     SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
@@ -367,7 +370,28 @@ int mouse_to_picture(int window_x, int window_y, int* x, int* y) {
     int out_x = static_cast<int>(static_cast<long long>(window_x) * out_w / win_w);
     int out_y = static_cast<int>(static_cast<long long>(window_y) * out_h / win_h);
     VideoViewport v = fit_picture(out_w, out_h, Sdl.mode_width, Sdl.mode_height);
+    if (clamped)
+        return map_to_picture_clamped(v, Sdl.mode_width, Sdl.mode_height, out_x, out_y, x, y);
     return map_to_picture(v, Sdl.mode_width, Sdl.mode_height, out_x, out_y, x, y);
+}
+
+int button_of(Uint8 sdl_button) {
+    if (sdl_button == SDL_BUTTON_LEFT) return VIDEO_BUTTON_LEFT;
+    if (sdl_button == SDL_BUTTON_RIGHT) return VIDEO_BUTTON_RIGHT;
+    if (sdl_button == SDL_BUTTON_MIDDLE) return VIDEO_BUTTON_MIDDLE;
+    return -1;
+}
+
+// Typed text arrives as UTF-8, possibly several characters at once; they are queued one by one.
+void queue_text(const char* text) {
+    int length = static_cast<int>(SDL_strlen(text));
+    int at = 0, code_point = 0;
+    while ((code_point = utf8_next(text, length, &at)) >= 0) {
+        VideoEvent event = {};
+        event.kind = VIDEO_CHARACTER;
+        event.character = code_point;
+        Sdl.pending.push_back(event);
+    }
 }
 
 // A window manager may refuse the window's size without a word (one that fills the screen
@@ -415,10 +439,31 @@ int sdl_poll_event(VideoEvent* event) {
             return 1;
         }
         case SDL_MOUSEBUTTONDOWN:
-            if (e.button.button != SDL_BUTTON_LEFT) continue;
-            if (!mouse_to_picture(e.button.x, e.button.y, &event->x, &event->y)) continue;
-            event->kind = VIDEO_MOUSE_DOWN;
+        case SDL_MOUSEBUTTONUP: {
+            int button = button_of(e.button.button);
+            int down = e.type == SDL_MOUSEBUTTONDOWN;
+            // A press counts only on the picture; its release lands wherever the mouse is.
+            if (button < 0 ||
+                !mouse_to_picture(e.button.x, e.button.y, &event->x, &event->y, !down))
+                continue;
+            event->kind = down ? VIDEO_MOUSE_DOWN : VIDEO_MOUSE_UP;
+            event->button = button;
             return 1;
+        }
+        case SDL_MOUSEMOTION:
+            if (!mouse_to_picture(e.motion.x, e.motion.y, &event->x, &event->y)) continue;
+            event->kind = VIDEO_MOUSE_MOVE;
+            return 1;
+        case SDL_MOUSEWHEEL: {
+            int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
+            if (!notches) continue;
+            event->kind = VIDEO_MOUSE_WHEEL;
+            event->wheel = notches;
+            return 1;
+        }
+        case SDL_TEXTINPUT:
+            queue_text(e.text.text);
+            continue;
         case SDL_CONTROLLERDEVICEADDED:
             open_controller(e.cdevice.which);
             update_pad_keys();

@@ -4,54 +4,75 @@
 
 #include <SDL.h>
 
+namespace {
+
+struct KeyPair {
+    std::int32_t keycode;
+    int virtual_key;
+};
+
+// Every other key of a PC keyboard. Shift, Ctrl and Alt go by their side; the platform
+// reports the generic code in messages as Windows does.
+constexpr KeyPair KEYS[] = {
+    {SDLK_RETURN, VK_RETURN},
+    {SDLK_KP_ENTER, VK_RETURN},
+    {SDLK_ESCAPE, VK_ESCAPE},
+    {SDLK_BACKSPACE, VK_BACK},
+    {SDLK_TAB, VK_TAB},
+    {SDLK_SPACE, VK_SPACE},
+    {SDLK_UP, VK_UP},
+    {SDLK_DOWN, VK_DOWN},
+    {SDLK_LEFT, VK_LEFT},
+    {SDLK_RIGHT, VK_RIGHT},
+    {SDLK_INSERT, VK_INSERT},
+    {SDLK_DELETE, VK_DELETE},
+    {SDLK_HOME, VK_HOME},
+    {SDLK_END, VK_END},
+    {SDLK_PAGEUP, VK_PRIOR},
+    {SDLK_PAGEDOWN, VK_NEXT},
+    {SDLK_LSHIFT, VK_LSHIFT},
+    {SDLK_RSHIFT, VK_RSHIFT},
+    {SDLK_LCTRL, VK_LCONTROL},
+    {SDLK_RCTRL, VK_RCONTROL},
+    {SDLK_LALT, VK_LMENU},
+    {SDLK_RALT, VK_RMENU},
+    {SDLK_LGUI, VK_LWIN},
+    {SDLK_RGUI, VK_RWIN},
+    {SDLK_APPLICATION, VK_APPS},
+    {SDLK_CAPSLOCK, VK_CAPITAL},
+    {SDLK_NUMLOCKCLEAR, VK_NUMLOCK},
+    {SDLK_SCROLLLOCK, VK_SCROLL},
+    {SDLK_PAUSE, VK_PAUSE},
+    {SDLK_PRINTSCREEN, VK_SNAPSHOT},
+    {SDLK_KP_MULTIPLY, VK_MULTIPLY},
+    {SDLK_KP_PLUS, VK_ADD},
+    {SDLK_KP_MINUS, VK_SUBTRACT},
+    {SDLK_KP_PERIOD, VK_DECIMAL},
+    {SDLK_KP_DIVIDE, VK_DIVIDE},
+    {SDLK_SEMICOLON, VK_OEM_1},
+    {SDLK_EQUALS, VK_OEM_PLUS},
+    {SDLK_COMMA, VK_OEM_COMMA},
+    {SDLK_MINUS, VK_OEM_MINUS},
+    {SDLK_PERIOD, VK_OEM_PERIOD},
+    {SDLK_SLASH, VK_OEM_2},
+    {SDLK_BACKQUOTE, VK_OEM_3},
+    {SDLK_LEFTBRACKET, VK_OEM_4},
+    {SDLK_BACKSLASH, VK_OEM_5},
+    {SDLK_RIGHTBRACKET, VK_OEM_6},
+    {SDLK_QUOTE, VK_OEM_7},
+    {SDLK_LESS, VK_OEM_102},
+};
+
+} // namespace
+
 int sdl_key_to_virtual_key(std::int32_t keycode) {
     // Letters and digits share their codes with upper-case ASCII.
     if (keycode >= SDLK_a && keycode <= SDLK_z) return 'A' + (keycode - SDLK_a);
     if (keycode >= SDLK_0 && keycode <= SDLK_9) return '0' + (keycode - SDLK_0);
     if (keycode >= SDLK_F1 && keycode <= SDLK_F12) return VK_F1 + (keycode - SDLK_F1);
-    switch (keycode) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER:
-        return VK_RETURN;
-    case SDLK_ESCAPE:
-        return VK_ESCAPE;
-    case SDLK_BACKSPACE:
-        return VK_BACK;
-    case SDLK_TAB:
-        return VK_TAB;
-    case SDLK_SPACE:
-        return VK_SPACE;
-    case SDLK_UP:
-        return VK_UP;
-    case SDLK_DOWN:
-        return VK_DOWN;
-    case SDLK_LEFT:
-        return VK_LEFT;
-    case SDLK_RIGHT:
-        return VK_RIGHT;
-    case SDLK_INSERT:
-        return VK_INSERT;
-    case SDLK_DELETE:
-        return VK_DELETE;
-    case SDLK_HOME:
-        return VK_HOME;
-    case SDLK_END:
-        return VK_END;
-    case SDLK_PAGEUP:
-        return VK_PRIOR;
-    case SDLK_PAGEDOWN:
-        return VK_NEXT;
-    // Windows reports either side's modifier under one code.
-    case SDLK_LSHIFT:
-    case SDLK_RSHIFT:
-        return VK_SHIFT;
-    case SDLK_LCTRL:
-    case SDLK_RCTRL:
-        return VK_CONTROL;
-    case SDLK_LALT:
-    case SDLK_RALT:
-        return VK_MENU;
-    default:
-        return 0;
-    }
+    if (keycode >= SDLK_KP_1 && keycode <= SDLK_KP_9) return VK_NUMPAD1 + (keycode - SDLK_KP_1);
+    if (keycode == SDLK_KP_0) return VK_NUMPAD0;
+    for (const KeyPair& pair : KEYS)
+        if (pair.keycode == keycode) return pair.virtual_key;
+    return 0;
 }

@@ -124,23 +124,57 @@ void place_canvas() {
 
 EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* key, void*) {
     int vk = web_code_to_virtual_key(key->code);
-    if (!vk) return EM_FALSE;
+    int ctrl_alt_or_meta = key->ctrlKey || key->altKey || key->metaKey;
+    int typed = type == EMSCRIPTEN_EVENT_KEYDOWN && !key->ctrlKey && !key->metaKey
+                    ? web_typed_character(key->key)
+                    : -1;
+    if (!vk && typed < 0) return EM_FALSE;
     VideoEvent event = {};
-    event.kind = type == EMSCRIPTEN_EVENT_KEYDOWN ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
-    event.virtual_key = vk;
-    event.repeat = key->repeat != 0;
-    push_event(event);
-    return web_key_prevents_default(vk, key->ctrlKey || key->altKey || key->metaKey);
+    if (vk) {
+        event.kind = type == EMSCRIPTEN_EVENT_KEYDOWN ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+        event.virtual_key = vk;
+        event.repeat = key->repeat != 0;
+        push_event(event);
+    }
+    if (typed >= 0) {
+        // The text the press types follows it, as TranslateMessage would make it.
+        event = {};
+        event.kind = VIDEO_CHARACTER;
+        event.character = typed;
+        push_event(event);
+    }
+    return web_key_prevents_default(vk, ctrl_alt_or_meta);
 }
 
-EM_BOOL on_mouse_down(int, const EmscriptenMouseEvent* mouse, void*) {
-    if (mouse->button != 0) return EM_FALSE;
+// Presses, releases and moves on the picture; a release off it lands where the mouse was
+// last seen on it.
+EM_BOOL on_mouse(int type, const EmscriptenMouseEvent* mouse, void*) {
+    static int last_x = 0, last_y = 0;
     VideoEvent event = {};
-    if (!web_click_to_picture(page_width(), page_height(), page_pixel_ratio(), mouse->clientX,
-                              mouse->clientY, Web.mode_width, Web.mode_height, &event.x, &event.y))
-        return EM_FALSE;
-    event.kind = VIDEO_MOUSE_DOWN;
+    int on_picture =
+        web_click_to_picture(page_width(), page_height(), page_pixel_ratio(), mouse->clientX,
+                             mouse->clientY, Web.mode_width, Web.mode_height, &event.x, &event.y);
+    if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
+        if (!on_picture) return EM_FALSE;
+        event.kind = VIDEO_MOUSE_MOVE;
+    } else {
+        event.button = web_mouse_button(mouse->button);
+        if (event.button < 0) return EM_FALSE;
+        event.kind = type == EMSCRIPTEN_EVENT_MOUSEDOWN ? VIDEO_MOUSE_DOWN : VIDEO_MOUSE_UP;
+        if (!on_picture && event.kind == VIDEO_MOUSE_DOWN) return EM_FALSE;
+        if (!on_picture) event.x = last_x, event.y = last_y;
+    }
+    last_x = event.x, last_y = event.y;
     push_event(event);
+    return event.kind == VIDEO_MOUSE_MOVE ? EM_FALSE : EM_TRUE;
+}
+
+EM_BOOL on_wheel(int, const EmscriptenWheelEvent* wheel, void*) {
+    static double remainder = 0;
+    VideoEvent event = {};
+    event.kind = VIDEO_MOUSE_WHEEL;
+    event.wheel = web_wheel_notches(wheel->deltaY, static_cast<int>(wheel->deltaMode), &remainder);
+    if (event.wheel) push_event(event);
     return EM_TRUE;
 }
 
@@ -161,7 +195,10 @@ void listen(int on) {
     const char* page = EMSCRIPTEN_EVENT_TARGET_WINDOW;
     emscripten_set_keydown_callback(page, nullptr, EM_TRUE, on ? on_key : nullptr);
     emscripten_set_keyup_callback(page, nullptr, EM_TRUE, on ? on_key : nullptr);
-    emscripten_set_mousedown_callback(page, nullptr, EM_TRUE, on ? on_mouse_down : nullptr);
+    emscripten_set_mousedown_callback(page, nullptr, EM_TRUE, on ? on_mouse : nullptr);
+    emscripten_set_mouseup_callback(page, nullptr, EM_TRUE, on ? on_mouse : nullptr);
+    emscripten_set_mousemove_callback(page, nullptr, EM_TRUE, on ? on_mouse : nullptr);
+    emscripten_set_wheel_callback(page, nullptr, EM_TRUE, on ? on_wheel : nullptr);
     emscripten_set_blur_callback(page, nullptr, EM_TRUE, on ? on_blur : nullptr);
     emscripten_set_resize_callback(page, nullptr, EM_TRUE, on ? on_resize : nullptr);
     web_gamepads_listen(on ? push_event : nullptr);

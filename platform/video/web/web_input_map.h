@@ -2,6 +2,7 @@
 // the game's picture. Free of the browser so that the ordinary builds can check it.
 #pragma once
 
+#include "platform/video/video_backend.h"
 #include "platform/video/viewport.h"
 
 // The Windows virtual-key code of a KeyboardEvent.code ("KeyA", "ArrowLeft", "Enter"...);
@@ -26,3 +27,11 @@ VideoViewport web_page_viewport(double css_width, double css_height, double pixe
 int web_click_to_picture(double css_width, double css_height, double pixel_ratio, double client_x,
                          double client_y, int picture_width, int picture_height, int* picture_x,
                          int* picture_y);
+
+// The VideoMouseButton of a MouseEvent.button; -1 for the back and forward buttons.
+int web_mouse_button(int dom_button);
+// Whole wheel notches in a WheelEvent (deltaY, deltaMode), away from the user positive; the
+// fraction left over is kept in *remainder for the next event.
+int web_wheel_notches(double delta_y, int delta_mode, double* remainder);
+// The character a KeyboardEvent.key types, as a code point; -1 for a named key ("Enter").
+int web_typed_character(const char* key);
