@@ -57,8 +57,8 @@ void web_gamepads_poll() {
         if (!Pad.connected || std::strcmp(Pad.mapping, "standard") != 0) continue;
         const int buttons = Pad.numButtons < 64 ? Pad.numButtons : 64;
         const int axes = Pad.numAxes < 64 ? Pad.numAxes : 64;
-        keys |= pad_keys(
-            web_pad_reading(Pad.digitalButton, Pad.analogButton, buttons, Pad.axis, axes));
+        keys |=
+            pad_keys(web_pad_reading(Pad.digitalButton, Pad.analogButton, buttons, Pad.axis, axes));
     }
     push_changes(keys);
 }

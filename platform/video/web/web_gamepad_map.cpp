@@ -16,7 +16,7 @@ int scaled(double value) {
 } // namespace
 
 PadState web_pad_reading(const int* pressed, const double* values, int button_count,
-                           const double* axes, int axis_count) {
+                         const double* axes, int axis_count) {
     PadState reading = {};
     auto down = [&](int b) { return pressed && b < button_count && pressed[b] != 0; };
     reading.south = down(WEB_PAD_SOUTH);

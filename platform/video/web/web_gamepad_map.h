@@ -23,4 +23,4 @@ enum {
 // `axis_count` axes; buttons and axes it lacks, and values that are not numbers, count as at
 // rest, and values past the ends as the ends.
 PadState web_pad_reading(const int* pressed, const double* values, int button_count,
-                           const double* axes, int axis_count);
+                         const double* axes, int axis_count);
