@@ -245,7 +245,11 @@ typedef RGNDATA* LPRGNDATA;
 #endif
 
 // The published interfaces. Release counts references; an object is freed when the
-// count reaches zero.
+// count reaches zero. On Windows the base is the system's own, which the system's DirectSound
+// derives from too.
+#ifdef _WIN32
+#include <unknwn.h>
+#else
 struct IUnknown {
     virtual HRESULT QueryInterface(REFIID iid, LPVOID* object) = 0;
     virtual DWORD AddRef() = 0;
@@ -254,6 +258,7 @@ struct IUnknown {
   protected:
     ~IUnknown() = default;
 };
+#endif
 
 struct IDirectDrawPalette : IUnknown {
     virtual HRESULT GetCaps(LPDWORD caps) = 0;

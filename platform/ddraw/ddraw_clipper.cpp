@@ -12,8 +12,8 @@ constexpr DWORD max_clip_rects = 1u << 20;
 
 } // namespace
 
-int ddraw_clip_rects(const IDirectDrawClipper* interface, std::vector<RECT>* rects) {
-    const DdClipper* clipper = static_cast<const DdClipper*>(interface);
+int ddraw_clip_rects(const IDirectDrawClipper* clipper_interface, std::vector<RECT>* rects) {
+    const DdClipper* clipper = static_cast<const DdClipper*>(clipper_interface);
     rects->clear();
     if (clipper->window) {
         RECT window = {};

@@ -1,14 +1,32 @@
 // The desktop under a windowed DirectDraw program: only the program's window shows of it, so
 // it is as large as that window, and as deep as the program asks it to be.
 #include "platform/ddraw/ddraw_emulation.h"
+#ifdef _WIN32
+// On Windows the desktop and its modes are the system's; our DirectDraw only draws into the
+// presenter's window.
+#include "platform/video/win32/win32_backend_window.h"
+
+namespace {
+HWND desktop_window() {
+    return presenter_window();
+}
+} // namespace
+#else
 #include "platform/win32/win32_window.h"
+
+namespace {
+HWND desktop_window() {
+    return win32_live_window();
+}
+} // namespace
+#endif
 
 int ddraw_desktop_format(int* width, int* height, int* bpp) {
     *width = DD_DESKTOP_WIDTH;
     *height = DD_DESKTOP_HEIGHT;
     *bpp = ddraw_display.desktop_bpp ? ddraw_display.desktop_bpp : DD_DESKTOP_BPP;
     RECT window = {};
-    if (GetWindowRect(win32_live_window(), &window)) {
+    if (GetWindowRect(desktop_window(), &window)) {
         // Large enough to hold the whole window where it stands.
         if (window.right > *width) *width = window.right;
         if (window.bottom > *height) *height = window.bottom;
@@ -18,7 +36,7 @@ int ddraw_desktop_format(int* width, int* height, int* bpp) {
 
 int ddraw_window_area(int desktop_width, int desktop_height, RECT* area) {
     RECT window = {};
-    if (!GetWindowRect(win32_live_window(), &window)) return 0;
+    if (!GetWindowRect(desktop_window(), &window)) return 0;
     area->left = window.left > 0 ? window.left : 0;
     area->top = window.top > 0 ? window.top : 0;
     area->right = window.right < desktop_width ? window.right : desktop_width;
@@ -26,6 +44,7 @@ int ddraw_window_area(int desktop_width, int desktop_height, RECT* area) {
     return ddraw_rect_valid(*area);
 }
 
+#ifndef _WIN32
 BOOL EnumDisplaySettingsA(LPCSTR device, DWORD mode_number, DEVMODEA* mode) {
     // Only the current mode of the one display is known.
     if (device || mode_number != ENUM_CURRENT_SETTINGS || !mode) return FALSE;
@@ -58,3 +77,4 @@ LONG ChangeDisplaySettingsA(DEVMODEA* mode, DWORD flags) {
     ddraw_display.desktop_bpp = static_cast<int>(bpp);
     return DISP_CHANGE_SUCCESSFUL;
 }
+#endif
