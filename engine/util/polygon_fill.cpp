@@ -234,6 +234,13 @@ pass_vertices_above(EdgeWalker& walker, const Polygon* polygon, std::int32_t cou
     return edges_left;
 }
 
+// The rows the walker's edge would take from `row`, as start_edge finds them: its rows down
+// to the target, and one for an edge along its row.
+inline std::int64_t rows_ahead(const EdgeWalker& walker, std::int64_t row) {
+    const std::int64_t dy = walker.target_row - row;
+    return dy == 0 && walker.target_column != walker.column ? 1 : dy;
+}
+
 // A level edge costs its walker a row, so a run of vertices along one row would be walked one
 // edge a row, each next vertex then above the walker. Where the walk outlasts the level edge
 // (the other walker moves, and edges are left once this pass is done) and the run goes on in
@@ -242,48 +249,46 @@ pass_vertices_above(EdgeWalker& walker, const Polygon* polygon, std::int32_t cou
 // was all that was left to walk, which then lies along the row the walkers stand on and is
 // left unfilled, as a single bottom edge would be.
 [[gnu::always_inline]] inline std::int32_t
-join_level_run(EdgeWalker& walker, const EdgeWalker& other, const Polygon* polygon,
+join_level_run(EdgeWalker& walker, std::int64_t other_rows, const Polygon* polygon,
                std::int32_t count, bool backwards, std::int64_t row, std::int32_t edges_left) {
-    if (walker.dy != 0 || walker.dx == 0 || other.rows == 0 ||
-        edges_left - 1 - (other.rows == 1) <= 0)
+    if (walker.target_row != row || walker.target_column == walker.column || other_rows == 0 ||
+        edges_left - 1 - (other_rows == 1) <= 0)
         return edges_left;
-    const std::int32_t before = edges_left;
+    const std::int64_t step = walker.target_column > walker.column ? 1 : -1;
     for (;;) {
         const std::int32_t after = following(walker.target, count, backwards);
         const std::int64_t column = screen_coordinate(polygon->x0, polygon->vlist[after].x);
         if (screen_coordinate(polygon->y0, polygon->vlist[after].y) != row ||
-            (column - walker.target_column) * walker.step <= 0)
-            break;
+            (column - walker.target_column) * step <= 0)
+            return edges_left;
         walker.target = after;
         walker.target_column = column;
         if (--edges_left == 0) return 0;
     }
-    if (edges_left != before) start_edge(walker, row);
-    return edges_left;
 }
 
 // Readies both walkers for the edges they walk from `row` on. Only a vertex on a walker's row
 // or above it asks for more than setting the walkers up: each then first takes any vertex
-// above its row, is set up from where it stands, and takes a run of vertices along its row in
-// one. Returns the edges left, 0 when nothing is left to walk.
-// This and the two steps it takes are kept inline: a walker whose address reached a call
-// would live in memory for the whole fill, which costs more than all of the checks.
+// above its row and then a run of vertices along its row in one. Returns the edges left, 0
+// when nothing is left to walk.
+// This and the steps it takes are kept inline: a walker whose address reached a call would
+// live in memory for the whole fill, which costs more than all of the checks.
 [[gnu::always_inline]] inline std::int32_t ready_walkers(EdgeWalker& left, EdgeWalker& right,
                                                          const Polygon* polygon, std::int32_t count,
                                                          std::int64_t row,
                                                          std::int32_t edges_left) {
-    if (std::min(left.target_row, right.target_row) > row) {
-        start_edge(left, row);
-        start_edge(right, row);
-        return edges_left;
+    if (std::min(left.target_row, right.target_row) <= row) {
+        edges_left = pass_vertices_above(left, polygon, count, true, row, edges_left);
+        edges_left = pass_vertices_above(right, polygon, count, false, row, edges_left);
+        edges_left =
+            join_level_run(left, rows_ahead(right, row), polygon, count, true, row, edges_left);
+        edges_left =
+            join_level_run(right, rows_ahead(left, row), polygon, count, false, row, edges_left);
+        if (edges_left == 0) return 0;
     }
-    edges_left = pass_vertices_above(left, polygon, count, true, row, edges_left);
-    edges_left = pass_vertices_above(right, polygon, count, false, row, edges_left);
-    if (edges_left == 0) return 0;
     start_edge(left, row);
     start_edge(right, row);
-    edges_left = join_level_run(left, right, polygon, count, true, row, edges_left);
-    return join_level_run(right, left, polygon, count, false, row, edges_left);
+    return edges_left;
 }
 
 // Walks the pass's `rows` rows from `row`: those above the clip rectangle in closed form,
