@@ -22,7 +22,9 @@
 // shape. A run of vertices along one row is therefore walked as one level edge, and a walker
 // that still finds its vertex above it takes that vertex's column without a row. Neither
 // happens where no walker would head for a vertex above its row, so such shapes keep every
-// pixel. Nothing is filled above the top vertex's row or below the bottom vertex's.
+// pixel. Nothing is filled above the top vertex's row or below the bottom vertex's. Both are
+// settled before a pass's edges are set up, and only when a walker's vertex lies on its row
+// or above it, so the passes of other shapes pay one comparison for them.
 // Vertex positions are clamped to the 32-bit range (see truncate_to_int32) and walked in 64
 // bits, so every polygon whose vertices lie within that range is drawn exactly. Clamping the
 // vertices to a smaller range instead would bend every edge whose far end lies beyond it.
