@@ -3,11 +3,12 @@
 // window and back. The picture sits centred at the largest whole scale that fits, black
 // around it, and is drawn with GDI from a 32-bit bitmap only when it changed. Clicks are
 // mapped back to the picture's coordinates before the program sees them.
-#include "platform/video/win32/win32_backend.h"
-#include "platform/video/sdl/sdl_backend_passes.h"
-#include "platform/video/viewport.h"
-#include "platform/video/win32/win32_backend_window.h"
-#include "platform/video/win32/win32_frame.h"
+#include "platform/host/win32/win32_backend.h"
+#include "platform/host/pass_stats.h"
+#include "platform/host/picture_copy.h"
+#include "platform/host/scale.h"
+#include "platform/host/viewport.h"
+#include "platform/host/win32/win32_backend_window.h"
 
 #include <cstdlib>
 
@@ -33,7 +34,7 @@ struct Presenter {
     int bitmap_width = 0;
     int bitmap_height = 0;
     bool bitmap_current = false; // the bitmap holds the last picture at the viewport's size
-    FrameCopy shown;
+    PictureCopy shown;
 };
 Presenter P;
 
@@ -112,8 +113,10 @@ void draw_picture(HDC dc) {
 // Converts the last picture into the bitmap at the viewport's size.
 void render_shown() {
     if (!P.shown.width || !ensure_bitmap()) return;
-    const VideoPicture picture = frame_picture(P.shown);
-    frame_convert_scaled(&picture, P.viewport, P.bitmap_pixels, P.bitmap_width);
+    const VideoPicture picture = picture_of(P.shown);
+    const VideoViewport at_origin = {0, 0, P.viewport.width, P.viewport.height};
+    scale_picture_rows(&picture, at_origin, 0, at_origin.height - 1, P.bitmap_pixels,
+                       P.bitmap_width);
     P.bitmap_current = true;
 }
 
@@ -235,12 +238,6 @@ int attach_window() {
     return 1;
 }
 
-int no_window(const char*, int, int, char*, int) {
-    return 1;
-}
-
-void nothing() {}
-
 int win32_set_mode(int width, int height, int bpp, int fullscreen) {
     (void)bpp;
     if (!attach_window()) return 0;
@@ -269,7 +266,7 @@ void win32_present(const VideoPicture* picture) {
     const int cursor_shown = GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING);
     pass_stats_frame(presenter_microseconds(), cursor_shown);
     int first = 0, last = 0;
-    if (!frame_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
+    if (!picture_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
     if (picture->width != P.picture_width || picture->height != P.picture_height) {
         P.picture_width = picture->width;
         P.picture_height = picture->height;
@@ -287,14 +284,10 @@ void win32_present(const VideoPicture* picture) {
         last = P.picture_height - 1;
         render_shown();
     } else if (ensure_bitmap()) {
-        VideoPicture band = frame_picture(P.shown);
-        band.pixels += static_cast<std::ptrdiff_t>(first) * band.pitch;
-        band.height = last - first + 1;
-        const VideoViewport band_viewport = {0, 0, P.viewport.width, band.height * factor};
-        frame_convert_scaled(&band, band_viewport,
-                             P.bitmap_pixels +
-                                 static_cast<std::ptrdiff_t>(first) * factor * P.bitmap_width,
-                             P.bitmap_width);
+        const VideoPicture shown = picture_of(P.shown);
+        const VideoViewport at_origin = {0, 0, P.viewport.width, P.viewport.height};
+        scale_picture_rows(&shown, at_origin, first * factor, (last + 1) * factor - 1,
+                           P.bitmap_pixels, P.bitmap_width);
     }
     if (!P.bitmap_current || !P.bitmap_dc) return;
     HDC dc = GetDC(P.window);
@@ -307,33 +300,30 @@ void win32_present(const VideoPicture* picture) {
     ReleaseDC(P.window, dc);
 }
 
-int no_event(VideoEvent*) {
-    return 0;
-}
-
-void cursor_unchanged(int) {}
-
-DWORD presenter_ticks() {
+std::uint32_t presenter_ticks() {
     return win32_presenter_ticks();
 }
 
-VideoBackend Win32Backend = {
+// The window, its cursor, its icon and its messages are the system's: only the screen, the
+// clock and the controllers are the presenter's. The sound is the system's DirectSound.
+const Host Win32Host = {
     .name = "win32",
-    .open_window = no_window,
-    .close_window = nothing,
+    .open_window = nullptr,
+    .close_window = nullptr,
     .set_mode = win32_set_mode,
     .present = win32_present,
-    .poll_event = no_event,
-    .set_cursor_visible = cursor_unchanged,
-    .ticks = presenter_ticks,
+    .set_cursor_visible = nullptr,
     .set_icon = nullptr,
     .set_cursor_image = nullptr,
+    .poll_event = nullptr,
+    .ticks = presenter_ticks,
+    .audio = nullptr,
 };
 
 } // namespace
 
-VideoBackend* win32_video_backend() {
-    return &Win32Backend;
+const Host* win32_host() {
+    return &Win32Host;
 }
 
 HWND presenter_window() {

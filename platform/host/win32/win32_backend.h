@@ -3,9 +3,10 @@
 // the display's mode, and reads the clock, the keys and XInput controllers for it.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
+#include "platform/host/win32/win32_system.h"
 
-VideoBackend* win32_video_backend();
+const Host* win32_host();
 
 // The clock and the keys as the program reads them (win32.h routes GetTickCount and
 // GetAsyncKeyState here): a clock whose waits rest the processor, keys that count only while

@@ -1,11 +1,11 @@
 // The Windows presenter's clock, keys and controllers. The clock's waits rest on a timer
 // instead of spinning; XInput's DLL is loaded at run time, so a system without it plays on
 // without controllers.
-#include "platform/video/pad_keys.h"
-#include "platform/video/tick_pacing.h"
-#include "platform/video/win32/win32_backend.h"
-#include "platform/video/win32/win32_backend_window.h"
-#include "platform/video/win32/win32_xinput.h"
+#include "platform/host/pad_keys.h"
+#include "platform/host/tick_pacing.h"
+#include "platform/host/win32/win32_backend.h"
+#include "platform/host/win32/win32_backend_window.h"
+#include "platform/host/win32/win32_xinput.h"
 
 #include <mmsystem.h>
 
@@ -103,6 +103,13 @@ void load_xinput() {
     }
 }
 
+void post_key(int virtual_key, int down, void* window) {
+    const UINT key = static_cast<UINT>(virtual_key);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(static_cast<HWND>(window), down ? WM_KEYDOWN : WM_KEYUP, key,
+                 down ? (1 | scan) : (1 | scan | 0xC0000000));
+}
+
 // What the controllers hold reaches the window as key messages, like the keyboard's keys;
 // without the focus they hold nothing.
 void poll_pads(DWORD now) {
@@ -111,18 +118,10 @@ void poll_pads(DWORD now) {
     Pads.last_poll = now;
     std::uint32_t keys = xinput_poll(&Pads.pads, now);
     if (!program_has_focus()) keys = 0;
-    const std::uint32_t changed = keys ^ Pads.posted;
+    const std::uint32_t before = Pads.posted;
     Pads.posted = keys;
     HWND window = presenter_window();
-    if (!changed || !window) return;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++) {
-        if (!(changed & (1u << b))) continue;
-        const bool down = (keys & (1u << b)) != 0;
-        const UINT key = static_cast<UINT>(gamepad_virtual_key(b));
-        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-        PostMessageA(window, down ? WM_KEYDOWN : WM_KEYUP, key,
-                     down ? (1 | scan) : (1 | scan | 0xC0000000));
-    }
+    if (window) pad_key_changes(before, keys, post_key, window);
 }
 
 } // namespace
@@ -140,9 +139,7 @@ SHORT win32_presenter_key_state(int virtual_key) {
     // Keys held while another program had the focus are not the player's to this one.
     if (!program_has_focus()) return 0;
     SHORT state = (GetAsyncKeyState)(virtual_key);
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
-        if ((Pads.posted & (1u << b)) && gamepad_virtual_key(b) == virtual_key)
-            state = static_cast<SHORT>(state | 0x8000);
+    if (pad_keys_hold(Pads.posted, virtual_key)) state = static_cast<SHORT>(state | 0x8000);
     return state;
 }
 

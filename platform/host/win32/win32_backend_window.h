@@ -2,7 +2,7 @@
 // the display is set, and the presenter's steady clock.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/host/win32/win32_system.h"
 
 #include <cstdint>
 
