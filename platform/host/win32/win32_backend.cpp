@@ -307,9 +307,16 @@ std::uint32_t presenter_ticks() {
 // The window, its cursor, its icon and its messages are the system's: only the screen, the
 // clock and the controllers are the presenter's. The sound is the system's DirectSound.
 const Host Win32Host = {.name = "win32",
+                        .open_window = nullptr,
+                        .close_window = nullptr,
                         .set_mode = win32_set_mode,
                         .present = win32_present,
-                        .ticks = presenter_ticks};
+                        .set_cursor_visible = nullptr,
+                        .set_icon = nullptr,
+                        .set_cursor_image = nullptr,
+                        .poll_event = nullptr,
+                        .ticks = presenter_ticks,
+                        .audio = nullptr};
 
 } // namespace
 
