@@ -1,5 +1,5 @@
 // The subset of the Windows user interface and kernel that the game calls, under the
-// published names, types and values, provided on Linux over a video backend.
+// published names, types and values, provided on Linux over the host (platform/host/).
 #pragma once
 
 #ifdef _WIN32

@@ -1,4 +1,4 @@
-// The Windows presenter: the video backend of the Windows program over the project's own
+// The Windows presenter: the Windows target of the program over the project's own
 // DirectDraw, which draws the screen into the program's window with GDI instead of changing
 // the display's mode, and reads the clock, the keys and XInput controllers for it.
 #pragma once
