@@ -597,6 +597,7 @@ class Run:
                           f"{want}, unsmoothed")
         print(f"phone fill: the picture takes {(picture[3] - picture[1]) / PHONE_HEIGHT:.0%} of "
               f"the height, where a whole scale takes {whole:.0%}; {smoothing}")
+        self.wait_for_screen("phone fill: the menu", "menu2")
         x = picture[0] + START_ENTRY[0] * (picture[2] - picture[0]) / 640
         y = picture[1] + START_ENTRY[1] * (picture[3] - picture[1]) / 480
         self.touch("touchStart", {1: (x, y)})
