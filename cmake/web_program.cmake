@@ -55,13 +55,21 @@ function(web_program target)
   if(NOT WEB_STOPPED)
     set(WEB_STOPPED "The program has stopped after an error.")
   endif()
+  # The texts go into the page as they are: markup or quotes in them would break it.
+  foreach(text TITLE ENDED AGAIN STOPPED)
+    if(WEB_${text} MATCHES "[<>&\"']")
+      message(FATAL_ERROR "web_program(${target}): ${text} holds one of < > & \" '")
+    endif()
+  endforeach()
+  set(web_files data_pack.js web_rest.js touch_controls.js touch_controls.css)
   set(page ${CMAKE_CURRENT_BINARY_DIR}/${target}_page.html)
   configure_file(${WEB_PLATFORM_DIR}/page.html ${page} @ONLY)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${depends})
 
+  # Relinked when any of the page's files changes, so that the copies below are fresh.
+  list(TRANSFORM web_files PREPEND ${WEB_PLATFORM_DIR}/)
+  set_target_properties(${target} PROPERTIES SUFFIX ".html" LINK_DEPENDS "${page};${web_files}")
   # ASYNCIFY lets the program's blocking loop run unchanged, resting in the clock's waits.
-  set_target_properties(${target} PROPERTIES SUFFIX ".html" LINK_DEPENDS
-                        "${page};${WEB_PLATFORM_DIR}/data_pack.js;${WEB_PLATFORM_DIR}/web_rest.js")
   target_link_options(${target} PRIVATE
     -O2 -sASYNCIFY -sASYNCIFY_STACK_SIZE=16384 -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
     -sENVIRONMENT=web -sMINIFY_HTML=0 -sFORCE_FILESYSTEM=1 --shell-file ${page}

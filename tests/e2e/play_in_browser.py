@@ -26,7 +26,9 @@ data files. Each part plays in a fresh browser context of one Chromium:
   worker's fetches included, takes at most FIRST_VISIT_BYTES from that server, which
   compresses nothing;
 - showcase: the engine's showcase, a second program on the same page, with its own title and
-  controls and none of the game's, shows its first scene.
+  controls and none of the game's, shows its first scene;
+- damaged: the showcase's data pack cut short: the page says that the program stopped, and
+  the console says why.
 The canvas is read rather than the page's screenshot because a page held on the virtual
 clock now and then gives no screenshot at all.
 
@@ -39,6 +41,7 @@ Every process it starts (Chromium) is stopped by its own id, whatever happens.
 
 import base64
 import functools
+import gzip
 import http.server
 import json
 import os
@@ -761,6 +764,32 @@ class Run:
         print(f"showcase: the first scene under the title {title!r}, with the controls "
               f"{controls}")
 
+    def play_damaged_pack(self, url):
+        """The page with its data pack cut short inside a file (the compression itself
+        intact): the page says that the program stopped, and the console says why."""
+        self.tools.call("Fetch.enable", patterns=[{"urlPattern": "*.pack"}])
+        # On the real clock: a held virtual one waits for the held fetch.
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT, virtual=False)
+        paused = self.tools.wait_event("Fetch.requestPaused")["params"]
+        name = paused["request"]["url"].rsplit("/", 1)[1]
+        with open(os.path.join(self.data, name), "rb") as f:
+            cut = gzip.compress(gzip.decompress(f.read())[:5000])
+        self.tools.call("Fetch.fulfillRequest", requestId=paused["requestId"], responseCode=200,
+                        body=base64.b64encode(cut).decode())
+        state = ""
+        for _ in range(100):
+            time.sleep(0.1)
+            state = self.page_state()
+            if state.startswith("ended|"):
+                break
+        said = [" ".join(str(a.get("value", "")) for a in e["params"].get("args", []))
+                for e in self.tools.events if e["method"] == "Runtime.consoleAPICalled"]
+        if state != "ended|The program has stopped after an error." or \
+                not any("damaged" in line for line in said):
+            raise Failure(f"damaged pack: the page says {state!r}, the console {said}")
+        print(f"damaged pack: the page says {state.split('|')[1]!r}, the console "
+              f"{[line for line in said if 'damaged' in line][0]!r}")
+
 
 def unpack_bundle(data, work):
     """brambleleap-web.zip, made beside the bin folder, unpacked into games/brambleleap/ of a
@@ -879,6 +908,7 @@ def main():
         with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/version", timeout=10) as reply:
             chief = DevTools(json.load(reply)["webSocketDebuggerUrl"], timeout=60)
         page = f"http://127.0.0.1:{server.server_address[1]}/brambleleap.html"
+        showcase = f"http://127.0.0.1:{server.server_address[1]}/showcase.html"
         bundle_server = serve(bundle_root)
         bundle = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/brambleleap/"
         check_wasm_type(bundle + "brambleleap.wasm")
@@ -887,8 +917,8 @@ def main():
                  ("touch", lambda: run.play_touch(page)),
                  ("pad", lambda: run.play_pad(page)),
                  ("bundle", lambda: run.play_bundle_offline(bundle, bundle_server)),
-                 ("showcase", lambda: run.play_showcase(page.replace("brambleleap.html",
-                                                                     "showcase.html")))]
+                 ("showcase", lambda: run.play_showcase(showcase)),
+                 ("damaged", lambda: run.play_damaged_pack(showcase))]
         only = os.environ.get("BRAMBLELEAP_BROWSER_PARTS")
         for name, play in parts:
             if only and name not in only.split(","):

@@ -79,7 +79,7 @@
     if (across - scale * PICTURE_WIDTH > across / 4) scale = across / PICTURE_WIDTH;
     stage.style.height = !upright ? '' : (PICTURE_HEIGHT * scale + 0.5) / ratio + 'px';
   }
-  // Before the game's own listener, which places the picture in the stage.
+  // Before the program's own listener, which places the picture in the stage.
   window.addEventListener('resize', fit_stage);
 
   // Either change places the picture again, through the page's resize listeners.

@@ -57,6 +57,13 @@ int web_page_click(double css_width, double css_height, double pixel_ratio, int 
         return 0;
     VideoViewport v =
         web_page_placement(css_width, css_height, ratio, picture_width, picture_height, handheld);
-    return map_to_picture(v, picture_width, picture_height, device_size(client_x, ratio),
-                          device_size(client_y, ratio), picture_x, picture_y);
+    if (v.width <= 0 || v.height <= 0) return 0;
+    std::int64_t dx = static_cast<std::int64_t>(device_size(client_x, ratio)) - v.x;
+    std::int64_t dy = static_cast<std::int64_t>(device_size(client_y, ratio)) - v.y;
+    if (dx < 0 || dy < 0 || dx >= v.width || dy >= v.height) return 0;
+    // At a fractional scale the browser shows in each device pixel the picture's pixel under
+    // its middle; a click there takes the same one.
+    *picture_x = static_cast<int>((2 * dx + 1) * picture_width / (2 * v.width));
+    *picture_y = static_cast<int>((2 * dy + 1) * picture_height / (2 * v.height));
+    return 1;
 }
