@@ -77,11 +77,15 @@ function(web_program target)
     "SHELL:-sASYNCIFY_IMPORTS=['web_rest_until']")
 
   # The pack: a tar archive compressed with gzip, its files in the order given, dated alike
-  # so that the same files make the same pack.
+  # and with no time in gzip's header, so that the same files make the same pack.
+  find_program(GZIP gzip REQUIRED)
   set(pack ${BRAMBLELEAP_BIN_DIR}/${WEB_PACK})
+  set(archive ${CMAKE_CURRENT_BINARY_DIR}/${target}_data.tar)
   list(TRANSFORM WEB_DATA PREPEND ${BRAMBLELEAP_BIN_DIR}/ OUTPUT_VARIABLE data_paths)
   add_custom_command(OUTPUT ${pack}
-    COMMAND ${CMAKE_COMMAND} -E tar czf ${pack} "--mtime=2005-01-01 00:00:00 UTC" ${WEB_DATA}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${archive} "--mtime=2005-01-01 00:00:00 UTC" ${WEB_DATA}
+    COMMAND ${GZIP} -n -9 -f ${archive}
+    COMMAND ${CMAKE_COMMAND} -E rename ${archive}.gz ${pack}
     WORKING_DIRECTORY ${BRAMBLELEAP_BIN_DIR}
     DEPENDS ${data_paths}
     COMMENT "Packing the data of ${target}"
@@ -91,6 +95,8 @@ function(web_program target)
     add_dependencies(${target}_pack artwork)
   endif()
   add_dependencies(${target} ${target}_pack)
+  # A new pack relinks the program too, so that the steps after its link see it.
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${pack})
 
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${WEB_PLATFORM_DIR}/touch_controls.js
