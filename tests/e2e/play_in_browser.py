@@ -586,13 +586,17 @@ class Run:
         unsmoothed, and a tap on "Start game" there starts the game."""
         self.tools.call("Emulation.setDeviceMetricsOverride", width=PHONE_WIDTH,
                         height=PHONE_HEIGHT, deviceScaleFactor=FILL_SCALE, mobile=True)
-        self.advance(STEP_MS)
         device_w, device_h = PHONE_WIDTH * FILL_SCALE, PHONE_HEIGHT * FILL_SCALE
         whole = min(device_w // 640, device_h // 480) * 480 / device_h
-        height = device_h * 640 // 480
-        want = [(device_w - height) // 2 / FILL_SCALE, 0, (device_w + height) // 2 / FILL_SCALE,
+        width = device_h * 640 // 480
+        want = [(device_w - width) // 2 / FILL_SCALE, 0, (device_w + width) // 2 / FILL_SCALE,
                 PHONE_HEIGHT]
-        picture = self.rect("#screen")
+        # The page learns of the new size at its next rendering, which may take some steps.
+        for _ in range(MAX_STEPS):
+            self.advance(STEP_MS)
+            picture = self.rect("#screen")
+            if picture == want:
+                break
         smoothing = self.evaluate("getComputedStyle(document.getElementById('screen'))"
                                   ".imageRendering")
         if picture != want or smoothing not in ("pixelated", "crisp-edges"):
