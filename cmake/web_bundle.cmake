@@ -1,23 +1,23 @@
-# Finishes the browser build after each link (cmake -P): puts the page's other files beside
-# it in BIN (touch controls, manifest, the service worker with the build's hash, the page
-# once more as index.html), then packs them into OUT (brambleleap-web.zip), every file at
-# the top, paths relative, ready to unpack into any folder of a static web server.
-#   cmake -DSOURCE=<platform/video/web> -DBIN=<bin folder> -DOUT=<zip> -P web_bundle.cmake
-foreach(variable SOURCE BIN OUT)
+# Finishes a program's browser build after each link (cmake -P): puts its manifest and its
+# service worker (from SOURCE, the worker with the build's hash) and its page once more as
+# index.html beside the page NAME.html in BIN, then packs them into OUT with the page's
+# other files, every file at the top, paths relative, ready to unpack into any folder of a
+# static web server.
+#   cmake -DSOURCE=<the program's web folder> -DNAME=<program> -DBIN=<bin folder> -DOUT=<zip>
+#         -P web_bundle.cmake
+foreach(variable SOURCE NAME BIN OUT)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "web_bundle.cmake: ${variable} is not set")
   endif()
 endforeach()
 
-foreach(file touch_controls.js touch_controls.css manifest.webmanifest)
-  configure_file(${SOURCE}/${file} ${BIN}/${file} COPYONLY)
-endforeach()
-configure_file(${BIN}/brambleleap.html ${BIN}/index.html COPYONLY)
+configure_file(${SOURCE}/manifest.webmanifest ${BIN}/manifest.webmanifest COPYONLY)
+configure_file(${BIN}/${NAME}.html ${BIN}/index.html COPYONLY)
 
 # What the worker keeps (the page comes from its own address), and the hash that names the
 # cache: a new build of any of them makes a new worker.
-set(cached brambleleap.js brambleleap.wasm brambleleap.data touch_controls.js
-    touch_controls.css manifest.webmanifest icon-192.png icon-512.png)
+set(cached ${NAME}.js ${NAME}.wasm ${NAME}.pack touch_controls.js touch_controls.css
+    manifest.webmanifest icon-192.png icon-512.png)
 set(hashes "")
 foreach(file index.html ${cached})
   if(NOT EXISTS ${BIN}/${file})
@@ -33,7 +33,8 @@ list(JOIN quoted ", " BUILD_FILES)
 configure_file(${SOURCE}/service_worker.js ${BIN}/service_worker.js @ONLY)
 
 get_filename_component(out_dir ${OUT} DIRECTORY)
-set(stage ${out_dir}/brambleleap-web)
+get_filename_component(out_name ${OUT} NAME_WE)
+set(stage ${out_dir}/${out_name})
 file(REMOVE_RECURSE ${stage})
 file(MAKE_DIRECTORY ${stage})
 foreach(file index.html service_worker.js ${cached})

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the browser build (emscripten, Release) into build/web: brambleleap.html with its
-# .js, .wasm and .data in build/web/bin, and the bundle build/web/brambleleap-web.zip for a
-# static web server. Installs what is missing first.
+# .js, .wasm and .pack in build/web/bin, the showcase's showcase.html beside it, and the
+# bundle build/web/brambleleap-web.zip for a static web server. Installs what is missing
+# first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --web

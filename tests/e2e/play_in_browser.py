@@ -8,17 +8,27 @@ data files. Each part plays in a fresh browser context of one Chromium:
 - keys: the menu pixel for pixel through the level's palette, Down moving the highlight,
   Enter and a held Right moving the character, the page's Web Audio node receiving sound
   (the menu's blips and the tune), and Escape twice ending the game, after which the page
-  must say so; where the canvas stands (centred at scale 2, unsmoothed);
+  must say so; where the canvas stands (centred at scale 2, unsmoothed); no error in the
+  console while the page loads;
 - pacing: 10 s of play in real time, off the virtual clock: the passes' mean and worst;
 - touch: a phone held sideways (844 x 390 at scale 3, touch input): the controls show clear of
   the picture, a tap on "Start game" starts, the right control walks, jump tapped while it is
   held jumps while moving, Escape's control goes back to the menu, a key hides the controls,
-  and held upright the picture sits on top with the controls below;
+  and held upright the picture sits on top with the controls below; each control's accessible
+  name holds its visible label; on a phone where the whole scale would leave more than a
+  quarter of the height black (844 x 390 at scale 2) the picture fills the height, unsmoothed,
+  and a tap on "Start game" at that scale starts the game;
 - pad: a scripted controller put into the page before it loads chooses menu entries,
   starts, walks, jumps and goes back; unplugged while it holds right, the character stops;
 - bundle: brambleleap-web.zip (beside the bin folder) unpacked into /games/brambleleap/ of a
   fresh server plays the keys' part there; then, with that server stopped, a reload shows
-  the menu pixel for pixel from the service worker's cache.
+  the menu pixel for pixel from the service worker's cache. The first visit, the service
+  worker's fetches included, takes at most FIRST_VISIT_BYTES from that server, which
+  compresses nothing;
+- showcase: the engine's showcase, a second program on the same page, with its own title and
+  controls and none of the game's, shows its first scene;
+- damaged: the showcase's data pack cut short: the page says that the program stopped, and
+  the console says why.
 The canvas is read rather than the page's screenshot because a page held on the virtual
 clock now and then gives no screenshot at all.
 
@@ -31,6 +41,7 @@ Every process it starts (Chromium) is stopped by its own id, whatever happens.
 
 import base64
 import functools
+import gzip
 import http.server
 import json
 import os
@@ -57,6 +68,10 @@ MAX_STEPS = 80
 RUN_SECONDS = 300
 # A phone held sideways, in CSS pixels at three device pixels each.
 PHONE_WIDTH, PHONE_HEIGHT, PHONE_SCALE = 844, 390, 3
+# The same page at two device pixels each: the whole scale 1 would fill 480 of its 780 rows.
+FILL_SCALE = 2
+# What a first visit may take from a server that compresses nothing.
+FIRST_VISIT_BYTES = 700 * 1000
 # Real-time pacing: how long it is measured, and how far the mean pass may stray from 30 ms.
 PACING_SECONDS = 10
 PACING_TOLERANCE_MS = 0.5
@@ -335,6 +350,24 @@ class Run:
                           f"loudest sample {peak})")
         print(f"sound: the page's audio node received {blocks} blocks, loudest sample {peak}")
 
+    def check_console(self, what):
+        """No error in the console so far: no message logged as one, no exception, no failed
+        load (a missing file shows as an error entry of the browser's log)."""
+        errors = []
+        for event in self.tools.events:
+            method, params = event["method"], event["params"]
+            if method == "Runtime.consoleAPICalled" and params.get("type") == "error":
+                errors.append(" ".join(str(a.get("value", a.get("description", "")))
+                                       for a in params.get("args", [])))
+            elif method == "Runtime.exceptionThrown":
+                errors.append(params["exceptionDetails"].get("text", "an exception"))
+            elif method == "Log.entryAdded" and params["entry"].get("level") == "error":
+                entry = params["entry"]
+                errors.append(f"{entry.get('text', '')} {entry.get('url', '')}".strip())
+        if errors:
+            raise Failure(f"{what}: the console shows errors: {errors}")
+        print(f"{what}: no error in the console")
+
     def page_state(self):
         return self.evaluate("document.body.dataset.state + '|' + "
                              "document.getElementById('ended-text').textContent")
@@ -355,6 +388,8 @@ class Run:
                 return put.apply(this, arguments);
             };""" + script)
         tools.call("Page.enable")
+        tools.call("Runtime.enable")
+        tools.call("Log.enable")
         if virtual:
             tools.call("Emulation.setVirtualTimePolicy", policy="pause")
         tools.call("Page.navigate", url=url)
@@ -362,6 +397,7 @@ class Run:
     def play_keys(self, url):
         self.open(url, PAGE_WIDTH, PAGE_HEIGHT)
         self.wait_for_screen("menu", "menu")
+        self.check_console("loading")
         self.check_placement()
         self.pacing("menu")
         self.press("ArrowDown", "ArrowDown", 0x28)
@@ -485,6 +521,7 @@ class Run:
             if r[0] < picture[2] and r[2] > picture[0] and r[1] < picture[3] and r[3] > picture[1]:
                 raise Failure(f"touch: {control} at {r} covers the picture at {picture}")
         print(f"touch: the six controls show beside the picture at {picture}")
+        self.check_accessible_names(controls)
 
         x = picture[0] + START_ENTRY[0] * (picture[2] - picture[0]) / 640
         y = picture[1] + START_ENTRY[1] * (picture[3] - picture[1]) / 480
@@ -526,6 +563,53 @@ class Run:
             raise Failure(f"touch, upright: the picture at {picture}, the controls from {lowest}")
         print(f"touch, upright: the picture on top down to {picture[3]:.0f}, the controls from "
               f"{lowest:.0f}")
+        self.play_filled()
+
+    def check_accessible_names(self, controls):
+        """Each control's name in the browser's accessibility tree holds the label it shows."""
+        root = self.tools.call("DOM.getDocument", depth=0)["root"]["nodeId"]
+        names = []
+        for control in controls:
+            node = self.tools.call("DOM.querySelector", nodeId=root, selector=control)["nodeId"]
+            nodes = self.tools.call("Accessibility.getPartialAXTree", nodeId=node,
+                                    fetchRelatives=False)["nodes"]
+            name = nodes[0].get("name", {}).get("value", "") if nodes else ""
+            label = self.evaluate(f"document.querySelector({json.dumps(control)}).textContent")
+            if not label or label not in name:
+                raise Failure(f"touch: {control} shows {label!r} but is named {name!r}")
+            names.append(name)
+        print(f"touch: the controls are named {names}")
+
+    def play_filled(self):
+        """Sideways at FILL_SCALE, where the largest whole scale would leave more than a quarter
+        of the height black: the picture fills the height at the scale that takes, centred,
+        unsmoothed, and a tap on "Start game" there starts the game."""
+        self.tools.call("Emulation.setDeviceMetricsOverride", width=PHONE_WIDTH,
+                        height=PHONE_HEIGHT, deviceScaleFactor=FILL_SCALE, mobile=True)
+        device_w, device_h = PHONE_WIDTH * FILL_SCALE, PHONE_HEIGHT * FILL_SCALE
+        whole = min(device_w // 640, device_h // 480) * 480 / device_h
+        width = device_h * 640 // 480
+        want = [(device_w - width) // 2 / FILL_SCALE, 0, (device_w + width) // 2 / FILL_SCALE,
+                PHONE_HEIGHT]
+        # The page learns of the new size at its next rendering, which may take some steps.
+        for _ in range(MAX_STEPS):
+            self.advance(STEP_MS)
+            picture = self.rect("#screen")
+            if picture == want:
+                break
+        smoothing = self.evaluate("getComputedStyle(document.getElementById('screen'))"
+                                  ".imageRendering")
+        if picture != want or smoothing not in ("pixelated", "crisp-edges"):
+            raise Failure(f"phone fill: the canvas stands at {picture} ({smoothing}), not at "
+                          f"{want}, unsmoothed")
+        print(f"phone fill: the picture takes {(picture[3] - picture[1]) / PHONE_HEIGHT:.0%} of "
+              f"the height, where a whole scale takes {whole:.0%}; {smoothing}")
+        self.wait_for_screen("phone fill: the menu", "menu2")
+        x = picture[0] + START_ENTRY[0] * (picture[2] - picture[0]) / 640
+        y = picture[1] + START_ENTRY[1] * (picture[3] - picture[1]) / 480
+        self.touch("touchStart", {1: (x, y)})
+        self.touch("touchEnd", {})
+        self.wait_for_character("phone fill: a tap on Start game")
 
     # --- a scripted game controller -----------------------------------------------------------
 
@@ -630,6 +714,7 @@ class Run:
     # --- the bundle on a static server, then offline ---------------------------------------------
 
     def play_bundle_offline(self, url, server):
+        server.sent = 0
         self.play_keys(url)
         for _ in range(MAX_STEPS):
             if self.evaluate("!!navigator.serviceWorker.controller"):
@@ -637,12 +722,77 @@ class Run:
             self.advance(STEP_MS)
         else:
             raise Failure("offline: no service worker took the page")
+        sent = server.sent
+        if sent > FIRST_VISIT_BYTES:
+            raise Failure(f"the first visit took {sent} bytes, more than {FIRST_VISIT_BYTES}")
+        print(f"first visit: {sent} bytes from a server that compresses nothing")
         server.shutdown()
         server.server_close()
         self.tools.call("Emulation.setVirtualTimePolicy", policy="pause")
         # An ordinary reload: one past the cache passes the service worker by as well.
         self.tools.call("Page.reload")
         self.wait_for_screen("offline: a reload with the server stopped", "menu")
+
+
+    # --- the showcase ---------------------------------------------------------------------------
+
+    def showcase_scene(self):
+        """Whether the canvas shows the first scene: the caption band at the top one colour
+        that is not black (no font in the browser, so no caption text), the scene below it in
+        many colours, and a line drawn through the centre of the turning burst."""
+        _, size, _, rgb = png_to_ppm(self.screenshot()).split(b"\n", 3)
+        if size != b"640 480":
+            return False
+        pixel = lambda x, y: rgb[(y * 640 + x) * 3:(y * 640 + x) * 3 + 3]
+        band = {pixel(x, y) for y in range(38) for x in range(0, 640, 4)}
+        scene = [pixel(x, y) for y in range(40, 456, 2) for x in range(0, 640, 2)]
+        background = max(set(scene), key=scene.count)
+        return (len(band) == 1 and band != {b"\0\0\0"} and len(set(scene)) >= 10
+                and pixel(110, 150) != background)
+
+    def play_showcase(self, url):
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT)
+        for _ in range(MAX_STEPS):
+            self.advance(STEP_MS)
+            if self.showcase_scene():
+                break
+        else:
+            raise Failure("showcase: its first scene is not seen")
+        self.check_console("showcase")
+        title = self.evaluate("document.title")
+        controls = self.evaluate("Array.from(document.querySelectorAll('#touch button'))"
+                                 ".map(b => b.id).sort().join(' ')")
+        if title != "Brambleleap engine showcase" or \
+                controls != "touch-back touch-escape touch-next":
+            raise Failure(f"showcase: the page is titled {title!r} with the controls {controls!r}")
+        print(f"showcase: the first scene under the title {title!r}, with the controls "
+              f"{controls}")
+
+    def play_damaged_pack(self, url):
+        """The page with its data pack cut short inside a file (the compression itself
+        intact): the page says that the program stopped, and the console says why."""
+        self.tools.call("Fetch.enable", patterns=[{"urlPattern": "*.pack"}])
+        # On the real clock: a held virtual one waits for the held fetch.
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT, virtual=False)
+        paused = self.tools.wait_event("Fetch.requestPaused")["params"]
+        name = paused["request"]["url"].rsplit("/", 1)[1]
+        with open(os.path.join(self.data, name), "rb") as f:
+            cut = gzip.compress(gzip.decompress(f.read())[:5000])
+        self.tools.call("Fetch.fulfillRequest", requestId=paused["requestId"], responseCode=200,
+                        body=base64.b64encode(cut).decode())
+        state = ""
+        for _ in range(100):
+            time.sleep(0.1)
+            state = self.page_state()
+            if state.startswith("ended|"):
+                break
+        said = [" ".join(str(a.get("value", "")) for a in e["params"].get("args", []))
+                for e in self.tools.events if e["method"] == "Runtime.consoleAPICalled"]
+        if state != "ended|The program has stopped after an error." or \
+                not any("damaged" in line for line in said):
+            raise Failure(f"damaged pack: the page says {state!r}, the console {said}")
+        print(f"damaged pack: the page says {state.split('|')[1]!r}, the console "
+              f"{[line for line in said if 'damaged' in line][0]!r}")
 
 
 def unpack_bundle(data, work):
@@ -678,8 +828,18 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
     def log_message(self, *args):
         pass
 
+    def copyfile(self, source, outputfile):
+        """Sends the file as it is stored, counting its bytes on the server."""
+        data = source.read()
+        outputfile.write(data)
+        with self.server.counting:
+            self.server.sent += len(data)
+
 
 class QuietServer(http.server.ThreadingHTTPServer):
+    sent = 0  # the bytes of files sent
+    counting = threading.Lock()
+
     def handle_error(self, request, client_address):
         pass  # a browser context closed in the middle of a file
 
@@ -721,7 +881,8 @@ def main():
     if not chromium:
         print("Chromium is not installed: skipped (scripts/deps.sh --web)")
         return 77
-    for needed in ("brambleleap.html", "brambleleap.js", "brambleleap.wasm", "brambleleap.data"):
+    for needed in ("brambleleap.html", "brambleleap.js", "brambleleap.wasm", "brambleleap.pack",
+                   "showcase.html"):
         if not os.path.exists(os.path.join(data, needed)):
             print(f"FAILED: {needed} is not in {data}: build the web build first")
             return 1
@@ -751,6 +912,7 @@ def main():
         with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/version", timeout=10) as reply:
             chief = DevTools(json.load(reply)["webSocketDebuggerUrl"], timeout=60)
         page = f"http://127.0.0.1:{server.server_address[1]}/brambleleap.html"
+        showcase = f"http://127.0.0.1:{server.server_address[1]}/showcase.html"
         bundle_server = serve(bundle_root)
         bundle = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/brambleleap/"
         check_wasm_type(bundle + "brambleleap.wasm")
@@ -758,7 +920,9 @@ def main():
                  ("pacing", lambda: run.play_in_real_time(page)),
                  ("touch", lambda: run.play_touch(page)),
                  ("pad", lambda: run.play_pad(page)),
-                 ("bundle", lambda: run.play_bundle_offline(bundle, bundle_server))]
+                 ("bundle", lambda: run.play_bundle_offline(bundle, bundle_server)),
+                 ("showcase", lambda: run.play_showcase(showcase)),
+                 ("damaged", lambda: run.play_damaged_pack(showcase))]
         only = os.environ.get("BRAMBLELEAP_BROWSER_PARTS")
         for name, play in parts:
             if only and name not in only.split(","):

@@ -1,5 +1,5 @@
 // The browser target's presenter, input and clock: the page's 640 x 480 canvas placed at the
-// largest whole scale that fits the browser window, frames put on it through the palette, keys and
+// largest whole scale that fits the browser window (or filling a handheld screen), frames put on it through the palette, keys and
 // clicks from the page, and the browser's clock. The page itself (page.html) holds the canvas.
 #include "platform/host/web/web_backend.h"
 #include "platform/host/convert.h"
@@ -8,6 +8,7 @@
 #include "platform/host/web/web_audio.h"
 #include "platform/host/web/web_backend_gamepad.h"
 #include "platform/host/web/web_input_map.h"
+#include "platform/host/web/web_page_fill.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -30,6 +31,8 @@ EM_JS(double, page_height, (), {
     return stage ? stage.getBoundingClientRect().height : window.innerHeight;
 });
 EM_JS(double, page_pixel_ratio, (), { return window.devicePixelRatio || 1; });
+// A touch screen (the page's touch layer marks it), where the picture may fill the page.
+EM_JS(int, page_handheld, (), { return document.body.classList.contains('handheld') ? 1 : 0; });
 
 EM_JS(int, canvas_found, (), { return document.getElementById('screen') ? 1 : 0; });
 
@@ -117,8 +120,8 @@ void push_event(const VideoEvent& event) {
 
 void place_canvas() {
     double ratio = web_pixel_ratio(page_pixel_ratio());
-    VideoViewport v =
-        web_page_viewport(page_width(), page_height(), ratio, Web.mode_width, Web.mode_height);
+    VideoViewport v = web_page_placement(page_width(), page_height(), ratio, Web.mode_width,
+                                         Web.mode_height, page_handheld());
     // The viewport is in device pixels; CSS wants them divided by the ratio.
     canvas_place(v.x / ratio, v.y / ratio, v.width / ratio, v.height / ratio);
 }
@@ -152,9 +155,9 @@ EM_BOOL on_key(int type, const EmscriptenKeyboardEvent* key, void*) {
 EM_BOOL on_mouse(int type, const EmscriptenMouseEvent* mouse, void*) {
     static int last_x = 0, last_y = 0;
     VideoEvent event = {};
-    int on_picture =
-        web_click_to_picture(page_width(), page_height(), page_pixel_ratio(), mouse->clientX,
-                             mouse->clientY, Web.mode_width, Web.mode_height, &event.x, &event.y);
+    int on_picture = web_page_click(page_width(), page_height(), page_pixel_ratio(),
+                                    page_handheld(), mouse->clientX, mouse->clientY, Web.mode_width,
+                                    Web.mode_height, &event.x, &event.y);
     if (type == EMSCRIPTEN_EVENT_MOUSEMOVE) {
         if (!on_picture) return EM_FALSE;
         event.kind = VIDEO_MOUSE_MOVE;

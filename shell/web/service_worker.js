@@ -16,9 +16,10 @@ function page_file() {
 self.addEventListener('install', function (event) {
   var files = FILES.concat(['./' + page_file()]);
   event.waitUntil(caches.open(CACHE).then(function (cache) {
-    // Past the browser's HTTP cache, so that the files are this build's.
+    // Checked with the server, so that the files are this build's; those the first visit has
+    // just loaded come from the browser's HTTP cache when the server says they are unchanged.
     return cache.addAll(files.map(function (file) {
-      return new Request(file, {cache: 'reload'});
+      return new Request(file, {cache: 'no-cache'});
     }));
   }).then(function () {
     return self.skipWaiting();

@@ -1,18 +1,15 @@
-// The on-screen controls of a touch screen: left, right, jump and run for the thumbs, Enter
-// and Escape smaller. Each acts as its key does, sent to the page as a key event, held while
-// a finger rests on it, several at once; taps on the picture are mouse clicks. The controls
-// show on a touch screen or after the first touch, and hide when a real key is pressed or a
-// game controller is used, until the next touch.
+// The on-screen controls of a touch screen, from the page's program (WebProgram.controls:
+// each {id, code, keyCode, label, name, small}). Each acts as its key does, sent to the page
+// as a key event, held while a finger rests on it, several at once; taps on the picture are
+// mouse clicks. The controls show on a touch screen or after the first touch, and hide when a
+// real key is pressed or a game controller is used, until the next touch. Such a screen also
+// marks the page "handheld", where the program may fill it at a fractional scale.
 (function () {
   'use strict';
-  var CONTROLS = [
-    {id: 'left', code: 'ArrowLeft', keyCode: 37, label: '\u25C0'},
-    {id: 'right', code: 'ArrowRight', keyCode: 39, label: '\u25B6'},
-    {id: 'jump', code: 'PageDown', keyCode: 34, label: 'Jump'},
-    {id: 'run', code: 'Delete', keyCode: 46, label: 'Run'},
-    {id: 'escape', code: 'Escape', keyCode: 27, label: 'Esc', small: true},
-    {id: 'enter', code: 'Enter', keyCode: 13, label: 'Enter', small: true}
-  ];
+  var program = window.WebProgram || {};
+  var CONTROLS = Array.isArray(program.controls) ? program.controls : [];
+  var PICTURE_WIDTH = program.width > 0 ? program.width : 640;
+  var PICTURE_HEIGHT = program.height > 0 ? program.height : 480;
   var body = document.body;
   var panel = document.createElement('div');
   panel.id = 'touch';
@@ -60,7 +57,8 @@
     button.type = 'button';
     button.id = 'touch-' + control.id;
     button.textContent = control.label;
-    button.setAttribute('aria-label', control.code);
+    // What is read out holds what is seen, so that speaking the label finds the button.
+    if (control.name) button.setAttribute('aria-label', control.label + ' ' + control.name);
     button.tabIndex = -1;
     if (control.small) button.className = 'small';
     control.button = button;
@@ -69,23 +67,31 @@
   body.appendChild(panel);
 
   // Held upright with the controls shown, the picture takes the top of the page: the stage
-  // the game centres it in is as high as the picture at the whole scale the width allows
-  // (and half a device pixel, against rounding), leaving the rest to the controls.
+  // the program centres it in is as high as the picture at the scale the width allows (and
+  // half a device pixel, against rounding), leaving the rest to the controls. That scale is
+  // the program's: whole, unless it leaves more than a quarter of the width unused.
   var stage = document.getElementById('stage');
   function fit_stage() {
     var ratio = window.devicePixelRatio || 1;
     var upright = body.classList.contains('touch') && window.innerHeight > window.innerWidth;
-    var scale = Math.floor(window.innerWidth * ratio / 640);
-    stage.style.height = !upright ? '' : scale >= 1 ? (480 * scale + 0.5) / ratio + 'px' : '75vw';
+    var across = window.innerWidth * ratio;
+    var scale = Math.floor(across / PICTURE_WIDTH);
+    if (across - scale * PICTURE_WIDTH > across / 4) scale = across / PICTURE_WIDTH;
+    stage.style.height = !upright ? '' : (PICTURE_HEIGHT * scale + 0.5) / ratio + 'px';
   }
-  // Before the game's own listener, which places the picture in the stage.
+  // Before the program's own listener, which places the picture in the stage.
   window.addEventListener('resize', fit_stage);
 
+  // Either change places the picture again, through the page's resize listeners.
   function set_shown(shown) {
-    if (body.classList.contains('touch') === shown) return;
-    if (!shown) release_all();
-    body.classList.toggle('touch', shown);
-    window.dispatchEvent(new Event('resize'));
+    var changed = shown && !body.classList.contains('handheld');
+    if (shown) body.classList.add('handheld');
+    if (CONTROLS.length && body.classList.contains('touch') !== shown) {
+      if (!shown) release_all();
+      body.classList.toggle('touch', shown);
+      changed = true;
+    }
+    if (changed) window.dispatchEvent(new Event('resize'));
   }
 
   // A finger that slides from one control onto another moves the hold with it.
