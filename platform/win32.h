@@ -17,17 +17,6 @@
 #include <windows.h>
 #undef Polygon
 
-#ifdef BRAMBLELEAP_OWN_DDRAW
-// Over the project's DirectDraw the program reads its clock through the screen's presenter,
-// whose waits rest the processor and show what is due, and its keys through the presenter,
-// which adds the controllers' keys and drops keys held while another program had the focus.
-// `(GetTickCount)()` still reaches the system's own.
-DWORD video_read_clock();
-SHORT win32_presenter_key_state(int virtual_key);
-#define GetTickCount() video_read_clock()
-#define GetAsyncKeyState(key) win32_presenter_key_state(key)
-#endif
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -7,8 +7,7 @@
 
 VideoBackend* win32_video_backend();
 
-// The clock and the keys as the program reads them (win32.h routes GetTickCount and
-// GetAsyncKeyState here): a clock whose waits rest the processor, keys that count only while
-// the program has the focus, controllers' keys added.
-DWORD win32_presenter_ticks();
-SHORT win32_presenter_key_state(int virtual_key);
+// The program's window, handed over by DirectDraw's SetCooperativeLevel, is where the screen
+// is shown: its messages pass through the presenter first (Alt+Enter, painting, clicks moved
+// to the picture's coordinates, controllers read). 0 when the window cannot be taken.
+int win32_presenter_attach(HWND window);
