@@ -1,5 +1,5 @@
-// The audio backend interface: where the mixed stream goes. SDL's audio device on Linux,
-// Web Audio in the browser, and a recorder without a device for tests.
+// The audio output a host gives the platform's mixer: where the mixed stream goes. SDL's audio
+// device on Linux, Web Audio in the browser, and a recorder without a device for tests.
 #pragma once
 
 #include <cstdint>

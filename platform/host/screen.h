@@ -1,13 +1,10 @@
-// The screen: which video backend shows it, the millisecond clock read through that backend,
-// and when the DirectDraw emulation's changes to the screen reach it.
+// The screen: the millisecond clock read through the host, and when the DirectDraw
+// emulation's changes to the screen reach the host's presenter.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
 
-// The backend in use: SDL2 (the web one in a browser build) unless a test chose the headless
-// one before the window opened.
-VideoBackend* video_backend();
-void video_use_backend(VideoBackend* backend);
+#include <cstdint>
 
 // Where the screen's picture comes from: the DirectDraw emulation registers its primary
 // surface when it makes one. The source answers 0 while there is nothing to show.
@@ -21,9 +18,9 @@ void video_screen_changed(int now);
 // Reads the backend's clock, remembers the reading, and presents a pending change that is
 // due by then; programs that wait on the clock without pumping messages still see their
 // palette fades and wipes.
-DWORD video_read_clock();
+std::uint32_t video_read_clock();
 // The clock reading most recently taken, for message time stamps.
-DWORD video_last_ticks();
+std::uint32_t video_last_ticks();
 // For the message pump: presents a pending change when due. The clock is read only when
 // there is something to show, so an idle pump leaves the headless clock alone.
 void video_refresh();
