@@ -4,8 +4,8 @@
 #ifdef _WIN32
 // On Windows the desktop and its modes are the system's; our DirectDraw only draws into the
 // program's window, which the presenter shows the screen in.
-#include "platform/video/win32/win32_backend.h"
-#include "platform/video/win32/win32_backend_window.h"
+#include "platform/host/win32/win32_backend.h"
+#include "platform/host/win32/win32_backend_window.h"
 
 namespace {
 HWND desktop_window() {

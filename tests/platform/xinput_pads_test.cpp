@@ -1,7 +1,7 @@
 // Controllers on Windows through XInput, played through a fake table of XInput's functions:
-// the mapping to the keyboard's keys, and controllers plugged in and out between readings.
-#include "platform/video/pad_keys.h"
-#include "platform/video/win32/win32_xinput.h"
+// XInput's own translation, and controllers plugged in and out between readings.
+#include "platform/host/win32/win32_xinput.h"
+#include "platform/win32.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@ namespace {
 
 std::set<int> keys_of(std::uint32_t set) {
     std::set<int> keys;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
+    for (int b = 0; b < PAD_BINDINGS_MAX; b++)
         if (set & (1u << b)) keys.insert(gamepad_virtual_key(b));
     return keys;
 }
@@ -24,7 +24,7 @@ struct FakeXinput {
 };
 FakeXinput Fake;
 
-DWORD WINAPI fake_get_state(DWORD slot, XinputState* state) {
+std::uint32_t fake_get_state(std::uint32_t slot, XinputState* state) {
     if (slot >= XINPUT_SLOTS) return 87; // ERROR_INVALID_PARAMETER
     Fake.asked[slot]++;
     if (!Fake.plugged[slot]) return XINPUT_NOT_CONNECTED;
@@ -33,7 +33,7 @@ DWORD WINAPI fake_get_state(DWORD slot, XinputState* state) {
     return 0;
 }
 
-XinputGamepad buttons(WORD held) {
+XinputGamepad buttons(std::uint16_t held) {
     XinputGamepad pad = {};
     pad.buttons = held;
     return pad;
@@ -41,57 +41,41 @@ XinputGamepad buttons(WORD held) {
 
 } // namespace
 
-TEST(XinputKeys, ButtonsSticksAndTriggersMapAsOnLinux) {
+// XInput's own translation into the shared shape; the shared mapping from there to buttons is
+// tested once for every system.
+TEST(XinputPadState, ButtonBitsUpwardStickAndByteTriggers) {
     struct Case {
         XinputGamepad pad;
-        std::set<int> keys;
+        std::uint32_t buttons;
     };
-    auto stick = [](int x, int y) {
-        XinputGamepad pad = {};
-        pad.thumb_lx = static_cast<std::int16_t>(x);
-        pad.thumb_ly = static_cast<std::int16_t>(y);
-        return pad;
-    };
-    auto triggers = [](int left, int right) {
-        XinputGamepad pad = {};
-        pad.left_trigger = static_cast<BYTE>(left);
-        pad.right_trigger = static_cast<BYTE>(right);
-        return pad;
-    };
-    XinputGamepad right_stick = {};
-    right_stick.thumb_rx = 32767;
+    XinputGamepad stick_up = {}, trigger = {}, light_trigger = {}, others = {};
+    stick_up.thumb_ly = 32767;
+    trigger.right_trigger = 255;
+    light_trigger.right_trigger = 60;
+    others.left_trigger = 255;
+    others.thumb_rx = 32767;
     const Case cases[] = {
-        {buttons(0), {}},
-        {buttons(XINPUT_DPAD_UP), {VK_UP}},
-        {buttons(XINPUT_DPAD_DOWN), {VK_DOWN}},
-        {buttons(XINPUT_DPAD_LEFT), {VK_LEFT}},
-        {buttons(XINPUT_DPAD_RIGHT), {VK_RIGHT}},
-        {buttons(XINPUT_A), {VK_NEXT}},
-        {buttons(XINPUT_X), {VK_DELETE}},
-        {buttons(XINPUT_START), {VK_RETURN}},
-        {buttons(XINPUT_BACK), {VK_ESCAPE}},
-        {buttons(0x2000), {}}, // B
-        {buttons(0x8000), {}}, // Y
-        // XInput's stick grows upwards: pushed up is the up arrow.
-        {stick(0, 32767), {VK_UP}},
-        {stick(0, -32768), {VK_DOWN}},
-        {stick(-32768, 0), {VK_LEFT}},
-        {stick(GAMEPAD_DEAD_ZONE, -GAMEPAD_DEAD_ZONE), {}},
-        {stick(GAMEPAD_DEAD_ZONE + 1, 0), {VK_RIGHT}},
-        {stick(30000, 30000), {VK_RIGHT, VK_UP}},
-        {triggers(0, 255), {VK_DELETE}},
-        {triggers(0, 60), {}},
-        {triggers(255, 0), {}},
-        {right_stick, {}},
-        {buttons(XINPUT_A | XINPUT_X | XINPUT_DPAD_LEFT), {VK_NEXT, VK_DELETE, VK_LEFT}},
+        {buttons(XINPUT_DPAD_UP | XINPUT_DPAD_DOWN | XINPUT_DPAD_LEFT | XINPUT_DPAD_RIGHT),
+         pad_button(PAD_UP) | pad_button(PAD_DOWN) | pad_button(PAD_LEFT) | pad_button(PAD_RIGHT)},
+        {buttons(XINPUT_A | XINPUT_X | XINPUT_START | XINPUT_BACK),
+         pad_button(PAD_SOUTH) | pad_button(PAD_WEST) | pad_button(PAD_START) |
+             pad_button(PAD_BACK)},
+        {buttons(0x2000 | 0x8000), 0}, // B and Y
+        // XInput's stick grows upwards: pushed up is up.
+        {stick_up, pad_button(PAD_UP)},
+        {trigger, pad_button(PAD_RIGHT_TRIGGER)},
+        {light_trigger, 0},
+        {others, 0}, // the left trigger and the right stick
     };
     for (const Case& c : cases)
-        EXPECT_EQ(keys_of(xinput_keys(c.pad)), c.keys)
-            << "buttons " << c.pad.buttons << " stick " << c.pad.thumb_lx << "," << c.pad.thumb_ly;
+        EXPECT_EQ(pad_buttons(xinput_pad_state(c.pad)), c.buttons)
+            << "buttons " << c.pad.buttons << " stick y " << c.pad.thumb_ly << " trigger "
+            << int(c.pad.right_trigger);
 }
 
 TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     Fake = {};
+    pad_bind(nullptr, 0); // the platform's own bindings: the arrows, Enter and Escape
     XinputPads pads = {};
     // Without XInput there are no controllers, and nothing is asked.
     EXPECT_EQ(xinput_poll(&pads, 0), 0u);
@@ -106,20 +90,20 @@ TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     EXPECT_EQ(xinput_poll(&pads, 0xFFFFFF00u + XINPUT_RESCAN_MS - 1), 0u);
     EXPECT_EQ(Fake.asked[2], 1);
     // The rescan comes across the clock's wrap and finds the controller plugged in.
-    const DWORD rescan = 0xFFFFFF00u + XINPUT_RESCAN_MS;
+    const std::uint32_t rescan = 0xFFFFFF00u + XINPUT_RESCAN_MS;
     EXPECT_EQ(keys_of(xinput_poll(&pads, rescan)), std::set<int>{VK_RIGHT});
     EXPECT_EQ(keys_of(pads.keys), std::set<int>{VK_RIGHT});
 
     // A plugged-in controller is read every time.
-    Fake.pad[2] = buttons(XINPUT_A);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + 1)), std::set<int>{VK_NEXT});
+    Fake.pad[2] = buttons(XINPUT_DPAD_UP);
+    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + 1)), std::set<int>{VK_UP});
     EXPECT_EQ(Fake.asked[0], 2) << "empty slots wait for the next rescan";
 
     // Two controllers hold their keys together.
     Fake.plugged[0] = true;
     Fake.pad[0] = buttons(XINPUT_START);
     EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS)),
-              (std::set<int>{VK_NEXT, VK_RETURN}));
+              (std::set<int>{VK_UP, VK_RETURN}));
 
     // Unplugged while held: what it held is let go at the very next reading.
     Fake.plugged[2] = false;

@@ -3,12 +3,13 @@
 // window and back. The picture sits centred at the largest whole scale that fits, black
 // around it, and is drawn with GDI from a 32-bit bitmap only when it changed. Clicks are
 // mapped back to the picture's coordinates before the program sees them.
-#include "platform/video/win32/win32_backend.h"
-#include "platform/video/sdl/sdl_backend_passes.h"
-#include "platform/video/viewport.h"
-#include "platform/video/win32/win32_backend_window.h"
-#include "platform/video/win32/win32_backend_bitmap.h"
-#include "platform/video/win32/win32_frame.h"
+#include "platform/host/win32/win32_backend.h"
+#include "platform/host/pass_stats.h"
+#include "platform/host/picture_copy.h"
+#include "platform/host/scale.h"
+#include "platform/host/viewport.h"
+#include "platform/host/win32/win32_backend_bitmap.h"
+#include "platform/host/win32/win32_backend_window.h"
 
 #include <cstdlib>
 
@@ -31,7 +32,7 @@ struct Presenter {
     VideoViewport viewport = {};
     PresenterBitmap bitmap;
     bool bitmap_current = false; // the bitmap holds the last picture at the viewport's size
-    FrameCopy shown;
+    PictureCopy shown;
 };
 Presenter P;
 
@@ -60,11 +61,17 @@ void paint(HWND window) {
     EndPaint(window, &ps);
 }
 
+// The viewport as the bitmap holds it: the picture's place in the window without its offset.
+VideoViewport bitmap_viewport() {
+    return {0, 0, P.viewport.width, P.viewport.height};
+}
+
 // Converts the last picture into the bitmap at the viewport's size.
 void render_shown() {
     if (!P.shown.width || !bitmap_ensure(&P.bitmap, P.viewport.width, P.viewport.height)) return;
-    const VideoPicture picture = frame_picture(P.shown);
-    frame_convert_scaled(&picture, P.viewport, P.bitmap.pixels, P.bitmap.width);
+    const VideoPicture picture = picture_of(P.shown);
+    scale_picture_rows(&picture, bitmap_viewport(), 0, P.viewport.height - 1, P.bitmap.pixels,
+                       P.bitmap.width);
     P.bitmap_current = true;
 }
 
@@ -211,24 +218,15 @@ void note_pass() {
     pass_stats_frame(presenter_microseconds(), cursor_shown);
 }
 
-// The whole factor the picture is shown at; 0 when the viewport is no whole multiple.
-int whole_factor() {
-    const int factor = P.picture_width > 0 ? P.viewport.width / P.picture_width : 0;
-    const bool whole = factor >= 1 && P.viewport.width == factor * P.picture_width &&
-                       P.viewport.height == factor * P.picture_height;
-    return whole ? factor : 0;
-}
-
-// Converts picture rows first..last into the bitmap at a whole factor.
-void render_band(int first, int last, int factor) {
-    VideoPicture band = frame_picture(P.shown);
-    band.pixels += static_cast<std::ptrdiff_t>(first) * band.pitch;
-    band.height = last - first + 1;
-    const VideoViewport band_viewport = {0, 0, P.viewport.width, band.height * factor};
-    frame_convert_scaled(&band, band_viewport,
-                         P.bitmap.pixels +
-                             static_cast<std::ptrdiff_t>(first) * factor * P.bitmap.width,
-                         P.bitmap.width);
+// Converts the bitmap's rows that show picture rows first..last; false when none does.
+bool render_band(int first, int last, int* top, int* height) {
+    int bottom = 0;
+    if (!viewport_rows_of(bitmap_viewport(), P.picture_height, first, last, top, &bottom))
+        return false;
+    const VideoPicture picture = picture_of(P.shown);
+    scale_picture_rows(&picture, bitmap_viewport(), *top, bottom, P.bitmap.pixels, P.bitmap.width);
+    *height = bottom - *top + 1;
+    return true;
 }
 
 void show_rows(int top, int height) {
@@ -243,7 +241,7 @@ void win32_present(const VideoPicture* picture) {
     if (!P.window || !picture || !picture->pixels) return;
     note_pass();
     int first = 0, last = 0;
-    if (!frame_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
+    if (!picture_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
     if (picture->width != P.picture_width || picture->height != P.picture_height) {
         P.picture_width = picture->width;
         P.picture_height = picture->height;
@@ -251,37 +249,37 @@ void win32_present(const VideoPicture* picture) {
         lay_out();
         return;
     }
-    // At a whole scale only the band of changed rows is converted and drawn: while playing,
-    // that is the rows where something moved.
-    const int factor = whole_factor();
-    if (!P.bitmap_current || !factor || first < 0) {
+    if (!P.bitmap_current) {
         render_shown();
         show_rows(0, P.viewport.height);
         return;
     }
-    render_band(first, last, factor);
-    show_rows(first * factor, (last - first + 1) * factor);
+    // Only the rows that show changed picture rows are converted and drawn: while playing,
+    // that is where something moved.
+    int top = 0, height = 0;
+    if (render_band(first, last, &top, &height)) show_rows(top, height);
 }
 
-// Nothing on Windows opens, closes or polls a window of the platform's, nor moves the
-// cursor through it: the window, its messages and the cursor are the system's.
-VideoBackend Win32Backend = {
-    .name = "win32",
+// The window, its messages, icon and cursor are the system's, and the sound is the system's
+// DirectSound: only presenting and the clock are the target's own.
+const Host Win32Host = {
+    .name = "windows",
     .open_window = nullptr,
     .close_window = nullptr,
     .set_mode = win32_set_mode,
     .present = win32_present,
-    .poll_event = nullptr,
     .set_cursor_visible = nullptr,
-    .ticks = presenter_ticks,
     .set_icon = nullptr,
     .set_cursor_image = nullptr,
+    .poll_event = nullptr,
+    .ticks = presenter_ticks,
+    .audio = nullptr,
 };
 
 } // namespace
 
-VideoBackend* win32_video_backend() {
-    return &Win32Backend;
+const Host* win32_host() {
+    return &Win32Host;
 }
 
 int win32_presenter_attach(HWND window) {

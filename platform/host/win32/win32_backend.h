@@ -1,11 +1,13 @@
-// The Windows presenter: the video backend of the Windows program over the project's own
-// DirectDraw, which draws the screen into the program's window with GDI instead of changing
-// the display's mode, and reads the clock, the keys and XInput controllers for it.
+// The Windows target: the host of the Windows program over the project's own DirectDraw. Its
+// presenter draws the screen into the program's window with GDI instead of changing the
+// display's mode; its clock rests the processor; the program's keys, with XInput
+// controllers', are read for it. Messages and the cursor are the system's own.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
+#include "platform/host/win32/win32_system.h"
 
-VideoBackend* win32_video_backend();
+const Host* win32_host();
 
 // The program's window, handed over by DirectDraw's SetCooperativeLevel, is where the screen
 // is shown: its messages pass through the presenter first (Alt+Enter, painting, clicks moved

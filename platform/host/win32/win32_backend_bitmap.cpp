@@ -1,5 +1,5 @@
 // The Windows presenter's bitmap: made, freed and copied to the window.
-#include "platform/video/win32/win32_backend_bitmap.h"
+#include "platform/host/win32/win32_backend_bitmap.h"
 
 void bitmap_free(PresenterBitmap* bitmap) {
     if (bitmap->dc) {

@@ -2,7 +2,7 @@
 // the memory context GDI copies it to the window from.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/host/win32/win32_system.h"
 
 #include <cstdint>
 

@@ -4,13 +4,13 @@
 // program calls GetTickCount and GetAsyncKeyState under their own names and reaches the
 // presenter's clock (whose waits rest the processor and show what is due on the screen) and
 // its keys (the controllers' added, none held while another program has the focus).
-#include "platform/video/video.h"
-#include "platform/video/win32/win32_backend_window.h"
+#include "platform/host/screen.h"
+#include "platform/host/win32/win32_backend_window.h"
 
 namespace {
 
 DWORD WINAPI program_ticks() {
-    return video_read_clock();
+    return static_cast<DWORD>(video_read_clock());
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 // The Windows presenter's clock, keys and controllers. The clock's waits rest on a timer
 // instead of spinning; XInput's DLL is loaded at run time, so a system without it plays on
 // without controllers.
-#include "platform/video/pad_keys.h"
-#include "platform/video/tick_pacing.h"
-#include "platform/video/win32/win32_backend_window.h"
-#include "platform/video/win32/win32_xinput.h"
+#include "platform/host/pad_keys.h"
+#include "platform/host/tick_pacing.h"
+#include "platform/host/win32/win32_backend_window.h"
+#include "platform/host/win32/win32_xinput.h"
 
 #include <mmsystem.h>
 
@@ -112,7 +112,9 @@ void load_xinput() {
     }
 }
 
-void post_key(HWND window, UINT key, bool down) {
+void post_key(int virtual_key, int down, void* context) {
+    HWND window = static_cast<HWND>(context);
+    const UINT key = static_cast<UINT>(virtual_key);
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
     PostMessageA(window, down ? WM_KEYDOWN : WM_KEYUP, key,
                  down ? (1 | scan) : (1 | scan | 0xC0000000));
@@ -120,7 +122,7 @@ void post_key(HWND window, UINT key, bool down) {
 
 } // namespace
 
-DWORD presenter_ticks() {
+std::uint32_t presenter_ticks() {
     if (!Clock.started) start_clock();
     return Clock.origin_ticks +
            static_cast<DWORD>(paced_reading(&Clock.pacing, elapsed_milliseconds, rest_until));
@@ -135,11 +137,8 @@ SHORT WINAPI presenter_key_state(int virtual_key) {
     // Keys held while another program had the focus are not the player's to this one.
     if (!program_has_focus()) return 0;
     const KeyStateFunction system = system_key_state();
-    SHORT state = system ? system(virtual_key) : 0;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
-        if ((Pads.posted & (1u << b)) && gamepad_virtual_key(b) == virtual_key)
-            state = static_cast<SHORT>(state | 0x8000);
-    return state;
+    const SHORT state = system ? system(virtual_key) : 0;
+    return pad_keys_hold(Pads.posted, virtual_key) ? static_cast<SHORT>(state | 0x8000) : state;
 }
 
 int presenter_pads_start() {
@@ -153,9 +152,6 @@ void presenter_poll_pads(HWND window) {
     if (!Pads.pads.get_state) return;
     std::uint32_t keys = xinput_poll(&Pads.pads, static_cast<DWORD>(GetTickCount64()));
     if (!program_has_focus()) keys = 0;
-    const std::uint32_t changed = keys ^ Pads.posted;
+    pad_key_changes(Pads.posted, keys, post_key, window);
     Pads.posted = keys;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
-        if (changed & (1u << b))
-            post_key(window, static_cast<UINT>(gamepad_virtual_key(b)), (keys & (1u << b)) != 0);
 }

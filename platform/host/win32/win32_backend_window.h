@@ -2,7 +2,7 @@
 // DirectDraw was given it, the presenter's steady clock, and the controllers' reading.
 #pragma once
 
-#include "platform/win32.h"
+#include "platform/host/win32/win32_system.h"
 
 #include <cstdint>
 
@@ -11,7 +11,7 @@ HWND presenter_window();
 // Microseconds on a steady clock, for the pass lengths.
 std::int64_t presenter_microseconds();
 // The presenter's millisecond clock, whose waits rest the processor.
-DWORD presenter_ticks();
+std::uint32_t presenter_ticks();
 // The keys as the program reads them: held only while the program has the focus, the
 // controllers' keys added.
 SHORT WINAPI presenter_key_state(int virtual_key);

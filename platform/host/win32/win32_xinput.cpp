@@ -1,6 +1,5 @@
 // Game controllers through XInput's table of functions, as the keyboard's keys.
-#include "platform/video/win32/win32_xinput.h"
-#include "platform/video/pad_keys.h"
+#include "platform/host/win32/win32_xinput.h"
 
 namespace {
 
@@ -9,7 +8,7 @@ constexpr int TRIGGER_SCALE = 32767 / 255;
 
 } // namespace
 
-std::uint32_t xinput_keys(const XinputGamepad& pad) {
+PadState xinput_pad_state(const XinputGamepad& pad) {
     PadState state = {};
     state.dpad_up = (pad.buttons & XINPUT_DPAD_UP) != 0;
     state.dpad_down = (pad.buttons & XINPUT_DPAD_DOWN) != 0;
@@ -22,10 +21,10 @@ std::uint32_t xinput_keys(const XinputGamepad& pad) {
     state.left_x = pad.thumb_lx;
     state.left_y = -static_cast<int>(pad.thumb_ly);
     state.right_trigger = pad.right_trigger * TRIGGER_SCALE;
-    return pad_keys(state);
+    return state;
 }
 
-std::uint32_t xinput_poll(XinputPads* pads, DWORD now_ms) {
+std::uint32_t xinput_poll(XinputPads* pads, std::uint32_t now_ms) {
     pads->keys = 0;
     if (!pads->get_state) return 0;
     const bool scan = !pads->scanned || now_ms - pads->last_scan >= XINPUT_RESCAN_MS;
@@ -36,10 +35,10 @@ std::uint32_t xinput_poll(XinputPads* pads, DWORD now_ms) {
     for (int slot = 0; slot < XINPUT_SLOTS; slot++) {
         if (!pads->connected[slot] && !scan) continue;
         XinputState state = {};
-        const DWORD result = pads->get_state(static_cast<DWORD>(slot), &state);
+        const std::uint32_t result = pads->get_state(static_cast<std::uint32_t>(slot), &state);
         // Any failure counts as unplugged, so a controller in trouble lets go of its keys.
         pads->connected[slot] = result == 0;
-        if (pads->connected[slot]) pads->keys |= xinput_keys(state.pad);
+        if (pads->connected[slot]) pads->keys |= pad_keys(xinput_pad_state(state.pad));
     }
     return pads->keys;
 }
