@@ -2,8 +2,8 @@
 // 8-bit pictures: colour fill, keyed copy, stretched copy, conversion for presentation.
 #include "platform/ddraw.h"
 #include "platform/platform_reset.h"
-#include "platform/video/convert.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/convert.h"
+#include "platform/host/host.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>

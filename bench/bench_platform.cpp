@@ -2,8 +2,8 @@
 // event queue, and presenting an 8-bit frame through the SDL backend against SDL's surface
 // conversion and texture update.
 #include "platform/platform_reset.h"
-#include "platform/video/sdl/sdl_backend.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/host.h"
 #include "platform/win32.h"
 
 #include <SDL.h>
@@ -94,7 +94,7 @@ void use_offscreen_video() {
 
 void BM_Present_Ours(benchmark::State& state) {
     use_offscreen_video();
-    VideoBackend* sdl = sdl_video_backend();
+    const Host* sdl = sdl_host();
     char error[256];
     if (!sdl->open_window("bench", WIDTH, HEIGHT, error, sizeof error)) {
         state.SkipWithError(error);

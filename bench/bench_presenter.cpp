@@ -2,10 +2,10 @@
 // conversion and scaling into its bitmap, beside the SDL backend's path (the picture
 // converted whole into its 32-bit copy, then scaled into the window's pixels). Both first
 // tell the changed frame from the one before, as each backend does.
-#include "platform/video/convert.h"
-#include "platform/video/sdl/sdl_backend_scale.h"
-#include "platform/video/viewport.h"
-#include "platform/video/win32/win32_frame.h"
+#include "platform/host/convert.h"
+#include "platform/host/scale.h"
+#include "platform/host/viewport.h"
+#include "platform/host/win32/win32_frame.h"
 
 #include <benchmark/benchmark.h>
 

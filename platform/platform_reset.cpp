@@ -1,9 +1,10 @@
 // Resetting every part of the platform for a test, from the windows down to the backend.
 #include "platform/platform_reset.h"
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/dsound/headless_audio.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
+#include "platform/host/headless/headless_audio.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
+#include "platform/pads.h"
 #include "platform/win32/win32_cursor.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_queue.h"
@@ -19,5 +20,6 @@ void platform_reset() {
     ddraw_reset();
     headless_reset();
     headless_audio_reset();
-    video_use_backend(headless_video_backend());
+    pad_bind(nullptr, 0);
+    host_use(headless_host());
 }

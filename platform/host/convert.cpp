@@ -1,5 +1,5 @@
 // Conversion of the screen's picture to 32-bit ARGB for presentation; runs every frame.
-#include "platform/video/convert.h"
+#include "platform/host/convert.h"
 
 #include <bit>
 #include <cstring>
@@ -8,11 +8,7 @@ namespace {
 
 void convert_indexed(const VideoPicture& picture, std::uint32_t* out, int out_pitch) {
     std::uint32_t table[256];
-    for (int i = 0; i < 256; ++i) {
-        const PALETTEENTRY& e = picture.palette[i];
-        table[i] = 0xFF000000u | static_cast<std::uint32_t>(e.peRed) << 16 |
-                   static_cast<std::uint32_t>(e.peGreen) << 8 | e.peBlue;
-    }
+    palette_to_argb(picture.palette, table);
     const int width = picture.width;
     for (int y = 0; y < picture.height; ++y) {
         const std::uint8_t* s = picture.pixels + static_cast<long>(y) * picture.pitch;
@@ -69,6 +65,14 @@ void convert_packed(const VideoPicture& picture, std::uint32_t* out, int out_pit
 }
 
 } // namespace
+
+void palette_to_argb(const HostColor* palette, std::uint32_t table[256]) {
+    for (int i = 0; i < 256; ++i) {
+        const HostColor& e = palette[i];
+        table[i] = 0xFF000000u | static_cast<std::uint32_t>(e.red) << 16 |
+                   static_cast<std::uint32_t>(e.green) << 8 | e.blue;
+    }
+}
 
 void convert_picture_to_argb(const VideoPicture* picture, std::uint32_t* out,
                              int out_pitch_pixels) {

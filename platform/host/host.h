@@ -86,7 +86,7 @@ struct Host {
 
     // The audio output the platform's mixer plays into. Null: the target has none of ours
     // (the system's own sound is used, or there is none).
-    AudioBackend* audio;
+    AudioBackend* (*audio)();
 };
 
 // The target in use. Chosen once: by the build (the browser's, Windows's), and on Linux by

@@ -1,5 +1,5 @@
 // Pass lengths between presented frames, summarised for the end-to-end test.
-#include "platform/video/sdl/sdl_backend_passes.h"
+#include "platform/host/pass_stats.h"
 
 #include <algorithm>
 #include <cstdio>

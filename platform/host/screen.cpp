@@ -1,64 +1,41 @@
-// Which video backend shows the screen, its clock, and when the screen's changes reach it.
-#include "platform/video/video.h"
-#ifdef __EMSCRIPTEN__
-#include "platform/video/web/web_backend.h"
-#elif defined(_WIN32)
-#include "platform/video/win32/win32_backend.h"
-#else
-#include "platform/video/sdl/sdl_backend.h"
-#endif
+// The host's clock as the screen reads it, and when the screen's changes reach the presenter.
+#include "platform/host/screen.h"
 
 namespace {
 
 // A display refreshes about every 16 ms; changes that do not flip show at that pace.
-constexpr DWORD REFRESH_INTERVAL_MS = 16;
+constexpr std::uint32_t REFRESH_INTERVAL_MS = 16;
 
-VideoBackend* Backend = nullptr;
 VideoScreenSource ScreenSource = nullptr;
 int ChangePending = 0;
 int EverPresented = 0;
-DWORD LastPresent = 0;
-DWORD LastTicks = 0;
+std::uint32_t LastPresent = 0;
+std::uint32_t LastTicks = 0;
 
-void present_now(DWORD now) {
+void present_now(std::uint32_t now) {
     ChangePending = 0;
     EverPresented = 1;
     LastPresent = now;
     VideoPicture picture = {};
     if (!ScreenSource || !ScreenSource(&picture)) return;
-    video_backend()->present(&picture);
+    host()->present(&picture);
     // Writes through a lock that stays open keep reaching the screen at the refresh pace,
     // as on a real display, so a wipe into the locked primary is seen step by step.
     if (picture.being_written) ChangePending = 1;
 }
 
-DWORD take_reading() {
-    LastTicks = video_backend()->ticks();
+std::uint32_t take_reading() {
+    LastTicks = host()->ticks();
     return LastTicks;
 }
 
-void refresh_at(DWORD now) {
+void refresh_at(std::uint32_t now) {
     // The difference is taken unsigned so the clock's wrap does not stall presenting.
     if (ChangePending && (!EverPresented || now - LastPresent >= REFRESH_INTERVAL_MS))
         present_now(now);
 }
 
 } // namespace
-
-VideoBackend* video_backend() {
-#ifdef __EMSCRIPTEN__
-    if (!Backend) Backend = web_video_backend();
-#elif defined(_WIN32)
-    if (!Backend) Backend = win32_video_backend();
-#else
-    if (!Backend) Backend = sdl_video_backend();
-#endif
-    return Backend;
-}
-
-void video_use_backend(VideoBackend* backend) {
-    Backend = backend;
-}
 
 void video_set_screen_source(VideoScreenSource source) {
     ScreenSource = source;
@@ -72,13 +49,13 @@ void video_screen_changed(int now) {
     present_now(take_reading());
 }
 
-DWORD video_read_clock() {
-    DWORD now = take_reading();
+std::uint32_t video_read_clock() {
+    std::uint32_t now = take_reading();
     refresh_at(now);
     return now;
 }
 
-DWORD video_last_ticks() {
+std::uint32_t video_last_ticks() {
     return LastTicks;
 }
 

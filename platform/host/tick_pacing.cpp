@@ -1,5 +1,5 @@
 // The clock's resting rule, shared by the backends that read a real clock.
-#include "platform/video/tick_pacing.h"
+#include "platform/host/tick_pacing.h"
 
 std::int64_t paced_reading(TickPacing* pacing, std::int64_t (*read_ms)(),
                            void (*rest)(std::int64_t next_ms)) {

@@ -1,5 +1,5 @@
 // UTF-8 decoding that refuses overlong forms, surrogates and values past U+10FFFF.
-#include "platform/video/utf8.h"
+#include "platform/host/utf8.h"
 
 namespace {
 

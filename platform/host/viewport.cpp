@@ -1,5 +1,5 @@
 // Placing the game's picture in a backend's output, and mapping mouse positions back.
-#include "platform/video/viewport.h"
+#include "platform/host/viewport.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Keyboard and mouse input from the video backend: window messages and the key state read
 // by GetAsyncKeyState.
 #include "platform/win32/win32_input.h"
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 #include "platform/win32/win32_ansi.h"
 #include "platform/win32/win32_queue.h"
 #include "platform/win32/win32_window.h"
@@ -180,10 +180,11 @@ void queue_event(const VideoEvent& event, HWND window) {
 } // namespace
 
 void win32_pump_events() {
-    VideoBackend* backend = video_backend();
+    const Host* backend = host();
     HWND window = win32_live_window();
     VideoEvent event;
     PressThisPump = 0;
+    if (!backend->poll_event) return;
     for (int i = 0; i < MAX_EVENTS_PER_PUMP; i++) {
         std::memset(&event, 0, sizeof event);
         if (!backend->poll_event(&event)) break;

@@ -1,6 +1,6 @@
 // The thread's message calls: peeking (which first pumps the backend's input), posting,
 // dispatch to the window procedure, and paint validation.
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_queue.h"
 #include "platform/win32/win32_window.h"

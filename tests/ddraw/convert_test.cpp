@@ -1,6 +1,6 @@
 // Conversion of the screen's picture to 32-bit ARGB for presentation.
-#include "platform/video/convert.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/convert.h"
+#include "platform/host/host.h"
 
 #include <gtest/gtest.h>
 

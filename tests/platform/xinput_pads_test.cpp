@@ -1,20 +1,13 @@
 // Controllers on Windows through XInput, played through a fake table of XInput's functions:
-// XInput's own translation, and controllers plugged in and out between readings.
+// the translation into the shared shape, and controllers plugged in and out between readings.
+#include "platform/host/pad_keys.h"
 #include "platform/host/win32/win32_xinput.h"
-#include "platform/win32.h"
+#include "shell/pad_bindings.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 
 namespace {
-
-std::set<int> keys_of(std::uint32_t set) {
-    std::set<int> keys;
-    for (int b = 0; b < PAD_BINDINGS_MAX; b++)
-        if (set & (1u << b)) keys.insert(gamepad_virtual_key(b));
-    return keys;
-}
 
 // The fake DLL: four slots, each plugged in or not, and how often each was asked.
 struct FakeXinput {
@@ -39,43 +32,51 @@ XinputGamepad buttons(std::uint16_t held) {
     return pad;
 }
 
+// The keys a controller holding these buttons holds, by the bindings in force.
+std::uint32_t keys_of(std::uint16_t held) {
+    return pad_keys(xinput_state(buttons(held)));
+}
+
 } // namespace
 
-// XInput's own translation into the shared shape; the shared mapping from there to buttons is
-// tested once for every system.
-TEST(XinputPadState, ButtonBitsUpwardStickAndByteTriggers) {
+// XInput's translation into the shared shape: its button bits, its stick that grows upwards
+// (turned over, its lowest end included), and its triggers of 0 to 255.
+TEST(XinputPad, ButtonsStickAndTriggersReachTheSharedShape) {
+    EXPECT_EQ(pad_buttons(xinput_state(buttons(0))), 0u);
     struct Case {
-        XinputGamepad pad;
-        std::uint32_t buttons;
+        std::uint16_t bit;
+        PadButton shared;
     };
-    XinputGamepad stick_up = {}, trigger = {}, light_trigger = {}, others = {};
-    stick_up.thumb_ly = 32767;
-    trigger.right_trigger = 255;
-    light_trigger.right_trigger = 60;
-    others.left_trigger = 255;
-    others.thumb_rx = 32767;
     const Case cases[] = {
-        {buttons(XINPUT_DPAD_UP | XINPUT_DPAD_DOWN | XINPUT_DPAD_LEFT | XINPUT_DPAD_RIGHT),
-         pad_button(PAD_UP) | pad_button(PAD_DOWN) | pad_button(PAD_LEFT) | pad_button(PAD_RIGHT)},
-        {buttons(XINPUT_A | XINPUT_X | XINPUT_START | XINPUT_BACK),
-         pad_button(PAD_SOUTH) | pad_button(PAD_WEST) | pad_button(PAD_START) |
-             pad_button(PAD_BACK)},
-        {buttons(0x2000 | 0x8000), 0}, // B and Y
-        // XInput's stick grows upwards: pushed up is up.
-        {stick_up, pad_button(PAD_UP)},
-        {trigger, pad_button(PAD_RIGHT_TRIGGER)},
-        {light_trigger, 0},
-        {others, 0}, // the left trigger and the right stick
+        {XINPUT_DPAD_UP, PAD_UP},     {XINPUT_DPAD_DOWN, PAD_DOWN}, {XINPUT_DPAD_LEFT, PAD_LEFT},
+        {XINPUT_DPAD_RIGHT, PAD_RIGHT}, {XINPUT_A, PAD_SOUTH},       {XINPUT_X, PAD_WEST},
+        {XINPUT_START, PAD_START},    {XINPUT_BACK, PAD_BACK},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(pad_buttons(xinput_pad_state(c.pad)), c.buttons)
-            << "buttons " << c.pad.buttons << " stick y " << c.pad.thumb_ly << " trigger "
-            << int(c.pad.right_trigger);
+        EXPECT_EQ(pad_buttons(xinput_state(buttons(c.bit))), pad_button(c.shared)) << c.bit;
+    EXPECT_EQ(pad_buttons(xinput_state(buttons(0x2000 | 0x8000))), 0u) << "B and Y";
+
+    XinputGamepad pad = {};
+    pad.thumb_lx = -32768;
+    pad.thumb_ly = 32767;
+    pad.right_trigger = 255;
+    pad.left_trigger = 255;
+    pad.thumb_rx = 32767;
+    PadState state = xinput_state(pad);
+    EXPECT_TRUE(state.left_x == -32768 && state.left_y == -32767) << "pushed up is up";
+    EXPECT_GT(state.right_trigger, 32000);
+    EXPECT_EQ(pad_buttons(state),
+              pad_button(PAD_LEFT) | pad_button(PAD_UP) | pad_button(PAD_RIGHT_TRIGGER));
+    pad.thumb_ly = -32768;
+    pad.right_trigger = 60;
+    state = xinput_state(pad);
+    EXPECT_EQ(state.left_y, 32768) << "the lowest end turned over does not wrap";
+    EXPECT_EQ(pad_buttons(state), pad_button(PAD_LEFT) | pad_button(PAD_DOWN));
 }
 
 TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
+    bind_game_pad(); // every button the test presses holds a key of its own
     Fake = {};
-    pad_bind(nullptr, 0); // the platform's own bindings: the arrows, Enter and Escape
     XinputPads pads = {};
     // Without XInput there are no controllers, and nothing is asked.
     EXPECT_EQ(xinput_poll(&pads, 0), 0u);
@@ -91,23 +92,22 @@ TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     EXPECT_EQ(Fake.asked[2], 1);
     // The rescan comes across the clock's wrap and finds the controller plugged in.
     const std::uint32_t rescan = 0xFFFFFF00u + XINPUT_RESCAN_MS;
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan)), std::set<int>{VK_RIGHT});
-    EXPECT_EQ(keys_of(pads.keys), std::set<int>{VK_RIGHT});
+    EXPECT_EQ(xinput_poll(&pads, rescan), keys_of(XINPUT_DPAD_RIGHT));
+    EXPECT_EQ(pads.keys, keys_of(XINPUT_DPAD_RIGHT));
 
     // A plugged-in controller is read every time.
-    Fake.pad[2] = buttons(XINPUT_DPAD_UP);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + 1)), std::set<int>{VK_UP});
+    Fake.pad[2] = buttons(XINPUT_A);
+    EXPECT_EQ(xinput_poll(&pads, rescan + 1), keys_of(XINPUT_A));
     EXPECT_EQ(Fake.asked[0], 2) << "empty slots wait for the next rescan";
 
     // Two controllers hold their keys together.
     Fake.plugged[0] = true;
     Fake.pad[0] = buttons(XINPUT_START);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS)),
-              (std::set<int>{VK_UP, VK_RETURN}));
+    EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS), keys_of(XINPUT_A | XINPUT_START));
 
     // Unplugged while held: what it held is let go at the very next reading.
     Fake.plugged[2] = false;
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 1)), std::set<int>{VK_RETURN});
+    EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 1), keys_of(XINPUT_START));
     Fake.plugged[0] = false;
     EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 2), 0u);
     EXPECT_EQ(pads.keys, 0u);
@@ -118,5 +118,5 @@ TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     // And plugged in again.
     Fake.plugged[3] = true;
     Fake.pad[3] = buttons(XINPUT_BACK);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + 2 * XINPUT_RESCAN_MS)), std::set<int>{VK_ESCAPE});
+    EXPECT_EQ(xinput_poll(&pads, rescan + 2 * XINPUT_RESCAN_MS), keys_of(XINPUT_BACK));
 }

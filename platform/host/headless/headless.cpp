@@ -1,11 +1,12 @@
 // The headless video backend for tests: no window, a virtual clock that moves only when
 // read, scripted input, and presented frames kept in a bounded ring.
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 #include "formats/bmp_encode.h"
 #include "formats/bmp_layout.h"
 #include "formats/file_bytes.h"
-#include "platform/video/convert.h"
-#include "platform/video/utf8.h"
+#include "platform/host/convert.h"
+#include "platform/host/headless/headless_audio.h"
+#include "platform/host/utf8.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,12 +20,12 @@ constexpr int DEFAULT_KEEP = 8;
 constexpr int MAX_KEEP = 1024;
 
 struct ScriptedEvent {
-    DWORD at;
+    std::uint32_t at;
     VideoEvent event;
 };
 
 struct HeadlessState {
-    DWORD clock = 0;
+    std::uint32_t clock = 0;
     int window_open = 0;
     int fullscreen = 0;
     int mode_width = 0;
@@ -45,11 +46,11 @@ HeadlessState State;
 
 // How far ahead of the clock a time lies; negative once due. Signed, so that scripts keep
 // working across the clock's wrap past 2^32.
-std::int32_t until(DWORD at) {
+std::int32_t until(std::uint32_t at) {
     return static_cast<std::int32_t>(at - State.clock);
 }
 
-void add_event(DWORD at, const VideoEvent& event) {
+void add_event(std::uint32_t at, const VideoEvent& event) {
     // Stable: events at the same time are delivered in the order they were scripted.
     std::int32_t wait = until(at);
     auto place = std::find_if(State.script.begin(), State.script.end(),
@@ -129,26 +130,27 @@ void headless_set_cursor_visible(int visible) {
     State.cursor_visible = visible != 0;
 }
 
-DWORD headless_ticks() {
+std::uint32_t headless_ticks() {
     return State.clock++;
 }
 
-VideoBackend Headless = {
+const Host Headless = {
     .name = "headless",
     .open_window = headless_open_window,
     .close_window = headless_close_window,
     .set_mode = headless_set_mode,
     .present = headless_present,
-    .poll_event = headless_poll_event,
     .set_cursor_visible = headless_set_cursor_visible,
-    .ticks = headless_ticks,
     .set_icon = nullptr,
     .set_cursor_image = nullptr,
+    .poll_event = headless_poll_event,
+    .ticks = headless_ticks,
+    .audio = headless_audio_backend,
 };
 
 } // namespace
 
-VideoBackend* headless_video_backend() {
+const Host* headless_host() {
     return &Headless;
 }
 
@@ -156,22 +158,22 @@ void headless_reset() {
     State = HeadlessState();
 }
 
-void headless_set_clock(DWORD ms) {
+void headless_set_clock(std::uint32_t ms) {
     State.clock = ms;
 }
 
-DWORD headless_clock() {
+std::uint32_t headless_clock() {
     return State.clock;
 }
 
-void headless_script_key(DWORD at_ms, int virtual_key, int down) {
+void headless_script_key(std::uint32_t at_ms, int virtual_key, int down) {
     VideoEvent event = {};
     event.kind = down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
     event.virtual_key = virtual_key;
     add_event(at_ms, event);
 }
 
-void headless_script_click(DWORD at_ms, int x, int y) {
+void headless_script_click(std::uint32_t at_ms, int x, int y) {
     VideoEvent event = {};
     event.kind = VIDEO_MOUSE_DOWN;
     event.x = x;
@@ -179,7 +181,7 @@ void headless_script_click(DWORD at_ms, int x, int y) {
     add_event(at_ms, event);
 }
 
-void headless_script_mouse(DWORD at_ms, VideoEventKind kind, int button, int x, int y) {
+void headless_script_mouse(std::uint32_t at_ms, VideoEventKind kind, int button, int x, int y) {
     VideoEvent event = {};
     event.kind = kind;
     event.button = button;
@@ -188,14 +190,14 @@ void headless_script_mouse(DWORD at_ms, VideoEventKind kind, int button, int x, 
     add_event(at_ms, event);
 }
 
-void headless_script_wheel(DWORD at_ms, int notches) {
+void headless_script_wheel(std::uint32_t at_ms, int notches) {
     VideoEvent event = {};
     event.kind = VIDEO_MOUSE_WHEEL;
     event.wheel = notches;
     add_event(at_ms, event);
 }
 
-void headless_script_text(DWORD at_ms, const char* utf8) {
+void headless_script_text(std::uint32_t at_ms, const char* utf8) {
     int length = utf8 ? static_cast<int>(std::strlen(utf8)) : 0;
     int at = 0, code_point = 0;
     while ((code_point = utf8_next(utf8, length, &at)) >= 0) {
@@ -206,13 +208,13 @@ void headless_script_text(DWORD at_ms, const char* utf8) {
     }
 }
 
-void headless_script_close(DWORD at_ms) {
+void headless_script_close(std::uint32_t at_ms) {
     VideoEvent event = {};
     event.kind = VIDEO_CLOSE;
     add_event(at_ms, event);
 }
 
-void headless_script_focus_lost(DWORD at_ms) {
+void headless_script_focus_lost(std::uint32_t at_ms) {
     VideoEvent event = {};
     event.kind = VIDEO_FOCUS_LOST;
     add_event(at_ms, event);

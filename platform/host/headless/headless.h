@@ -1,42 +1,43 @@
-// The headless video backend's controls, for tests: a virtual clock, a script of timed
+// The headless target, for tests: a virtual clock, a script of timed
 // input, and the frames presented, kept for inspection.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
 
 #include <cstdint>
 #include <vector>
 
 struct HeadlessFrame {
-    DWORD time; // virtual clock at the present
+    std::uint32_t time; // virtual clock at the present
     int width;
     int height;
     int bpp;                          // 8, 15 or 16
     std::vector<std::uint8_t> pixels; // packed rows, width * bytes per pixel each
-    PALETTEENTRY palette[256];        // the palette shown with it (8 bits per pixel)
+    HostColor palette[256];        // the palette shown with it (8 bits per pixel)
 };
 
-VideoBackend* headless_video_backend();
+// The target: its audio output is the recorder (headless_audio.h).
+const Host* headless_host();
 // Forgets the script, the kept frames and the window, and sets the virtual clock to 0.
 void headless_reset();
 
 // The virtual clock: every read advances it by one millisecond.
-void headless_set_clock(DWORD ms);
-DWORD headless_clock();
+void headless_set_clock(std::uint32_t ms);
+std::uint32_t headless_clock();
 
 // Scripted input, delivered by the message pump once the clock reaches `at_ms`.
-void headless_script_key(DWORD at_ms, int virtual_key, int down);
-void headless_script_click(DWORD at_ms, int x, int y);
+void headless_script_key(std::uint32_t at_ms, int virtual_key, int down);
+void headless_script_click(std::uint32_t at_ms, int x, int y);
 // Any mouse event at picture position (x, y): VIDEO_MOUSE_MOVE, or VIDEO_MOUSE_DOWN and
 // VIDEO_MOUSE_UP of a VideoMouseButton.
-void headless_script_mouse(DWORD at_ms, VideoEventKind kind, int button, int x, int y);
+void headless_script_mouse(std::uint32_t at_ms, VideoEventKind kind, int button, int x, int y);
 // The wheel turned by whole notches, away from the user positive.
-void headless_script_wheel(DWORD at_ms, int notches);
+void headless_script_wheel(std::uint32_t at_ms, int notches);
 // Typed text in UTF-8, one character event per character, as a keyboard's text arrives.
-void headless_script_text(DWORD at_ms, const char* utf8);
-void headless_script_close(DWORD at_ms);
+void headless_script_text(std::uint32_t at_ms, const char* utf8);
+void headless_script_close(std::uint32_t at_ms);
 // The window losing the keyboard focus to another program.
-void headless_script_focus_lost(DWORD at_ms);
+void headless_script_focus_lost(std::uint32_t at_ms);
 
 // Makes the next window creation fail with this reason (null: it succeeds).
 void headless_fail_window(const char* reason);

@@ -1,8 +1,8 @@
 // The recorder: the stream mixed up to the virtual clock's last reading whenever a buffer
 // is about to change, so a sound started in a frame is heard from that frame's time on.
-#include "platform/dsound/headless_audio.h"
+#include "platform/host/headless/headless_audio.h"
 
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,8 +15,8 @@ constexpr int CHUNK_FRAMES = 512;
 struct Recorder {
     int open;
     AudioMixFunction mix;
-    DWORD start_ms;
-    DWORD last_ms;
+    std::uint32_t start_ms;
+    std::uint32_t last_ms;
     std::uint64_t elapsed_ms;
     std::uint64_t mixed_frames;
     const char* fail_reason;
@@ -31,7 +31,7 @@ std::int16_t Scratch[CHUNK_FRAMES * 2];
 
 void catch_up() {
     if (!State.open) return;
-    const DWORD now = video_last_ticks();
+    const std::uint32_t now = video_last_ticks();
     // A clock put back (a reset between tests) only moves the origin.
     if (now >= State.last_ms) State.elapsed_ms += now - State.last_ms;
     State.last_ms = now;
@@ -119,7 +119,7 @@ const std::int16_t* headless_audio_samples(int* frames) {
     return State.kept;
 }
 
-DWORD headless_audio_start_ms() {
+std::uint32_t headless_audio_start_ms() {
     return State.start_ms +
-           static_cast<DWORD>((State.kept_from * 1000 + AUDIO_OUTPUT_RATE / 2) / AUDIO_OUTPUT_RATE);
+           static_cast<std::uint32_t>((State.kept_from * 1000 + AUDIO_OUTPUT_RATE / 2) / AUDIO_OUTPUT_RATE);
 }

@@ -2,8 +2,7 @@
 // thread as the headless video clock moves, and keeps the stream when asked to.
 #pragma once
 
-#include "platform/dsound/audio_backend.h"
-#include "platform/win32.h"
+#include "platform/host/host_audio.h"
 
 #include <cstdint>
 
@@ -20,4 +19,4 @@ int headless_audio_is_open();
 // The kept stream up to the last clock reading, interleaved left and right; `frames` gets
 // how many frames it holds. Frame f played at headless_audio_start_ms() + f * 1000 / rate.
 const std::int16_t* headless_audio_samples(int* frames);
-DWORD headless_audio_start_ms();
+std::uint32_t headless_audio_start_ms();

@@ -1,6 +1,6 @@
 // SDL's audio device pulls the mixed stream through a callback on its own thread; SDL
 // converts it to whatever the device plays.
-#include "platform/dsound/sdl/sdl_audio.h"
+#include "platform/host/sdl/sdl_audio.h"
 
 #include <SDL.h>
 

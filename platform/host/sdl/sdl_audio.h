@@ -1,6 +1,6 @@
 // The mixed stream played through SDL's audio device.
 #pragma once
 
-#include "platform/dsound/audio_backend.h"
+#include "platform/host/host_audio.h"
 
 AudioBackend* sdl_audio_backend();

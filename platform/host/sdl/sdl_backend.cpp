@@ -1,15 +1,17 @@
-// The SDL2 video backend: one window showing the game's picture, scaled by a whole factor,
+// The SDL2 target's presenter and input: one window showing the game's picture, scaled by a whole factor,
 // full screen over the desktop or in a plain window, with keyboard, mouse and close events.
-#include "platform/video/sdl/sdl_backend.h"
-#include "platform/video/convert.h"
-#include "platform/video/sdl/sdl_backend_gamepad.h"
-#include "platform/video/sdl/sdl_backend_keys.h"
-#include "platform/video/sdl/sdl_backend_passes.h"
-#include "platform/video/sdl/sdl_backend_scale.h"
-#include "platform/video/sdl/sdl_backend_x11.h"
-#include "platform/video/tick_pacing.h"
-#include "platform/video/utf8.h"
-#include "platform/video/viewport.h"
+#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/pad_keys.h"
+#include "platform/host/picture_copy.h"
+#include "platform/host/sdl/sdl_backend_gamepad.h"
+#include "platform/host/sdl/sdl_backend_keys.h"
+#include "platform/host/pass_stats.h"
+#include "platform/host/scale.h"
+#include "platform/host/sdl/sdl_backend_x11.h"
+#include "platform/host/sdl/sdl_audio.h"
+#include "platform/host/tick_pacing.h"
+#include "platform/host/utf8.h"
+#include "platform/host/viewport.h"
 
 #include <SDL.h>
 
@@ -28,21 +30,13 @@ constexpr int ASSUMED_TITLE_BAR = 32;
 struct SdlState {
     SDL_Window* window = nullptr;
     SDL_Cursor* cursor = nullptr;
-    // The picture last shown, converted to 0xAARRGGBB: the source of every scaled drawing.
-    std::vector<std::uint32_t> argb;
-    int picture_width = 0;
-    int picture_height = 0;
+    // The picture last shown: the source of every scaled drawing.
+    PictureCopy shown;
     // The game's screen size: what the window shows, scaled.
     int mode_width = 640;
     int mode_height = 480;
     int fullscreen = 0;
-    int has_frame = 0;
     int cursor_visible = 1;
-    // A copy of the picture last shown (pixels as packed rows, and its palette), so that
-    // presenting the same picture again costs no conversion and no drawing.
-    std::vector<std::uint8_t> shown_pixels;
-    PALETTEENTRY shown_palette[256] = {};
-    int shown_bpp = 0;
     // Open game controllers, and the keys that they hold together.
     std::vector<SDL_GameController*> controllers;
     std::uint32_t pad_keys = 0;
@@ -59,15 +53,15 @@ SdlState Sdl;
 // any other layout goes through a scaled copy that SDL converts.
 void draw_rows(SDL_Surface* surface, const VideoViewport& v, int first, int last) {
     int out_first = 0, out_last = 0;
-    if (!viewport_rows_of(v, Sdl.picture_height, first, last, &out_first, &out_last)) return;
+    if (!viewport_rows_of(v, Sdl.shown.height, first, last, &out_first, &out_last)) return;
+    const VideoPicture picture = picture_of(Sdl.shown);
     const SDL_PixelFormat* f = surface->format;
     int direct =
         f->BytesPerPixel == 4 && f->Rmask == 0xFF0000 && f->Gmask == 0xFF00 && f->Bmask == 0xFF;
     if (direct) {
         if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
-        scale_rows(Sdl.argb.data(), Sdl.picture_width, Sdl.picture_width, Sdl.picture_height, v,
-                   out_first, out_last, static_cast<std::uint32_t*>(surface->pixels),
-                   surface->pitch / 4);
+        scale_picture_rows(&picture, v, out_first, out_last,
+                           static_cast<std::uint32_t*>(surface->pixels), surface->pitch / 4);
         if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     } else {
         SDL_Surface* band = SDL_CreateRGBSurfaceWithFormat(0, v.width, out_last - out_first + 1, 32,
@@ -75,9 +69,8 @@ void draw_rows(SDL_Surface* surface, const VideoViewport& v, int first, int last
         if (!band) return;
         // The band stands for the viewport's rows from out_first on.
         VideoViewport at_band = {0, -out_first, v.width, v.height};
-        scale_rows(Sdl.argb.data(), Sdl.picture_width, Sdl.picture_width, Sdl.picture_height,
-                   at_band, out_first, out_last, static_cast<std::uint32_t*>(band->pixels),
-                   band->pitch / 4);
+        scale_picture_rows(&picture, at_band, out_first, out_last,
+                           static_cast<std::uint32_t*>(band->pixels), band->pitch / 4);
         SDL_Rect to = {v.x, v.y + out_first, v.width, out_last - out_first + 1};
         SDL_BlitSurface(band, nullptr, surface, &to);
         SDL_FreeSurface(band);
@@ -95,10 +88,9 @@ void redraw() {
     SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
     if (!surface) return;
     SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
-    if (Sdl.has_frame) {
-        VideoViewport v =
-            fit_picture(surface->w, surface->h, Sdl.picture_width, Sdl.picture_height);
-        draw_rows(surface, v, 0, Sdl.picture_height - 1);
+    if (Sdl.shown.width > 0) {
+        VideoViewport v = fit_picture(surface->w, surface->h, Sdl.shown.width, Sdl.shown.height);
+        draw_rows(surface, v, 0, Sdl.shown.height - 1);
     }
     SDL_UpdateWindowSurface(Sdl.window);
 }
@@ -207,20 +199,20 @@ void close_controller(SDL_JoystickID id) {
     }
 }
 
+void queue_pad_key(int virtual_key, int down, void*) {
+    VideoEvent event = {};
+    event.kind = down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+    event.virtual_key = virtual_key;
+    Sdl.pending.push_back(event);
+}
+
 // Turns a change in what the controllers hold into key presses and releases: a key is
 // held while any controller holds it.
 void update_pad_keys() {
     std::uint32_t keys = 0;
     for (SDL_GameController* controller : Sdl.controllers)
-        keys |= gamepad_keys(gamepad_read(controller));
-    std::uint32_t changed = keys ^ Sdl.pad_keys;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++) {
-        if (!(changed & (1u << b))) continue;
-        VideoEvent event = {};
-        event.kind = keys & (1u << b) ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
-        event.virtual_key = gamepad_virtual_key(b);
-        Sdl.pending.push_back(event);
-    }
+        keys |= pad_keys(gamepad_state(gamepad_read(controller)));
+    pad_key_changes(Sdl.pad_keys, keys, queue_pad_key, nullptr);
     Sdl.pad_keys = keys;
 }
 
@@ -254,7 +246,7 @@ int sdl_open_window(const char* title, int width, int height, char* error, int e
     Sdl.mode_width = width;
     Sdl.mode_height = height;
     Sdl.fullscreen = 0;
-    Sdl.has_frame = 0;
+    picture_forget(&Sdl.shown);
     // Without controller support the keyboard still plays; controllers present now arrive
     // as added devices among the first events, like those plugged in later.
     SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
@@ -283,42 +275,6 @@ int sdl_set_mode(int width, int height, int bpp, int fullscreen) {
     return 1;
 }
 
-// Which rows of the picture differ from those on the screen (all of them after a change of
-// palette, depth or size); remembers the picture as shown. 0 when nothing changed.
-int changed_rows(const VideoPicture* picture, int* first, int* last) {
-    int row_bytes = picture->width * (picture->bpp == 8 ? 1 : 2);
-    std::size_t size = static_cast<std::size_t>(row_bytes) * picture->height;
-    auto shown_row = [&](int y) {
-        return &Sdl.shown_pixels[static_cast<std::size_t>(y) * row_bytes];
-    };
-    auto picture_row = [&](int y) {
-        return picture->pixels + static_cast<std::ptrdiff_t>(y) * picture->pitch;
-    };
-    int same_frame = Sdl.has_frame && Sdl.shown_bpp == picture->bpp &&
-                     Sdl.picture_width == picture->width && Sdl.picture_height == picture->height &&
-                     Sdl.shown_pixels.size() == size;
-    if (same_frame && picture->palette)
-        same_frame =
-            std::memcmp(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette) == 0;
-    *first = 0;
-    *last = picture->height - 1;
-    if (same_frame) {
-        while (*first <= *last &&
-               std::memcmp(shown_row(*first), picture_row(*first), row_bytes) == 0)
-            ++*first;
-        if (*first > *last) return 0;
-        while (std::memcmp(shown_row(*last), picture_row(*last), row_bytes) == 0)
-            --*last;
-    }
-    Sdl.shown_pixels.resize(size);
-    for (int y = *first; y <= *last; y++)
-        std::memcpy(shown_row(y), picture_row(y), static_cast<std::size_t>(row_bytes));
-    if (picture->palette)
-        std::memcpy(Sdl.shown_palette, picture->palette, sizeof Sdl.shown_palette);
-    Sdl.shown_bpp = picture->bpp;
-    return 1;
-}
-
 void sdl_present(const VideoPicture* picture) {
     if (!Sdl.window || !picture || !picture->pixels || picture->width <= 0 || picture->height <= 0)
         return;
@@ -329,27 +285,15 @@ void sdl_present(const VideoPicture* picture) {
     // An unchanged picture (a menu standing still) is on the screen already, and of a
     // changed one only the band of changed rows is converted and drawn; a window that was
     // uncovered or resized is drawn again whole from its events.
-    int whole = !Sdl.has_frame || Sdl.picture_width != picture->width ||
-                Sdl.picture_height != picture->height;
+    int whole = Sdl.shown.width != picture->width || Sdl.shown.height != picture->height;
     int first = 0, last = 0;
-    if (!changed_rows(picture, &first, &last)) return;
-    if (whole) {
-        Sdl.argb.assign(static_cast<std::size_t>(picture->width) * picture->height, 0);
-        Sdl.picture_width = picture->width;
-        Sdl.picture_height = picture->height;
-    }
-    VideoPicture band = *picture;
-    band.pixels = picture->pixels + static_cast<std::ptrdiff_t>(first) * picture->pitch;
-    band.height = last - first + 1;
-    convert_picture_to_argb(&band, &Sdl.argb[static_cast<std::size_t>(first) * picture->width],
-                            picture->width);
-    Sdl.has_frame = 1;
+    if (!picture_remember(&Sdl.shown, picture, &first, &last)) return;
     SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
     if (whole || !surface) {
         redraw();
         return;
     }
-    draw_rows(surface, fit_picture(surface->w, surface->h, Sdl.picture_width, Sdl.picture_height),
+    draw_rows(surface, fit_picture(surface->w, surface->h, Sdl.shown.width, Sdl.shown.height),
               first, last);
 }
 
@@ -520,9 +464,9 @@ void rest_until(std::int64_t next_ms) {
         std::chrono::steady_clock::time_point(std::chrono::milliseconds(next_ms)));
 }
 
-DWORD sdl_ticks() {
+std::uint32_t sdl_ticks() {
     // Truncated to 32 bits: the tick counter wraps like the kernel's.
-    return static_cast<DWORD>(paced_reading(&Pacing, steady_milliseconds, rest_until));
+    return static_cast<std::uint32_t>(paced_reading(&Pacing, steady_milliseconds, rest_until));
 }
 
 void sdl_set_icon(const std::uint32_t* argb, int width, int height) {
@@ -545,21 +489,22 @@ void sdl_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
     Sdl.cursor = cursor;
 }
 
-VideoBackend SdlBackend = {
+const Host SdlHost = {
     .name = "sdl2",
     .open_window = sdl_open_window,
     .close_window = sdl_close_window,
     .set_mode = sdl_set_mode,
     .present = sdl_present,
-    .poll_event = sdl_poll_event,
     .set_cursor_visible = sdl_set_cursor_visible,
-    .ticks = sdl_ticks,
     .set_icon = sdl_set_icon,
     .set_cursor_image = sdl_set_cursor_image,
+    .poll_event = sdl_poll_event,
+    .ticks = sdl_ticks,
+    .audio = sdl_audio_backend,
 };
 
 } // namespace
 
-VideoBackend* sdl_video_backend() {
-    return &SdlBackend;
+const Host* sdl_host() {
+    return &SdlHost;
 }

@@ -1,6 +1,7 @@
-// The SDL2 video backend, which the real game shows its screen through.
+// The SDL2 target, which the real game runs on in Linux: window, keys, mouse, controllers,
+// clock and SDL's audio device.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
 
-VideoBackend* sdl_video_backend();
+const Host* sdl_host();

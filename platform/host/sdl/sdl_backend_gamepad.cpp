@@ -1,7 +1,7 @@
-// Game controllers through SDL, as the keyboard's keys.
-#include "platform/video/sdl/sdl_backend_gamepad.h"
+// Game controllers through SDL, in the shared shape.
+#include "platform/host/sdl/sdl_backend_gamepad.h"
 
-std::uint32_t gamepad_keys(const GamepadInputs& in) {
+PadState gamepad_state(const GamepadInputs& in) {
     PadState state = {};
     state.dpad_up = in.buttons[SDL_CONTROLLER_BUTTON_DPAD_UP] != 0;
     state.dpad_down = in.buttons[SDL_CONTROLLER_BUTTON_DPAD_DOWN] != 0;
@@ -14,7 +14,7 @@ std::uint32_t gamepad_keys(const GamepadInputs& in) {
     state.left_x = in.axes[SDL_CONTROLLER_AXIS_LEFTX];
     state.left_y = in.axes[SDL_CONTROLLER_AXIS_LEFTY]; // SDL's y grows downwards too
     state.right_trigger = in.axes[SDL_CONTROLLER_AXIS_TRIGGERRIGHT];
-    return pad_keys(state);
+    return state;
 }
 
 GamepadInputs gamepad_read(SDL_GameController* controller) {

@@ -1,8 +1,8 @@
-// Game controllers as keys through SDL: a controller's buttons, d-pad, left stick and right
-// trigger read as SDL reports them, mapped by the keys every system shares.
+// Game controllers through SDL: a controller's buttons, d-pad, left stick and right trigger
+// read as SDL reports them, in the shape every system shares.
 #pragma once
 
-#include "platform/video/pad_keys.h"
+#include "platform/host/pad_keys.h"
 
 #include <SDL.h>
 
@@ -15,7 +15,7 @@ struct GamepadInputs {
     std::int16_t axes[SDL_CONTROLLER_AXIS_MAX];
 };
 
-// The set of keys that these inputs hold down.
-std::uint32_t gamepad_keys(const GamepadInputs& inputs);
+// The inputs in the shared shape.
+PadState gamepad_state(const GamepadInputs& inputs);
 // The current inputs of an open controller.
 GamepadInputs gamepad_read(SDL_GameController* controller);

@@ -1,6 +1,6 @@
 // SDL key codes to the Windows virtual-key codes that the window messages carry.
-#include "platform/video/sdl/sdl_backend_keys.h"
-#include "platform/win32.h"
+#include "platform/host/sdl/sdl_backend_keys.h"
+#include "platform/host/virtual_keys.h"
 
 #include <SDL.h>
 

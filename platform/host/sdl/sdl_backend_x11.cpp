@@ -1,6 +1,6 @@
 // Reads an SDL window's real size from the X server, through the X library that SDL has
 // loaded already, so that the game links nothing of X itself.
-#include "platform/video/sdl/sdl_backend_x11.h"
+#include "platform/host/sdl/sdl_backend_x11.h"
 
 #include <SDL_syswm.h>
 

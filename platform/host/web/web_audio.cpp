@@ -1,7 +1,7 @@
 // Web Audio pulls the mixed stream on the page's thread: a script processor node asks for a
 // block at a time and copies it into its two channels. Browsers hold a page's sound until the
 // player first presses a key, touches or clicks, so the context resumes then.
-#include "platform/dsound/web/web_audio.h"
+#include "platform/host/web/web_audio.h"
 
 #include <emscripten.h>
 

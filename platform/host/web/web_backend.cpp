@@ -1,11 +1,13 @@
-// The web video backend: the page's 640 x 480 canvas placed at the largest whole scale that
+// The browser target's presenter, input and clock: the page's 640 x 480 canvas placed at the largest whole scale that
 // fits the browser window, frames put on it through the palette, keys and clicks from the
 // page, and the browser's clock. The page itself (page.html) holds the canvas.
-#include "platform/video/web/web_backend.h"
-#include "platform/video/convert.h"
-#include "platform/video/tick_pacing.h"
-#include "platform/video/web/web_backend_gamepad.h"
-#include "platform/video/web/web_input_map.h"
+#include "platform/host/web/web_backend.h"
+#include "platform/host/convert.h"
+#include "platform/host/picture_copy.h"
+#include "platform/host/tick_pacing.h"
+#include "platform/host/web/web_audio.h"
+#include "platform/host/web/web_backend_gamepad.h"
+#include "platform/host/web/web_input_map.h"
 
 #include <emscripten.h>
 #include <emscripten/html5.h>
@@ -101,8 +103,7 @@ struct WebState {
     int first = 0;
     int count = 0;
     std::vector<std::uint32_t> rgba; // the frame in the byte order ImageData wants
-    // What the canvas shows, in the same byte order.
-    std::vector<std::uint32_t> shown;
+    PictureCopy shown;               // what the canvas shows
 };
 
 WebState Web;
@@ -214,7 +215,7 @@ int web_open_window(const char*, int width, int height, char* error, int error_s
     Web.mode_width = width;
     Web.mode_height = height;
     Web.first = Web.count = 0;
-    Web.shown.clear();
+    picture_forget(&Web.shown);
     listen(1);
     place_canvas();
     canvas_cursor(Web.cursor_visible);
@@ -242,16 +243,16 @@ int web_set_mode(int width, int height, int, int) {
 void web_present(const VideoPicture* picture) {
     if (!Web.open || !picture || !picture->pixels || picture->width <= 0 || picture->height <= 0)
         return;
+    // A picture standing still (the menu) is on the canvas already.
+    int first = 0, last = 0;
+    if (!picture_remember(&Web.shown, picture, &first, &last)) return;
     std::size_t count = static_cast<std::size_t>(picture->width) * picture->height;
     Web.rgba.resize(count);
     convert_picture_to_argb(picture, Web.rgba.data(), picture->width);
     // 0xAARRGGBB to the bytes R, G, B, A in memory (little-endian).
     for (std::uint32_t& p : Web.rgba)
         p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
-    // A picture standing still (the menu) is on the canvas already.
-    if (Web.rgba == Web.shown) return;
-    Web.shown.swap(Web.rgba);
-    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.shown.data()), picture->width,
+    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.rgba.data()), picture->width,
                picture->height);
 }
 
@@ -281,8 +282,8 @@ void rest_a_millisecond(std::int64_t next_ms) {
     web_rest_until(static_cast<double>(next_ms));
 }
 
-DWORD web_ticks() {
-    return static_cast<DWORD>(paced_reading(&Pacing, browser_milliseconds, rest_a_millisecond));
+std::uint32_t web_ticks() {
+    return static_cast<std::uint32_t>(paced_reading(&Pacing, browser_milliseconds, rest_a_millisecond));
 }
 
 void web_set_icon(const std::uint32_t* argb, int width, int height) {
@@ -295,21 +296,22 @@ void web_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
         picture_use(1, argb, width, height, hot_x, hot_y);
 }
 
-VideoBackend WebBackend = {
+const Host WebHost = {
     .name = "web",
     .open_window = web_open_window,
     .close_window = web_close_window,
     .set_mode = web_set_mode,
     .present = web_present,
-    .poll_event = web_poll_event,
     .set_cursor_visible = web_set_cursor_visible,
-    .ticks = web_ticks,
     .set_icon = web_set_icon,
     .set_cursor_image = web_set_cursor_image,
+    .poll_event = web_poll_event,
+    .ticks = web_ticks,
+    .audio = web_audio_backend,
 };
 
 } // namespace
 
-VideoBackend* web_video_backend() {
-    return &WebBackend;
+const Host* web_host() {
+    return &WebHost;
 }

@@ -1,7 +1,7 @@
-// The web video backend, which the game shows its screen through in a browser page (built
-// with emscripten only).
+// The browser target: the page's canvas, keys, mouse, touch and pads, the browser's clock and
+// Web Audio (built with emscripten only).
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
 
-VideoBackend* web_video_backend();
+const Host* web_host();

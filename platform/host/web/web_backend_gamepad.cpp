@@ -1,8 +1,8 @@
 // The browser's game controllers through emscripten's Gamepad calls: every pad in the
 // standard layout is read when the message pump empties the queue, and a key is held while
 // any pad holds it. Pads in another layout are left out: their buttons could be anything.
-#include "platform/video/web/web_backend_gamepad.h"
-#include "platform/video/web/web_gamepad_map.h"
+#include "platform/host/web/web_backend_gamepad.h"
+#include "platform/host/web/web_gamepad_map.h"
 
 #include <emscripten/html5.h>
 
@@ -18,15 +18,15 @@ void (*Push)(const VideoEvent&) = nullptr;
 std::uint32_t Held = 0;
 EmscriptenGamepadEvent Pad; // large: kept out of the stack
 
+void push_key(int virtual_key, int down, void*) {
+    VideoEvent event = {};
+    event.kind = down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+    event.virtual_key = virtual_key;
+    if (Push) Push(event);
+}
+
 void push_changes(std::uint32_t keys) {
-    const std::uint32_t changed = keys ^ Held;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT && Push; b++) {
-        if (!(changed & (1u << b))) continue;
-        VideoEvent event = {};
-        event.kind = keys & (1u << b) ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
-        event.virtual_key = gamepad_virtual_key(b);
-        Push(event);
-    }
+    pad_key_changes(Held, keys, push_key, nullptr);
     if (keys & ~Held) pad_played();
     Held = keys;
 }
@@ -55,10 +55,8 @@ void web_gamepads_poll() {
         std::memset(&Pad, 0, sizeof Pad);
         if (emscripten_get_gamepad_status(i, &Pad) != EMSCRIPTEN_RESULT_SUCCESS) continue;
         if (!Pad.connected || std::strcmp(Pad.mapping, "standard") != 0) continue;
-        const int buttons = Pad.numButtons < 64 ? Pad.numButtons : 64;
-        const int axes = Pad.numAxes < 64 ? Pad.numAxes : 64;
-        keys |=
-            pad_keys(web_pad_reading(Pad.digitalButton, Pad.analogButton, buttons, Pad.axis, axes));
+        keys |= pad_keys(web_pad_reading(Pad.digitalButton, Pad.analogButton, Pad.numButtons,
+                                         Pad.axis, Pad.numAxes));
     }
     push_changes(keys);
 }

@@ -2,7 +2,7 @@
 // releasing the keyboard's keys as the desktop's controllers do.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
 
 // Starts taking the pads' keys into `push` (the backend's event queue), or stops with null,
 // letting go of whatever they held.

@@ -1,6 +1,7 @@
 // The browser's standard gamepad layout read into the common one.
-#include "platform/video/web/web_gamepad_map.h"
+#include "platform/host/web/web_gamepad_map.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -17,6 +18,8 @@ int scaled(double value) {
 
 PadState web_pad_reading(const int* pressed, const double* values, int button_count,
                          const double* axes, int axis_count) {
+    button_count = std::min(button_count, WEB_PAD_MAX_ENTRIES);
+    axis_count = std::min(axis_count, WEB_PAD_MAX_ENTRIES);
     PadState reading = {};
     auto down = [&](int b) { return pressed && b < button_count && pressed[b] != 0; };
     reading.south = down(WEB_PAD_SOUTH);

@@ -2,7 +2,7 @@
 // layout the key mapping takes. Free of the browser so that the ordinary builds check it.
 #pragma once
 
-#include "platform/video/pad_keys.h"
+#include "platform/host/pad_keys.h"
 
 // The standard layout's indices: buttons (the triggers are buttons 6 and 7, with a value from
 // 0 to 1) and axes (the left stick is 0 and 1, from -1 to 1, positive right and down).
@@ -19,8 +19,12 @@ enum {
     WEB_PAD_BUTTONS = 16
 };
 
+// The browser's record of a pad holds this many buttons and as many axes, whatever count the
+// pad claims.
+constexpr int WEB_PAD_MAX_ENTRIES = 64;
+
 // The reading of a pad with `button_count` buttons (pressed or not, and their values) and
-// `axis_count` axes; buttons and axes it lacks, and values that are not numbers, count as at
-// rest, and values past the ends as the ends.
+// `axis_count` axes, each count taken at most WEB_PAD_MAX_ENTRIES; buttons and axes it lacks,
+// and values that are not numbers, count as at rest, and values past the ends as the ends.
 PadState web_pad_reading(const int* pressed, const double* values, int button_count,
                          const double* axes, int axis_count);

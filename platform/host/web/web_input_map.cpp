@@ -1,7 +1,7 @@
 // KeyboardEvent.code names to virtual keys, and the page's geometry in device pixels.
-#include "platform/video/web/web_input_map.h"
-#include "platform/video/utf8.h"
-#include "platform/win32.h"
+#include "platform/host/web/web_input_map.h"
+#include "platform/host/utf8.h"
+#include "platform/host/virtual_keys.h"
 
 #include <cmath>
 #include <cstring>

@@ -2,8 +2,8 @@
 // the game's picture. Free of the browser so that the ordinary builds can check it.
 #pragma once
 
-#include "platform/video/video_backend.h"
-#include "platform/video/viewport.h"
+#include "platform/host/host.h"
+#include "platform/host/viewport.h"
 
 // The Windows virtual-key code of a KeyboardEvent.code ("KeyA", "ArrowLeft", "Enter"...);
 // 0 for keys the game has no code for, and for a null or unknown code.

@@ -1,5 +1,5 @@
-// The system's own Windows declarations, as the Windows target's files take them: lean, and
-// without the min and max macros that would hide the standard library's.
+// The system's own Windows headers, as the Windows presenter takes them: without the min and
+// max macros and the rarely used parts.
 #pragma once
 
 #ifndef NOMINMAX

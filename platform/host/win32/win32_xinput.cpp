@@ -8,7 +8,7 @@ constexpr int TRIGGER_SCALE = 32767 / 255;
 
 } // namespace
 
-PadState xinput_pad_state(const XinputGamepad& pad) {
+PadState xinput_state(const XinputGamepad& pad) {
     PadState state = {};
     state.dpad_up = (pad.buttons & XINPUT_DPAD_UP) != 0;
     state.dpad_down = (pad.buttons & XINPUT_DPAD_DOWN) != 0;
@@ -38,7 +38,7 @@ std::uint32_t xinput_poll(XinputPads* pads, std::uint32_t now_ms) {
         const std::uint32_t result = pads->get_state(static_cast<std::uint32_t>(slot), &state);
         // Any failure counts as unplugged, so a controller in trouble lets go of its keys.
         pads->connected[slot] = result == 0;
-        if (pads->connected[slot]) pads->keys |= pad_keys(xinput_pad_state(state.pad));
+        if (pads->connected[slot]) pads->keys |= pad_keys(xinput_state(state.pad));
     }
     return pads->keys;
 }

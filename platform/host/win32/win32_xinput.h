@@ -1,8 +1,8 @@
 // Game controllers on Windows through XInput, as the keyboard's keys: the four controller
 // slots read through a table of XInput's functions (the system's DLL on Windows, a fake one
-// in tests), controllers plugged in and out while the game runs. Plain types only, so that
-// every build tests it.
+// in tests), controllers plugged in and out while the game runs.
 #pragma once
+
 
 #include "platform/host/pad_keys.h"
 
@@ -36,21 +36,24 @@ constexpr std::uint32_t XINPUT_NOT_CONNECTED = 1167;
 // An empty slot is asked again only this often: asking one is slow on Windows.
 constexpr std::uint32_t XINPUT_RESCAN_MS = 1000;
 
-// XInputGetState; 64-bit Windows has one calling convention, so the DLL's function has
-// this plain type.
-using XinputGetStateFunction = std::uint32_t (*)(std::uint32_t slot, XinputState* state);
+// The DLL's calling convention; the same as any other on 64-bit Windows and elsewhere.
+#if defined(_WIN32) && defined(__i386__)
+#define XINPUT_CALL __stdcall
+#else
+#define XINPUT_CALL
+#endif
+using XinputGetStateFunction = std::uint32_t(XINPUT_CALL*)(std::uint32_t slot, XinputState* state);
 
 struct XinputPads {
     XinputGetStateFunction get_state; // null: no XInput, no controllers
     bool connected[XINPUT_SLOTS];
-    bool scanned;            // the empty slots have been asked at least once
+    bool scanned;       // the empty slots have been asked at least once
     std::uint32_t last_scan; // when the empty slots were last asked
-    std::uint32_t keys;      // the keys the controllers hold together, by binding (pad_keys)
+    std::uint32_t keys; // the keys the controllers hold together, one bit per binding
 };
 
-// A controller's state in the shape every system shares: XInput's stick grows upwards and
-// its triggers run 0 to 255.
-PadState xinput_pad_state(const XinputGamepad& pad);
+// A controller's state in the shape every system shares.
+PadState xinput_state(const XinputGamepad& pad);
 
 // Reads the controllers at `now_ms`: those plugged in every time, the empty slots once a
 // XINPUT_RESCAN_MS. Returns the key set they hold now (a controller that went away holds

@@ -7,7 +7,7 @@
 #include "game/screens.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 #include "platform/win32.h"
 
 #include <cstdio>
