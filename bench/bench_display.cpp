@@ -217,10 +217,10 @@ BENCHMARK(BM_StretchKeyed_Ours);
 
 void BM_Convert_Ours(benchmark::State& state) {
     const std::vector<std::uint8_t>& pixels = sprite_picture(width, height);
-    PALETTEENTRY palette[256];
+    HostColor palette[256];
     for (int i = 0; i < 256; ++i)
-        palette[i] = {static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>(i * 7),
-                      0};
+        palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                      static_cast<std::uint8_t>(i * 7), 0};
     VideoPicture picture = {pixels.data(), width, width, height, 8, palette};
     std::vector<std::uint32_t> out(static_cast<size_t>(width) * height);
     for (auto _ : state) {

@@ -23,9 +23,9 @@ struct VideoPicture {
     int pitch;                  // bytes from one row to the next
     int width;
     int height;
-    int bpp;                   // 8, 15 or 16
-    const HostColor* palette;  // 256 entries at 8 bits per pixel, else null
-    int being_written = 0;     // 1 while a lock lets the program write the pixels
+    int bpp;                  // 8, 15 or 16
+    const HostColor* palette; // 256 entries at 8 bits per pixel, else null
+    int being_written = 0;    // 1 while a lock lets the program write the pixels
 };
 
 // VIDEO_FOCUS_LOST: the window no longer has the keyboard, so no key is held any more.

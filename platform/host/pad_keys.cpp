@@ -5,14 +5,14 @@
 namespace {
 
 // Windows's virtual-key codes of the keys bound when the program binds none.
-constexpr int KEY_ENTER = 0x0D, KEY_ESCAPE = 0x1B, KEY_LEFT = 0x25, KEY_UP = 0x26,
-              KEY_RIGHT = 0x27, KEY_DOWN = 0x28;
+constexpr int KEY_ENTER = 0x0D, KEY_ESCAPE = 0x1B, KEY_LEFT = 0x25, KEY_UP = 0x26, KEY_RIGHT = 0x27,
+              KEY_DOWN = 0x28;
 
 // Without the program's own, controllers move through menus and nothing more.
 constexpr PadBinding DEFAULT_BINDINGS[] = {
-    {pad_button(PAD_UP), KEY_UP},         {pad_button(PAD_DOWN), KEY_DOWN},
-    {pad_button(PAD_LEFT), KEY_LEFT},     {pad_button(PAD_RIGHT), KEY_RIGHT},
-    {pad_button(PAD_START), KEY_ENTER},   {pad_button(PAD_BACK), KEY_ESCAPE},
+    {pad_button(PAD_UP), KEY_UP},       {pad_button(PAD_DOWN), KEY_DOWN},
+    {pad_button(PAD_LEFT), KEY_LEFT},   {pad_button(PAD_RIGHT), KEY_RIGHT},
+    {pad_button(PAD_START), KEY_ENTER}, {pad_button(PAD_BACK), KEY_ESCAPE},
 };
 
 struct Bindings {

@@ -9,6 +9,25 @@ int bytes_per_pixel(int bpp) {
     return bpp == 8 ? 1 : 2;
 }
 
+// Fits the copy to the picture's size, depth and palette; 1 when it had to change, so that
+// every row counts as changed.
+int fit_copy(PictureCopy* copy, const VideoPicture& picture, std::size_t size) {
+    int changed = copy->width != picture.width || copy->height != picture.height ||
+                  copy->bpp != picture.bpp || copy->pixels.size() != size;
+    if (changed) {
+        copy->width = picture.width;
+        copy->height = picture.height;
+        copy->bpp = picture.bpp;
+        copy->pixels.assign(size, 0);
+    }
+    if (picture.bpp == 8 && picture.palette &&
+        std::memcmp(copy->palette, picture.palette, sizeof copy->palette) != 0) {
+        std::memcpy(copy->palette, picture.palette, sizeof copy->palette);
+        changed = 1;
+    }
+    return changed;
+}
+
 } // namespace
 
 int picture_remember(PictureCopy* copy, const VideoPicture* picture, int* first, int* last) {
@@ -17,20 +36,8 @@ int picture_remember(PictureCopy* copy, const VideoPicture* picture, int* first,
         return 0;
     const int row_bytes = picture->width * bytes_per_pixel(picture->bpp);
     if (picture->pitch < row_bytes) return 0;
-    const std::size_t size = static_cast<std::size_t>(row_bytes) * picture->height;
-    int whole = copy->width != picture->width || copy->height != picture->height ||
-                copy->bpp != picture->bpp || copy->pixels.size() != size;
-    if (whole) {
-        copy->width = picture->width;
-        copy->height = picture->height;
-        copy->bpp = picture->bpp;
-        copy->pixels.assign(size, 0);
-    }
-    if (picture->bpp == 8 && picture->palette &&
-        std::memcmp(copy->palette, picture->palette, sizeof copy->palette) != 0) {
-        std::memcpy(copy->palette, picture->palette, sizeof copy->palette);
-        whole = 1;
-    }
+    const int whole =
+        fit_copy(copy, *picture, static_cast<std::size_t>(row_bytes) * picture->height);
     for (int y = 0; y < picture->height; ++y) {
         const std::uint8_t* s = picture->pixels + static_cast<long>(y) * picture->pitch;
         std::uint8_t* d = copy->pixels.data() + static_cast<std::size_t>(y) * row_bytes;

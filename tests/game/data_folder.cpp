@@ -3,6 +3,7 @@
 
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
+#include "platform/win32.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -75,11 +75,12 @@ TEST(Viewport, EverySizeCentresThePictureAndClicksMapToThePixelShownThere) {
                 if (!map_to_picture(v, pw, ph, x, y, &px, &py))
                     wrong += shown != BORDER;
                 else
-                    wrong += px < 0 || px >= pw || py < 0 || py >= ph ||
-                             shown != static_cast<std::uint32_t>(py * pw + px) ||
-                             // At a whole scale each picture pixel is a factor x factor block.
-                             (v.width % pw == 0 && v.width / pw == v.height / ph &&
-                              (px != (x - v.x) / (v.width / pw) || py != (y - v.y) / (v.width / pw)));
+                    wrong +=
+                        px < 0 || px >= pw || py < 0 || py >= ph ||
+                        shown != static_cast<std::uint32_t>(py * pw + px) ||
+                        // At a whole scale each picture pixel is a factor x factor block.
+                        (v.width % pw == 0 && v.width / pw == v.height / ph &&
+                         (px != (x - v.x) / (v.width / pw) || py != (y - v.y) / (v.width / pw)));
             }
         EXPECT_EQ(wrong, 0);
         int px = -1, py = -1, corner_x = -1, corner_y = -1;

@@ -33,10 +33,14 @@ TEST(WebPad, TheStandardLayoutReachesTheSharedShape) {
         std::uint32_t buttons;
     };
     const Case cases[] = {
-        {WEB_PAD_UP, pad_button(PAD_UP)},       {WEB_PAD_DOWN, pad_button(PAD_DOWN)},
-        {WEB_PAD_LEFT, pad_button(PAD_LEFT)},   {WEB_PAD_RIGHT, pad_button(PAD_RIGHT)},
-        {WEB_PAD_SOUTH, pad_button(PAD_SOUTH)}, {WEB_PAD_WEST, pad_button(PAD_WEST)},
-        {WEB_PAD_START, pad_button(PAD_START)}, {WEB_PAD_BACK, pad_button(PAD_BACK)},
+        {WEB_PAD_UP, pad_button(PAD_UP)},
+        {WEB_PAD_DOWN, pad_button(PAD_DOWN)},
+        {WEB_PAD_LEFT, pad_button(PAD_LEFT)},
+        {WEB_PAD_RIGHT, pad_button(PAD_RIGHT)},
+        {WEB_PAD_SOUTH, pad_button(PAD_SOUTH)},
+        {WEB_PAD_WEST, pad_button(PAD_WEST)},
+        {WEB_PAD_START, pad_button(PAD_START)},
+        {WEB_PAD_BACK, pad_button(PAD_BACK)},
         {WEB_PAD_RIGHT_TRIGGER, pad_button(PAD_RIGHT_TRIGGER)},
         // B, Y, the shoulders, the left trigger and the guide button are no part of it.
         {1, 0u},

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 // The fake DLL: four slots, each plugged in or not, and how often each was asked.
@@ -48,9 +47,9 @@ TEST(XinputPad, ButtonsStickAndTriggersReachTheSharedShape) {
         PadButton shared;
     };
     const Case cases[] = {
-        {XINPUT_DPAD_UP, PAD_UP},     {XINPUT_DPAD_DOWN, PAD_DOWN}, {XINPUT_DPAD_LEFT, PAD_LEFT},
-        {XINPUT_DPAD_RIGHT, PAD_RIGHT}, {XINPUT_A, PAD_SOUTH},       {XINPUT_X, PAD_WEST},
-        {XINPUT_START, PAD_START},    {XINPUT_BACK, PAD_BACK},
+        {XINPUT_DPAD_UP, PAD_UP},       {XINPUT_DPAD_DOWN, PAD_DOWN}, {XINPUT_DPAD_LEFT, PAD_LEFT},
+        {XINPUT_DPAD_RIGHT, PAD_RIGHT}, {XINPUT_A, PAD_SOUTH},        {XINPUT_X, PAD_WEST},
+        {XINPUT_START, PAD_START},      {XINPUT_BACK, PAD_BACK},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pad_buttons(xinput_state(buttons(c.bit))), pad_button(c.shared)) << c.bit;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/host/headless/headless.h"
+#include "platform/win32.h"
 
 #include <cstdint>
 #include <vector>

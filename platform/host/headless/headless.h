@@ -13,7 +13,7 @@ struct HeadlessFrame {
     int height;
     int bpp;                          // 8, 15 or 16
     std::vector<std::uint8_t> pixels; // packed rows, width * bytes per pixel each
-    HostColor palette[256];        // the palette shown with it (8 bits per pixel)
+    HostColor palette[256];           // the palette shown with it (8 bits per pixel)
 };
 
 // The target: its audio output is the recorder (headless_audio.h).

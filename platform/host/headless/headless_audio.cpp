@@ -121,5 +121,6 @@ const std::int16_t* headless_audio_samples(int* frames) {
 
 std::uint32_t headless_audio_start_ms() {
     return State.start_ms +
-           static_cast<std::uint32_t>((State.kept_from * 1000 + AUDIO_OUTPUT_RATE / 2) / AUDIO_OUTPUT_RATE);
+           static_cast<std::uint32_t>((State.kept_from * 1000 + AUDIO_OUTPUT_RATE / 2) /
+                                      AUDIO_OUTPUT_RATE);
 }

@@ -1,5 +1,5 @@
-// The SDL2 target's presenter and input: one window showing the game's picture, scaled by a whole factor,
-// full screen over the desktop or in a plain window, with keyboard, mouse and close events.
+// The SDL2 target's presenter and input: one window showing the game's picture, scaled by a whole
+// factor, full screen over the desktop or in a plain window, with keyboard, mouse and close events.
 #include "platform/host/sdl/sdl_backend.h"
 #include "platform/host/pad_keys.h"
 #include "platform/host/picture_copy.h"
@@ -357,89 +357,106 @@ void follow_real_size() {
     redraw();
 }
 
+// Each of these reads one SDL event into `event`; 0 when it makes none for the program.
+int key_event(const SDL_KeyboardEvent& key, VideoEvent* event) {
+    if (is_alt_enter(key)) {
+        if (key.type == SDL_KEYDOWN && !key.repeat) {
+            Sdl.fullscreen = !Sdl.fullscreen;
+            apply_window_mode();
+        }
+        return 0;
+    }
+    int vk = sdl_key_to_virtual_key(key.keysym.sym);
+    if (!vk) return 0;
+    event->kind = key.type == SDL_KEYDOWN ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
+    event->virtual_key = vk;
+    event->repeat = key.repeat != 0;
+    return 1;
+}
+
+int mouse_button_event(const SDL_MouseButtonEvent& press, VideoEvent* event) {
+    int button = button_of(press.button);
+    int down = press.type == SDL_MOUSEBUTTONDOWN;
+    // A press counts only on the picture; its release lands wherever the mouse is.
+    if (button < 0 || !mouse_to_picture(press.x, press.y, &event->x, &event->y, !down)) return 0;
+    event->kind = down ? VIDEO_MOUSE_DOWN : VIDEO_MOUSE_UP;
+    event->button = button;
+    return 1;
+}
+
+int wheel_event(const SDL_MouseWheelEvent& wheel, VideoEvent* event) {
+    int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+    if (!notches) return 0;
+    event->kind = VIDEO_MOUSE_WHEEL;
+    event->wheel = notches;
+    return 1;
+}
+
+int window_event(const SDL_WindowEvent& window, VideoEvent* event) {
+    if (window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+        // The platform lets go of every key; what the controllers hold counts afresh from
+        // their next change.
+        Sdl.pad_keys = 0;
+        Sdl.pending.clear();
+        event->kind = VIDEO_FOCUS_LOST;
+        return 1;
+    }
+    if (window.event == SDL_WINDOWEVENT_EXPOSED || window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+        window.event == SDL_WINDOWEVENT_RESIZED || window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED)
+        redraw();
+    return 0;
+}
+
+// Controllers plugged in and out, and their changes, become queued key presses and releases.
+void controller_event(const SDL_Event& e) {
+    if (e.type == SDL_CONTROLLERDEVICEADDED) open_controller(e.cdevice.which);
+    // What an unplugged controller held is let go.
+    if (e.type == SDL_CONTROLLERDEVICEREMOVED) close_controller(e.cdevice.which);
+    update_pad_keys();
+}
+
+int take_event(const SDL_Event& e, VideoEvent* event) {
+    switch (e.type) {
+    case SDL_QUIT:
+        event->kind = VIDEO_CLOSE;
+        return 1;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        return key_event(e.key, event);
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        return mouse_button_event(e.button, event);
+    case SDL_MOUSEMOTION:
+        event->kind = VIDEO_MOUSE_MOVE;
+        return mouse_to_picture(e.motion.x, e.motion.y, &event->x, &event->y);
+    case SDL_MOUSEWHEEL:
+        return wheel_event(e.wheel, event);
+    case SDL_TEXTINPUT:
+        queue_text(e.text.text);
+        return 0;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+        controller_event(e);
+        return 0;
+    case SDL_WINDOWEVENT:
+        return window_event(e.window, event);
+    default:
+        return 0;
+    }
+}
+
 int sdl_poll_event(VideoEvent* event) {
     if (!Sdl.window) return 0;
     follow_real_size();
     SDL_Event e;
     while (Sdl.pending.empty() && SDL_PollEvent(&e)) {
-        switch (e.type) {
-        case SDL_QUIT:
-            event->kind = VIDEO_CLOSE;
-            return 1;
-        case SDL_KEYDOWN:
-        case SDL_KEYUP: {
-            if (is_alt_enter(e.key)) {
-                if (e.type == SDL_KEYDOWN && !e.key.repeat) {
-                    Sdl.fullscreen = !Sdl.fullscreen;
-                    apply_window_mode();
-                }
-                continue;
-            }
-            int vk = sdl_key_to_virtual_key(e.key.keysym.sym);
-            if (!vk) continue;
-            event->kind = e.type == SDL_KEYDOWN ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
-            event->virtual_key = vk;
-            event->repeat = e.key.repeat != 0;
-            return 1;
-        }
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP: {
-            int button = button_of(e.button.button);
-            int down = e.type == SDL_MOUSEBUTTONDOWN;
-            // A press counts only on the picture; its release lands wherever the mouse is.
-            if (button < 0 ||
-                !mouse_to_picture(e.button.x, e.button.y, &event->x, &event->y, !down))
-                continue;
-            event->kind = down ? VIDEO_MOUSE_DOWN : VIDEO_MOUSE_UP;
-            event->button = button;
-            return 1;
-        }
-        case SDL_MOUSEMOTION:
-            if (!mouse_to_picture(e.motion.x, e.motion.y, &event->x, &event->y)) continue;
-            event->kind = VIDEO_MOUSE_MOVE;
-            return 1;
-        case SDL_MOUSEWHEEL: {
-            int notches = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -e.wheel.y : e.wheel.y;
-            if (!notches) continue;
-            event->kind = VIDEO_MOUSE_WHEEL;
-            event->wheel = notches;
-            return 1;
-        }
-        case SDL_TEXTINPUT:
-            queue_text(e.text.text);
-            continue;
-        case SDL_CONTROLLERDEVICEADDED:
-            open_controller(e.cdevice.which);
-            update_pad_keys();
-            continue;
-        case SDL_CONTROLLERDEVICEREMOVED:
-            // What an unplugged controller held is let go.
-            close_controller(e.cdevice.which);
-            update_pad_keys();
-            continue;
-        case SDL_CONTROLLERBUTTONDOWN:
-        case SDL_CONTROLLERBUTTONUP:
-        case SDL_CONTROLLERAXISMOTION:
-            update_pad_keys();
-            continue;
-        case SDL_WINDOWEVENT:
-            if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
-                // The platform lets go of every key; what the controllers hold counts
-                // afresh from their next change.
-                Sdl.pad_keys = 0;
-                Sdl.pending.clear();
-                event->kind = VIDEO_FOCUS_LOST;
-                return 1;
-            }
-            if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
-                e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                e.window.event == SDL_WINDOWEVENT_RESIZED ||
-                e.window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED)
-                redraw();
-            continue;
-        default:
-            continue;
-        }
+        VideoEvent taken = {};
+        if (!take_event(e, &taken)) continue;
+        *event = taken;
+        return 1;
     }
     if (Sdl.pending.empty()) return 0;
     *event = Sdl.pending.front();
@@ -489,19 +506,11 @@ void sdl_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
     Sdl.cursor = cursor;
 }
 
-const Host SdlHost = {
-    .name = "sdl2",
-    .open_window = sdl_open_window,
-    .close_window = sdl_close_window,
-    .set_mode = sdl_set_mode,
-    .present = sdl_present,
-    .set_cursor_visible = sdl_set_cursor_visible,
-    .set_icon = sdl_set_icon,
-    .set_cursor_image = sdl_set_cursor_image,
-    .poll_event = sdl_poll_event,
-    .ticks = sdl_ticks,
-    .audio = sdl_audio_backend,
-};
+// Every entry has a type of its own, so the compiler checks that each is in its place.
+const Host SdlHost = {"sdl2",       sdl_open_window,      sdl_close_window,
+                      sdl_set_mode, sdl_present,          sdl_set_cursor_visible,
+                      sdl_set_icon, sdl_set_cursor_image, sdl_poll_event,
+                      sdl_ticks,    sdl_audio_backend};
 
 } // namespace
 

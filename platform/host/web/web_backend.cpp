@@ -1,6 +1,6 @@
-// The browser target's presenter, input and clock: the page's 640 x 480 canvas placed at the largest whole scale that
-// fits the browser window, frames put on it through the palette, keys and clicks from the
-// page, and the browser's clock. The page itself (page.html) holds the canvas.
+// The browser target's presenter, input and clock: the page's 640 x 480 canvas placed at the
+// largest whole scale that fits the browser window, frames put on it through the palette, keys and
+// clicks from the page, and the browser's clock. The page itself (page.html) holds the canvas.
 #include "platform/host/web/web_backend.h"
 #include "platform/host/convert.h"
 #include "platform/host/picture_copy.h"
@@ -283,7 +283,8 @@ void rest_a_millisecond(std::int64_t next_ms) {
 }
 
 std::uint32_t web_ticks() {
-    return static_cast<std::uint32_t>(paced_reading(&Pacing, browser_milliseconds, rest_a_millisecond));
+    return static_cast<std::uint32_t>(
+        paced_reading(&Pacing, browser_milliseconds, rest_a_millisecond));
 }
 
 void web_set_icon(const std::uint32_t* argb, int width, int height) {
@@ -296,22 +297,13 @@ void web_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
         picture_use(1, argb, width, height, hot_x, hot_y);
 }
 
-const Host WebHost = {
-    .name = "web",
-    .open_window = web_open_window,
-    .close_window = web_close_window,
-    .set_mode = web_set_mode,
-    .present = web_present,
-    .set_cursor_visible = web_set_cursor_visible,
-    .set_icon = web_set_icon,
-    .set_cursor_image = web_set_cursor_image,
-    .poll_event = web_poll_event,
-    .ticks = web_ticks,
-    .audio = web_audio_backend,
-};
-
 } // namespace
 
 const Host* web_host() {
-    return &WebHost;
+    // Every entry has a type of its own, so the compiler checks that each is in its place.
+    static const Host page = {"web",        web_open_window,      web_close_window,
+                              web_set_mode, web_present,          web_set_cursor_visible,
+                              web_set_icon, web_set_cursor_image, web_poll_event,
+                              web_ticks,    web_audio_backend};
+    return &page;
 }

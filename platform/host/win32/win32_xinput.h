@@ -3,7 +3,6 @@
 // in tests), controllers plugged in and out while the game runs.
 #pragma once
 
-
 #include "platform/host/pad_keys.h"
 
 #include <cstdint>
@@ -47,9 +46,9 @@ using XinputGetStateFunction = std::uint32_t(XINPUT_CALL*)(std::uint32_t slot, X
 struct XinputPads {
     XinputGetStateFunction get_state; // null: no XInput, no controllers
     bool connected[XINPUT_SLOTS];
-    bool scanned;       // the empty slots have been asked at least once
+    bool scanned;            // the empty slots have been asked at least once
     std::uint32_t last_scan; // when the empty slots were last asked
-    std::uint32_t keys; // the keys the controllers hold together, one bit per binding
+    std::uint32_t keys;      // the keys the controllers hold together, one bit per binding
 };
 
 // A controller's state in the shape every system shares.
