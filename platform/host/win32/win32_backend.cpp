@@ -262,10 +262,19 @@ void win32_present(const VideoPicture* picture) {
 
 // The window, its messages, icon and cursor are the system's, and the sound is the system's
 // DirectSound: only presenting and the clock are the target's own; the rest stays null.
-const Host Win32Host = {.name = "win32",
-                        .set_mode = win32_set_mode,
-                        .present = win32_present,
-                        .ticks = presenter_ticks};
+const Host Win32Host = {
+    .name = "win32",
+    .open_window = nullptr,
+    .close_window = nullptr,
+    .set_mode = win32_set_mode,
+    .present = win32_present,
+    .set_cursor_visible = nullptr,
+    .set_icon = nullptr,
+    .set_cursor_image = nullptr,
+    .poll_event = nullptr,
+    .ticks = presenter_ticks,
+    .audio = nullptr,
+};
 
 } // namespace
 
