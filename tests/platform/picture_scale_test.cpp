@@ -89,15 +89,13 @@ TEST(PictureScale, EveryDepthAndSizeAndEveryBandGiveTheSlowWaysPixels) {
     // Nothing to draw from, or nowhere to draw it: nothing written, no crash.
     std::uint32_t untouched = 7;
     TestPicture t = random_picture(random, 4, 4, 8);
-    VideoPicture no_palette = t.picture;
-    no_palette.palette = nullptr;
-    VideoPicture narrow = t.picture;
-    narrow.pitch = 3;
-    VideoPicture odd_depth = t.picture;
-    odd_depth.bpp = 24;
-    const VideoPicture* unreadable[] = {&no_palette, &narrow, &odd_depth, nullptr};
-    for (const VideoPicture* bad : unreadable)
-        scale_picture_rows(bad, {0, 0, 4, 4}, 0, 3, &untouched, 4);
+    VideoPicture bad[3] = {t.picture, t.picture, t.picture};
+    bad[0].palette = nullptr;
+    bad[1].pitch = 3;
+    bad[2].bpp = 24;
+    for (const VideoPicture& picture : bad)
+        scale_picture_rows(&picture, {0, 0, 4, 4}, 0, 3, &untouched, 4);
+    scale_picture_rows(nullptr, {0, 0, 4, 4}, 0, 3, &untouched, 4);
     scale_picture_rows(&t.picture, {0, 0, 0, 4}, 0, 3, &untouched, 4);
     scale_picture_rows(&t.picture, {0, 0, 1, 1}, 5, 9, &untouched, 1);
     EXPECT_EQ(untouched, 7u);

@@ -2,7 +2,6 @@
 // display.
 #include "platform/host/sdl/sdl_backend.h"
 #include "platform/host/sdl/sdl_backend_keys.h"
-#include "platform/host/host.h"
 #include "platform/win32.h"
 
 #include <SDL.h>
@@ -12,8 +11,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
 
 TEST(SdlKeys, TheGamesKeysHaveTheirVirtualKeyCodes) {
     struct Pair {

@@ -12,24 +12,14 @@
 #include <vector>
 
 TEST(Viewport, KnownScreensGetTheLargestWholeFactorCentredOnBlack) {
-    struct Case {
-        int out_w, out_h;
-        VideoViewport want;
-    };
-    const Case cases[] = {
-        {1920, 1080, {320, 60, 1280, 960}}, // 3 would need 1440 rows
-        {1280, 1024, {0, 32, 1280, 960}},
-        {640, 480, {0, 0, 640, 480}},
-        {2560, 1440, {320, 0, 1920, 1440}},
-        {320, 400, {0, 80, 320, 240}}, // smaller than the picture: all of it, in proportion
-        {0, 480, {0, 0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        VideoViewport v = fit_picture(c.out_w, c.out_h, 640, 480);
-        EXPECT_TRUE(v.x == c.want.x && v.y == c.want.y && v.width == c.want.width &&
-                    v.height == c.want.height)
-            << c.out_w << "x" << c.out_h << ": " << v.x << "," << v.y << " " << v.width << "x"
-            << v.height;
+    // Output size, then the picture's place and size: 3 would need 1440 rows on the first;
+    // an output smaller than the picture shows all of it, in proportion.
+    const int cases[][6] = {{1920, 1080, 320, 60, 1280, 960}, {1280, 1024, 0, 32, 1280, 960},
+                            {640, 480, 0, 0, 640, 480},       {2560, 1440, 320, 0, 1920, 1440},
+                            {320, 400, 0, 80, 320, 240},      {0, 480, 0, 0, 0, 0}};
+    for (const auto& c : cases) {
+        const VideoViewport v = fit_picture(c[0], c[1], 640, 480);
+        EXPECT_TRUE(v.x == c[2] && v.y == c[3] && v.width == c[4] && v.height == c[5]) << c[0];
     }
     EXPECT_EQ(fit_picture(640, 480, 0, 0).width, 0);
 }

@@ -42,16 +42,13 @@ TEST(WebPad, TheStandardLayoutReachesTheSharedShape) {
         {WEB_PAD_START, pad_button(PAD_START)},
         {WEB_PAD_BACK, pad_button(PAD_BACK)},
         {WEB_PAD_RIGHT_TRIGGER, pad_button(PAD_RIGHT_TRIGGER)},
-        // B, Y, the shoulders, the left trigger and the guide button are no part of it.
-        {1, 0u},
-        {3, 0u},
-        {4, 0u},
-        {6, 0u},
-        {16, 0u},
     };
     EXPECT_EQ(pad_buttons(Pad{}.read()), 0u);
     for (const Case& c : cases)
         EXPECT_EQ(pad_buttons(with_button(c.index).read()), c.buttons) << c.index;
+    // B, Y, the shoulders, the left trigger and the guide button are no part of it.
+    for (int other : {1, 3, 4, 5, 6, 10, 11, 16})
+        EXPECT_EQ(pad_buttons(with_button(other).read()), 0u) << other;
 }
 
 TEST(WebPad, FractionsScaleToTheSharedRangeAndNothingOutsideItIsRead) {
