@@ -1,20 +1,14 @@
 // The subset of the Windows user interface and kernel that the game calls, under the
-// published names, types and values, provided on Linux over a video backend.
+// published names, types and values, provided on Linux over the host (platform/host/).
 #pragma once
 
 #ifdef _WIN32
 // The Windows build takes the system's own declarations; only this header and its two
 // siblings choose between them and the Linux platform's.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 // GDI's Polygon function would hide the engine's polygon record of the same name; the
 // engine fills its own polygons and never calls it, so it is declared under another name.
 #define Polygon gdi_polygon_unused
-#include <windows.h>
+#include "platform/host/win32/win32_system.h"
 #undef Polygon
 
 #include <cstddef>

@@ -1,4 +1,4 @@
-// The kernel's millisecond tick counter, read from the video backend's clock.
+// The kernel's millisecond tick counter, read from the host's clock.
 #include "platform/host/screen.h"
 #include "platform/win32.h"
 

@@ -1,4 +1,4 @@
-// Keyboard and mouse input from the video backend: window messages and the key state read
+// Keyboard and mouse input from the host: window messages and the key state read
 // by GetAsyncKeyState.
 #include "platform/win32/win32_input.h"
 #include "platform/host/screen.h"

@@ -1,4 +1,4 @@
-// Window classes and the program's one window, opened on the video backend.
+// Window classes and the program's one window, opened on the host.
 #include "platform/win32/win32_window.h"
 #include "platform/host/screen.h"
 #include "platform/win32/win32_cursor.h"
@@ -115,7 +115,7 @@ HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR title, DWORD styl
     if (backend->open_window &&
         !backend->open_window(title ? title : "", width, height, reason, sizeof reason)) {
         reason[sizeof reason - 1] = 0;
-        win32_set_last_error(reason[0] ? reason : "the video backend could not open a window");
+        win32_set_last_error(reason[0] ? reason : "the host could not open a window");
         return nullptr;
     }
     Window = {1, index, style, {x, y, x + width, y + height}};

@@ -1,4 +1,4 @@
-// The headless video backend for tests: no window, a virtual clock that moves only when
+// The headless target for tests: no window, a virtual clock that moves only when
 // read, scripted input, and presented frames kept in a bounded ring.
 #include "platform/host/headless/headless.h"
 #include "formats/bmp_encode.h"

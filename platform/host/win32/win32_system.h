@@ -1,5 +1,5 @@
-// The system's own Windows headers, as the Windows presenter takes them: without the min and
-// max macros and the rarely used parts (defined alike wherever the platform includes them).
+// The system's own Windows headers, as the platform takes them on Windows: without the min
+// and max macros and the rarely used parts.
 #pragma once
 
 #ifndef NOMINMAX
