@@ -11,17 +11,6 @@
 #include "platform/host/win32/win32_system.h"
 #undef Polygon
 
-#ifdef BRAMBLELEAP_OWN_DDRAW
-// Over the project's DirectDraw the program reads its clock through the screen's presenter,
-// whose waits rest the processor and show what is due, and its keys through the presenter,
-// which adds the controllers' keys and drops keys held while another program had the focus.
-// `(GetTickCount)()` still reaches the system's own.
-unsigned int video_read_clock();
-SHORT win32_presenter_key_state(int virtual_key);
-#define GetTickCount() static_cast<DWORD>(video_read_clock())
-#define GetAsyncKeyState(key) win32_presenter_key_state(key)
-#endif
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -3,7 +3,8 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #ifdef _WIN32
 // On Windows the desktop and its modes are the system's; our DirectDraw only draws into the
-// presenter's window.
+// program's window, which the presenter shows the screen in.
+#include "platform/host/win32/win32_backend.h"
 #include "platform/host/win32/win32_backend_window.h"
 
 namespace {
@@ -11,6 +12,12 @@ HWND desktop_window() {
     return presenter_window();
 }
 } // namespace
+
+int ddraw_attach_window(HWND window) {
+    // Without a window (allowed at the normal level) the screen has nowhere to show: setting
+    // the display fails then, as it did.
+    return !window || win32_presenter_attach(window);
+}
 #else
 #include "platform/win32/win32_window.h"
 
@@ -19,6 +26,10 @@ HWND desktop_window() {
     return win32_live_window();
 }
 } // namespace
+
+int ddraw_attach_window(HWND) {
+    return 1;
+}
 #endif
 
 int ddraw_desktop_format(int* width, int* height, int* bpp) {

@@ -80,6 +80,10 @@ int ddraw_should_fail(DdrawFailure kind);
 // shows at the next refresh.
 void ddraw_primary_changed(const DdSurface* surface);
 
+// The program's window, as SetCooperativeLevel receives it: on Windows the screen is shown
+// in it; here the platform's one window is the screen whatever the program passes. 0 when
+// the window cannot be shown into.
+int ddraw_attach_window(HWND window);
 // The desktop's size and depth: a windowed primary surface is made in them. 0 when the
 // program's window is larger than any desktop.
 int ddraw_desktop_format(int* width, int* height, int* bpp);

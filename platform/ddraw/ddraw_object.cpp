@@ -149,13 +149,14 @@ DWORD DdObject::Release() {
     return 0;
 }
 
-HRESULT DdObject::SetCooperativeLevel(HWND, DWORD flags) {
+HRESULT DdObject::SetCooperativeLevel(HWND window, DWORD flags) {
     if (ddraw_should_fail(DDFAIL_SET_COOPERATIVE_LEVEL)) return DDERR_GENERIC;
     bool normal = (flags & DDSCL_NORMAL) != 0;
     bool fullscreen = (flags & DDSCL_FULLSCREEN) != 0;
     bool exclusive_flag = (flags & DDSCL_EXCLUSIVE) != 0;
     if (normal == (fullscreen || exclusive_flag)) return DDERR_INVALIDPARAMS;
     if (fullscreen != exclusive_flag) return DDERR_INVALIDPARAMS;
+    if (!ddraw_attach_window(window)) return DDERR_INVALIDPARAMS;
     if (normal) {
         ddraw_display.mode_width = ddraw_display.mode_height = ddraw_display.mode_bpp = 0;
     }

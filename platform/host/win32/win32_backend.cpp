@@ -8,6 +8,7 @@
 #include "platform/host/picture_copy.h"
 #include "platform/host/scale.h"
 #include "platform/host/viewport.h"
+#include "platform/host/win32/win32_backend_bitmap.h"
 #include "platform/host/win32/win32_backend_window.h"
 
 #include <cstdlib>
@@ -16,6 +17,9 @@ namespace {
 
 constexpr DWORD FULL_SCREEN_STYLE = WS_POPUP | WS_VISIBLE;
 constexpr DWORD WINDOWED_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+// The timer that has the message pump read the controllers, and how often.
+constexpr UINT_PTR PAD_TIMER = 0x5041;
+constexpr UINT PAD_POLL_MS = 8;
 
 struct Presenter {
     HWND window = nullptr;
@@ -26,68 +30,11 @@ struct Presenter {
     int client_width = 0;
     int client_height = 0;
     VideoViewport viewport = {};
-    // The bitmap that holds the scaled picture, selected into its own memory context.
-    HDC bitmap_dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ bitmap_dc_default = nullptr;
-    std::uint32_t* bitmap_pixels = nullptr;
-    int bitmap_width = 0;
-    int bitmap_height = 0;
+    PresenterBitmap bitmap;
     bool bitmap_current = false; // the bitmap holds the last picture at the viewport's size
     PictureCopy shown;
 };
 Presenter P;
-
-BOOL CALLBACK take_first_window(HWND window, LPARAM found) {
-    if (GetWindow(window, GW_OWNER) || !(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE))
-        return TRUE;
-    *reinterpret_cast<HWND*>(found) = window;
-    return FALSE;
-}
-
-void free_bitmap() {
-    if (P.bitmap_dc) {
-        SelectObject(P.bitmap_dc, P.bitmap_dc_default);
-        DeleteDC(P.bitmap_dc);
-    }
-    if (P.bitmap) DeleteObject(P.bitmap);
-    P.bitmap_dc = nullptr;
-    P.bitmap = nullptr;
-    P.bitmap_pixels = nullptr;
-    P.bitmap_width = P.bitmap_height = 0;
-    P.bitmap_current = false;
-}
-
-// A bitmap of the viewport's size; 0 when the system has none to give.
-int ensure_bitmap() {
-    const int width = P.viewport.width, height = P.viewport.height;
-    if (width <= 0 || height <= 0) return 0;
-    if (P.bitmap && P.bitmap_width == width && P.bitmap_height == height) return 1;
-    free_bitmap();
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top row first
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    P.bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
-    if (!P.bitmap || !pixels) {
-        free_bitmap();
-        return 0;
-    }
-    P.bitmap_dc = CreateCompatibleDC(nullptr);
-    if (!P.bitmap_dc) {
-        free_bitmap();
-        return 0;
-    }
-    P.bitmap_dc_default = SelectObject(P.bitmap_dc, P.bitmap);
-    P.bitmap_pixels = static_cast<std::uint32_t*>(pixels);
-    P.bitmap_width = width;
-    P.bitmap_height = height;
-    return 1;
-}
 
 // The black around the picture, in the four bands that it leaves.
 void paint_borders(HDC dc) {
@@ -103,20 +50,28 @@ void paint_borders(HDC dc) {
         if (band.left < band.right && band.top < band.bottom) FillRect(dc, &band, black);
 }
 
-void draw_picture(HDC dc) {
-    if (!P.bitmap_current || !P.bitmap_dc) return;
-    GdiFlush();
-    BitBlt(dc, P.viewport.x, P.viewport.y, P.viewport.width, P.viewport.height, P.bitmap_dc, 0, 0,
-           SRCCOPY);
+void paint(HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (dc) {
+        paint_borders(dc);
+        if (P.bitmap_current)
+            bitmap_show_rows(P.bitmap, dc, P.viewport.x, P.viewport.y, 0, P.viewport.height);
+    }
+    EndPaint(window, &ps);
+}
+
+// The viewport as the bitmap holds it: the picture's place in the window without its offset.
+VideoViewport bitmap_viewport() {
+    return {0, 0, P.viewport.width, P.viewport.height};
 }
 
 // Converts the last picture into the bitmap at the viewport's size.
 void render_shown() {
-    if (!P.shown.width || !ensure_bitmap()) return;
+    if (!P.shown.width || !bitmap_ensure(&P.bitmap, P.viewport.width, P.viewport.height)) return;
     const VideoPicture picture = picture_of(P.shown);
-    const VideoViewport at_origin = {0, 0, P.viewport.width, P.viewport.height};
-    scale_picture_rows(&picture, at_origin, 0, at_origin.height - 1, P.bitmap_pixels,
-                       P.bitmap_width);
+    scale_picture_rows(&picture, bitmap_viewport(), 0, P.viewport.height - 1, P.bitmap.pixels,
+                       P.bitmap.width);
     P.bitmap_current = true;
 }
 
@@ -134,21 +89,23 @@ void lay_out() {
     InvalidateRect(P.window, nullptr, FALSE);
 }
 
-void go_full_screen() {
+MONITORINFO window_monitor() {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoA(MonitorFromWindow(P.window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& m = monitor.rcMonitor;
+    return monitor;
+}
+
+void go_full_screen() {
+    const RECT m = window_monitor().rcMonitor;
     SetWindowLongA(P.window, GWL_STYLE, FULL_SCREEN_STYLE);
     SetWindowPos(P.window, HWND_TOP, m.left, m.top, m.right - m.left, m.bottom - m.top,
                  SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
+// A framed window at the largest whole scale that fits the work area, centred in it.
 void go_windowed() {
-    MONITORINFO monitor = {};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoA(MonitorFromWindow(P.window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
+    const RECT work = window_monitor().rcWork;
     RECT frame = {0, 0, 0, 0};
     AdjustWindowRectEx(&frame, WINDOWED_STYLE, FALSE, 0);
     const int frame_width = frame.right - frame.left, frame_height = frame.bottom - frame.top;
@@ -163,6 +120,19 @@ void go_windowed() {
                  SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
+void set_windowed(bool windowed) {
+    P.windowed = windowed;
+    if (windowed)
+        go_windowed();
+    else
+        go_full_screen();
+}
+
+// The mouse's messages whose position is in the window's inside (the wheel's is the screen's).
+bool is_mouse_message(UINT message) {
+    return message == WM_MOUSEMOVE || (message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK);
+}
+
 // A mouse message's position moved from the window's pixels to the picture's; 0 when it
 // falls beside the picture, where the program has nothing to click.
 int map_mouse(LPARAM* lparam) {
@@ -175,72 +145,58 @@ int map_mouse(LPARAM* lparam) {
     return 1;
 }
 
-LRESULT CALLBACK presenter_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+// Alt+Enter: bit 29 says Alt is down; a held key's repeats (bit 30) do not toggle again.
+bool is_alt_enter(WPARAM wparam, LPARAM lparam) {
+    return wparam == VK_RETURN && (lparam & (1 << 29)) && !(lparam & (1 << 30));
+}
+
+// 1 when the presenter took the message for itself.
+int handle_message(HWND window, UINT message, WPARAM wparam, LPARAM* lparam) {
     switch (message) {
     case WM_SYSKEYDOWN:
-        // Alt+Enter: bit 29 says Alt is down; a held key's repeats do not toggle again.
-        if (wparam == VK_RETURN && (lparam & (1 << 29)) && !(lparam & (1 << 30))) {
-            P.windowed = !P.windowed;
-            if (P.windowed)
-                go_windowed();
-            else
-                go_full_screen();
-            return 0;
-        }
-        break;
+        if (!is_alt_enter(wparam, *lparam)) return 0;
+        set_windowed(!P.windowed);
+        return 1;
     case WM_SYSCHAR:
-        if (wparam == '\r') return 0; // no beep for Alt+Enter
-        break;
+        return wparam == '\r'; // no beep for Alt+Enter
     case WM_SIZE:
         lay_out();
-        break;
+        return 0;
     case WM_ERASEBKGND:
         return 1; // painting covers everything
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(window, &ps);
-        if (dc) {
-            paint_borders(dc);
-            draw_picture(dc);
-        }
-        EndPaint(window, &ps);
-        return 0;
-    }
-    case WM_MOUSEMOVE:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONUP:
-        if (!map_mouse(&lparam)) return 0;
-        break;
+    case WM_PAINT:
+        paint(window);
+        return 1;
+    case WM_TIMER:
+        if (wparam != PAD_TIMER) return 0;
+        presenter_poll_pads(window);
+        return 1;
     default:
-        break;
+        return is_mouse_message(message) && !map_mouse(lparam);
     }
+}
+
+LRESULT CALLBACK presenter_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    // Of the messages the presenter takes, only the background's erasing answers 1 (done).
+    if (handle_message(window, message, wparam, &lparam)) return message == WM_ERASEBKGND;
     return CallWindowProcA(P.program_proc, window, message, wparam, lparam);
 }
 
-int attach_window() {
-    if (P.window) return 1;
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), take_first_window, reinterpret_cast<LPARAM>(&found));
-    if (!found) {
-        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
-    const LONG_PTR previous =
-        SetWindowLongPtrA(found, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(presenter_proc));
-    if (!previous) return 0;
-    P.window = found;
-    P.program_proc = reinterpret_cast<WNDPROC>(previous);
-    return 1;
+// Gives the window back its own procedure, as it was before it was attached.
+void detach() {
+    if (!P.window) return;
+    KillTimer(P.window, PAD_TIMER);
+    SetWindowLongPtrA(P.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(P.program_proc));
+    P.window = nullptr;
+    P.program_proc = nullptr;
 }
 
 int win32_set_mode(int width, int height, int bpp, int fullscreen) {
     (void)bpp;
-    if (!attach_window()) return 0;
+    if (!P.window) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
     static bool stats_registered = false;
     if (!stats_registered) {
         // The pass lengths are written however the program ends.
@@ -249,22 +205,41 @@ int win32_set_mode(int width, int height, int bpp, int fullscreen) {
     }
     P.picture_width = width;
     P.picture_height = height;
-    P.windowed = !fullscreen;
-    if (P.windowed)
-        go_windowed();
-    else
-        go_full_screen();
+    set_windowed(!fullscreen);
     lay_out();
     // A display without a bitmap to draw into would stay black: that is a failed start.
-    return ensure_bitmap();
+    return bitmap_ensure(&P.bitmap, P.viewport.width, P.viewport.height);
 }
 
-void win32_present(const VideoPicture* picture) {
-    if (!P.window || !picture || !picture->pixels) return;
+void note_pass() {
     CURSORINFO cursor = {};
     cursor.cbSize = sizeof cursor;
     const int cursor_shown = GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING);
     pass_stats_frame(presenter_microseconds(), cursor_shown);
+}
+
+// Converts the bitmap's rows that show picture rows first..last; false when none does.
+bool render_band(int first, int last, int* top, int* height) {
+    int bottom = 0;
+    if (!viewport_rows_of(bitmap_viewport(), P.picture_height, first, last, top, &bottom))
+        return false;
+    const VideoPicture picture = picture_of(P.shown);
+    scale_picture_rows(&picture, bitmap_viewport(), *top, bottom, P.bitmap.pixels, P.bitmap.width);
+    *height = bottom - *top + 1;
+    return true;
+}
+
+void show_rows(int top, int height) {
+    if (!P.bitmap_current) return;
+    HDC dc = GetDC(P.window);
+    if (!dc) return;
+    bitmap_show_rows(P.bitmap, dc, P.viewport.x, P.viewport.y, top, height);
+    ReleaseDC(P.window, dc);
+}
+
+void win32_present(const VideoPicture* picture) {
+    if (!P.window || !picture || !picture->pixels) return;
+    note_pass();
     int first = 0, last = 0;
     if (!picture_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
     if (picture->width != P.picture_width || picture->height != P.picture_height) {
@@ -274,54 +249,54 @@ void win32_present(const VideoPicture* picture) {
         lay_out();
         return;
     }
-    // At a whole scale only the band of changed rows is converted and drawn: while playing,
-    // that is the rows where something moved.
-    const int factor = P.picture_width > 0 ? P.viewport.width / P.picture_width : 0;
-    const bool whole_scale = factor >= 1 && P.viewport.width == factor * P.picture_width &&
-                             P.viewport.height == factor * P.picture_height;
-    if (!P.bitmap_current || !whole_scale || first < 0) {
-        first = 0;
-        last = P.picture_height - 1;
+    if (!P.bitmap_current) {
         render_shown();
-    } else if (ensure_bitmap()) {
-        const VideoPicture shown = picture_of(P.shown);
-        const VideoViewport at_origin = {0, 0, P.viewport.width, P.viewport.height};
-        scale_picture_rows(&shown, at_origin, first * factor, (last + 1) * factor - 1,
-                           P.bitmap_pixels, P.bitmap_width);
+        show_rows(0, P.viewport.height);
+        return;
     }
-    if (!P.bitmap_current || !P.bitmap_dc) return;
-    HDC dc = GetDC(P.window);
-    if (!dc) return;
-    GdiFlush();
-    const int top = whole_scale ? first * factor : 0;
-    const int height = whole_scale ? (last - first + 1) * factor : P.viewport.height;
-    BitBlt(dc, P.viewport.x, P.viewport.y + top, P.viewport.width, height, P.bitmap_dc, 0, top,
-           SRCCOPY);
-    ReleaseDC(P.window, dc);
+    // Only the rows that show changed picture rows are converted and drawn: while playing,
+    // that is where something moved.
+    int top = 0, height = 0;
+    if (render_band(first, last, &top, &height)) show_rows(top, height);
 }
 
-std::uint32_t presenter_ticks() {
-    return win32_presenter_ticks();
-}
-
-// The window, its cursor, its icon and its messages are the system's: only the screen, the
-// clock and the controllers are the presenter's. The sound is the system's DirectSound.
-const Host Win32Host = {.name = "win32",
-                        .open_window = nullptr,
-                        .close_window = nullptr,
-                        .set_mode = win32_set_mode,
-                        .present = win32_present,
-                        .set_cursor_visible = nullptr,
-                        .set_icon = nullptr,
-                        .set_cursor_image = nullptr,
-                        .poll_event = nullptr,
-                        .ticks = presenter_ticks,
-                        .audio = nullptr};
+// The window, its messages, icon and cursor are the system's, and the sound is the system's
+// DirectSound: only presenting and the clock are the target's own; the rest stays null.
+const Host Win32Host = {
+    .name = "win32",
+    .open_window = nullptr,
+    .close_window = nullptr,
+    .set_mode = win32_set_mode,
+    .present = win32_present,
+    .set_cursor_visible = nullptr,
+    .set_icon = nullptr,
+    .set_cursor_image = nullptr,
+    .poll_event = nullptr,
+    .ticks = presenter_ticks,
+    .audio = nullptr,
+};
 
 } // namespace
 
 const Host* win32_host() {
     return &Win32Host;
+}
+
+int win32_presenter_attach(HWND window) {
+    if (window == P.window) return window != nullptr;
+    detach();
+    if (!window || !IsWindow(window)) {
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    const LONG_PTR previous =
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(presenter_proc));
+    if (!previous) return 0;
+    P.window = window;
+    P.program_proc = reinterpret_cast<WNDPROC>(previous);
+    // The controllers are read in the message pump, on a timer of the window's.
+    if (presenter_pads_start()) SetTimer(window, PAD_TIMER, PAD_POLL_MS, nullptr);
+    return 1;
 }
 
 HWND presenter_window() {

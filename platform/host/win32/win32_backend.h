@@ -1,6 +1,7 @@
-// The Windows presenter: the Windows target of the program over the project's own
-// DirectDraw, which draws the screen into the program's window with GDI instead of changing
-// the display's mode, and reads the clock, the keys and XInput controllers for it.
+// The Windows target: the host of the Windows program over the project's own DirectDraw. Its
+// presenter draws the screen into the program's window with GDI instead of changing the
+// display's mode; its clock rests the processor; the program's keys, with XInput
+// controllers', are read for it. Messages and the cursor are the system's own.
 #pragma once
 
 #include "platform/host/host.h"
@@ -8,8 +9,7 @@
 
 const Host* win32_host();
 
-// The clock and the keys as the program reads them (win32.h routes GetTickCount and
-// GetAsyncKeyState here): a clock whose waits rest the processor, keys that count only while
-// the program has the focus, controllers' keys added.
-DWORD win32_presenter_ticks();
-SHORT win32_presenter_key_state(int virtual_key);
+// The program's window, handed over by DirectDraw's SetCooperativeLevel, is where the screen
+// is shown: its messages pass through the presenter first (Alt+Enter, painting, clicks moved
+// to the picture's coordinates, controllers read). 0 when the window cannot be taken.
+int win32_presenter_attach(HWND window);

@@ -3,7 +3,6 @@
 // without controllers.
 #include "platform/host/pad_keys.h"
 #include "platform/host/tick_pacing.h"
-#include "platform/host/win32/win32_backend.h"
 #include "platform/host/win32/win32_backend_window.h"
 #include "platform/host/win32/win32_xinput.h"
 
@@ -13,11 +12,10 @@
 
 namespace {
 
-// Controllers are read this often while the program reads its clock.
-constexpr DWORD PAD_POLL_MS = 8;
 // The kernel's wait in 100 ns units, which Sleep's whole milliseconds would overshoot: Wine
 // keeps it to the microsecond, Windows to its timer period, which the clock sets to 1 ms.
 using DelayFunction = LONG(WINAPI*)(BOOLEAN alertable, const LARGE_INTEGER* interval);
+using KeyStateFunction = SHORT(WINAPI*)(int virtual_key);
 
 struct ClockState {
     bool started = false;
@@ -34,7 +32,6 @@ struct PadInput {
     HMODULE dll = nullptr;
     XinputPads pads = {};
     std::uint32_t posted = 0; // the keys the window was told are down
-    DWORD last_poll = 0;
 };
 PadInput Pads;
 
@@ -46,8 +43,9 @@ void start_clock() {
     Clock.started = true;
     QueryPerformanceFrequency(&Clock.frequency);
     QueryPerformanceCounter(&Clock.origin);
-    // The readings carry on from the system's tick count, as GetTickCount's would.
-    Clock.origin_ticks = (GetTickCount)();
+    // The readings carry on from the system's tick count, as its own clock's would; the
+    // 64-bit count's low half is that count.
+    Clock.origin_ticks = static_cast<DWORD>(GetTickCount64());
     if (timeBeginPeriod(1) == TIMERR_NOERROR) std::atexit(end_timer_period);
     if (HMODULE ntdll = GetModuleHandleA("ntdll.dll"))
         Clock.delay = reinterpret_cast<DelayFunction>(
@@ -85,6 +83,17 @@ bool program_has_focus() {
     return foreground && process == GetCurrentProcessId();
 }
 
+// The system's own key state, taken from user32 by name: the program's imported name is
+// bound to presenter_key_state.
+KeyStateFunction system_key_state() {
+    static const KeyStateFunction function = [] {
+        HMODULE user32 = GetModuleHandleA("user32.dll");
+        FARPROC found = user32 ? GetProcAddress(user32, "GetAsyncKeyState") : nullptr;
+        return reinterpret_cast<KeyStateFunction>(reinterpret_cast<void*>(found));
+    }();
+    return function;
+}
+
 void load_xinput() {
     Pads.loaded = true;
     const char* const names[] = {"xinput1_4.dll", "xinput9_1_0.dll"};
@@ -103,47 +112,46 @@ void load_xinput() {
     }
 }
 
-void post_key(int virtual_key, int down, void* window) {
+void post_key(int virtual_key, int down, void* context) {
+    HWND window = static_cast<HWND>(context);
     const UINT key = static_cast<UINT>(virtual_key);
     const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
-    PostMessageA(static_cast<HWND>(window), down ? WM_KEYDOWN : WM_KEYUP, key,
+    PostMessageA(window, down ? WM_KEYDOWN : WM_KEYUP, key,
                  down ? (1 | scan) : (1 | scan | 0xC0000000));
-}
-
-// What the controllers hold reaches the window as key messages, like the keyboard's keys;
-// without the focus they hold nothing.
-void poll_pads(DWORD now) {
-    if (!Pads.loaded) load_xinput();
-    if (!Pads.pads.get_state || now - Pads.last_poll < PAD_POLL_MS) return;
-    Pads.last_poll = now;
-    std::uint32_t keys = xinput_poll(&Pads.pads, now);
-    if (!program_has_focus()) keys = 0;
-    const std::uint32_t before = Pads.posted;
-    Pads.posted = keys;
-    HWND window = presenter_window();
-    if (window) pad_key_changes(before, keys, post_key, window);
 }
 
 } // namespace
 
-DWORD win32_presenter_ticks() {
+std::uint32_t presenter_ticks() {
     if (!Clock.started) start_clock();
-    const DWORD now =
-        Clock.origin_ticks +
-        static_cast<DWORD>(paced_reading(&Clock.pacing, elapsed_milliseconds, rest_until));
-    poll_pads(now);
-    return now;
-}
-
-SHORT win32_presenter_key_state(int virtual_key) {
-    // Keys held while another program had the focus are not the player's to this one.
-    if (!program_has_focus()) return 0;
-    SHORT state = (GetAsyncKeyState)(virtual_key);
-    if (pad_keys_hold(Pads.posted, virtual_key)) state = static_cast<SHORT>(state | 0x8000);
-    return state;
+    return Clock.origin_ticks +
+           static_cast<DWORD>(paced_reading(&Clock.pacing, elapsed_milliseconds, rest_until));
 }
 
 std::int64_t presenter_microseconds() {
     if (!Clock.started) start_clock();
     return elapsed_microseconds();
+}
+
+SHORT WINAPI presenter_key_state(int virtual_key) {
+    // Keys held while another program had the focus are not the player's to this one.
+    if (!program_has_focus()) return 0;
+    const KeyStateFunction system = system_key_state();
+    const SHORT state = system ? system(virtual_key) : 0;
+    return pad_keys_hold(Pads.posted, virtual_key) ? static_cast<SHORT>(state | 0x8000) : state;
+}
+
+int presenter_pads_start() {
+    if (!Pads.loaded) load_xinput();
+    return Pads.pads.get_state != nullptr;
+}
+
+// What the controllers hold reaches the window as key messages, like the keyboard's keys;
+// without the focus they hold nothing.
+void presenter_poll_pads(HWND window) {
+    if (!Pads.pads.get_state) return;
+    std::uint32_t keys = xinput_poll(&Pads.pads, static_cast<DWORD>(GetTickCount64()));
+    if (!program_has_focus()) keys = 0;
+    pad_key_changes(Pads.posted, keys, post_key, window);
+    Pads.posted = keys;
 }

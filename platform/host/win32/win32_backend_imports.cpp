@@ -1,0 +1,21 @@
+// The program's imports of the system's millisecond clock and key state, bound here instead
+// of to kernel32 and user32. The linker takes an imported name's address from its `__imp_`
+// pointer, which this library defines before the system's import libraries are searched: the
+// program calls GetTickCount and GetAsyncKeyState under their own names and reaches the
+// presenter's clock (whose waits rest the processor and show what is due on the screen) and
+// its keys (the controllers' added, none held while another program has the focus).
+#include "platform/host/screen.h"
+#include "platform/host/win32/win32_backend_window.h"
+
+namespace {
+
+DWORD WINAPI program_ticks() {
+    return static_cast<DWORD>(video_read_clock());
+}
+
+} // namespace
+
+extern "C" {
+DWORD(WINAPI* __imp_GetTickCount)() = program_ticks;
+SHORT(WINAPI* __imp_GetAsyncKeyState)(int) = presenter_key_state;
+}
