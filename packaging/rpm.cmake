@@ -6,7 +6,7 @@ set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_RELEASE 1)
 set(CPACK_RPM_PACKAGE_LICENSE Zlib)
 set(CPACK_RPM_PACKAGE_VENDOR ${CPACK_PACKAGE_VENDOR})
-set(CPACK_RPM_PACKAGE_PACKAGER ${BRAMBLELEAP_MAINTAINER})
+
 if(homepage_published)
   set(CPACK_RPM_PACKAGE_URL ${BRAMBLELEAP_HOMEPAGE})
 endif()
@@ -44,3 +44,10 @@ set(CPACK_RPM_CHANGELOG_FILE ${STAGE}/rpm_changelog)
 file(WRITE ${STAGE}/rpm_changelog
      "* ${BRAMBLELEAP_RELEASE_DATE_RPM} ${BRAMBLELEAP_MAINTAINER} - ${PROJECT_VERSION}-1\n"
      "- The first release: the game, its engine's showcase, and the engine for other programs.\n")
+# RPM takes the packager from this macro; its checks want static libraries with their
+# debugging information, so only the programs are stripped (packaging/generators.cmake).
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${BRAMBLELEAP_MAINTAINER}")
+set(CPACK_BRAMBLELEAP_RPM_STRIP_FILES ${GAME_PROGRAMS_DIR}/brambleleap ${GAME_PROGRAMS_DIR}/showcase)
+list(TRANSFORM CPACK_BRAMBLELEAP_RPM_STRIP_FILES PREPEND ${CMAKE_INSTALL_PREFIX}/)
+list(TRANSFORM CPACK_BRAMBLELEAP_RPM_STRIP_FILES REPLACE "^/+" "")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/generators.cmake)

@@ -42,7 +42,9 @@ say "Linux: the Debian and RPM packages ($native)"
 if [ -f "$native/CMakeCache.txt" ]; then
   cmake -S . -B "$native" -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 else
-  cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=Release -DBRAMBLELEAP_BENCH=OFF \
+  # With debugging information: the programs are stripped, the static libraries keep it.
+  cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRAMBLELEAP_BENCH=OFF \
+    -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON \
     -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
 fi
 cmake --build "$native" -j"$jobs" --target brambleleap showcase package_files engine platform_main
