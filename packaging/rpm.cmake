@@ -44,10 +44,7 @@ set(CPACK_RPM_CHANGELOG_FILE ${STAGE}/rpm_changelog)
 file(WRITE ${STAGE}/rpm_changelog
      "* ${BRAMBLELEAP_RELEASE_DATE_RPM} ${BRAMBLELEAP_MAINTAINER} - ${PROJECT_VERSION}-1\n"
      "- The first release: the game, its engine's showcase, and the engine for other programs.\n")
-# RPM takes the packager from this macro; its checks want static libraries with their
-# debugging information, so only the programs are stripped (packaging/generators.cmake).
-set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${BRAMBLELEAP_MAINTAINER}")
-set(CPACK_BRAMBLELEAP_RPM_STRIP_FILES ${GAME_PROGRAMS_DIR}/brambleleap ${GAME_PROGRAMS_DIR}/showcase)
-list(TRANSFORM CPACK_BRAMBLELEAP_RPM_STRIP_FILES PREPEND ${CMAKE_INSTALL_PREFIX}/)
-list(TRANSFORM CPACK_BRAMBLELEAP_RPM_STRIP_FILES REPLACE "^/+" "")
-set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/generators.cmake)
+# RPM takes the packager from a macro. Its checks want static libraries with their debugging
+# information, which rpmbuild would strip from them (CPack strips only the programs).
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${BRAMBLELEAP_MAINTAINER}
+%undefine __brp_strip_static_archive")
