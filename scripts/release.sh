@@ -94,7 +94,8 @@ for file in "${expected[@]}"; do
     *.zip) python3 -m zipfile -t "$path" >/dev/null || die "$file: not a sound zip" ;;
     *.exe) [ "$(head -c 2 "$path")" = MZ ] && grep -q Nullsoft "$path" ||
              die "$file: not an NSIS installer" ;;
-    *.tar.gz) tar -tzf "$path" | grep -qx "brambleleap-$version/CMakeLists.txt" ||
+    *.tar.gz) tar -tzf "$path" >"$stage/tarball.txt" &&
+                grep -qx "brambleleap-$version/CMakeLists.txt" "$stage/tarball.txt" ||
                 die "$file: no CMakeLists.txt at its top" ;;
   esac
 done
