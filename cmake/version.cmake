@@ -56,3 +56,8 @@ endfunction()
 set(BRAMBLELEAP_GENERATED_DIR ${PROJECT_BINARY_DIR}/generated)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/brambleleap_version.h.in
                ${BRAMBLELEAP_GENERATED_DIR}/brambleleap_version.h @ONLY)
+
+# For build steps run as `cmake -P` scripts (such as the browser bundle's), which see none of
+# the variables above: add these to their command line.
+set(BRAMBLELEAP_VERSION_SCRIPT_ARGS -DBRAMBLELEAP_VERSION=${PROJECT_VERSION}
+    -DBRAMBLELEAP_RELEASE_DATE=${BRAMBLELEAP_RELEASE_DATE})
