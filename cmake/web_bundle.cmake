@@ -4,14 +4,15 @@
 # other files, every file at the top, paths relative, ready to unpack into any folder of a
 # static web server.
 #   cmake -DSOURCE=<the program's web folder> -DNAME=<program> -DBIN=<bin folder> -DOUT=<zip>
-#         -P web_bundle.cmake
-foreach(variable SOURCE NAME BIN OUT)
+#         -DBRAMBLELEAP_VERSION=<version> -P web_bundle.cmake
+# The manifest and the worker's cache name carry the release's version.
+foreach(variable SOURCE NAME BIN OUT BRAMBLELEAP_VERSION)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "web_bundle.cmake: ${variable} is not set")
   endif()
 endforeach()
 
-configure_file(${SOURCE}/manifest.webmanifest ${BIN}/manifest.webmanifest COPYONLY)
+configure_file(${SOURCE}/manifest.webmanifest ${BIN}/manifest.webmanifest @ONLY)
 configure_file(${BIN}/${NAME}.html ${BIN}/index.html COPYONLY)
 
 # What the worker keeps (the page comes from its own address), and the hash that names the

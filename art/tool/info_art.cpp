@@ -6,6 +6,7 @@
 #include "art/tool/sprite_sheets.h"
 
 #include <string>
+#include <brambleleap_version.h>
 
 namespace {
 
@@ -144,7 +145,7 @@ Canvas draw_about_screen(Fonts& fonts, const PixelGrids& grids) {
         "on its own little 2D engine: bitmaps, palettes, sprites",
         "and pixel-exact collision with the ground.",
         "",
-        "Version 1.0. This game is free: copy it and share it.",
+        "Version " BRAMBLELEAP_VERSION ", free software under the zlib licence.",
         "Thank you for playing!",
     };
     int baseline = 112;

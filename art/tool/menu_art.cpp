@@ -5,6 +5,8 @@
 #include "art/tool/scenery.h"
 #include "art/tool/sprite_sheets.h"
 
+#include <brambleleap_version.h>
+
 namespace {
 
 TextStyle entry_style() {
@@ -53,7 +55,8 @@ void draw_hints(Canvas& canvas, Fonts& fonts) {
     TextStyle small = hint;
     small.pixel_size = 11;
     small.colour = ramp_colour(RAMP_BROWN, 13);
-    draw_text_centred(canvas, fonts, small, 320, 466, "Version 1.0  -  Esc quits  -  (c) 2005");
+    draw_text_centred(canvas, fonts, small, 320, 466,
+                      "Version " BRAMBLELEAP_VERSION "  -  Esc quits  -  (c) 2005");
 }
 
 // A small gold arrow pointing at the highlighted entry, left of the click rectangles.

@@ -1,0 +1,46 @@
+# The Windows downloads, made by `cpack` in the Windows build folder: a zip of one folder
+# (brambleleap-windows.zip: the program with its data files beside it, which is where it reads
+# them) and an installer, brambleleap-<version>-windows-x64-setup.exe, that installs the same
+# files for every user into Program Files, adds a Start-menu shortcut that starts the program
+# in that folder, and registers an uninstaller with Windows.
+install(TARGETS brambleleap RUNTIME DESTINATION .)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME brambleleap)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The Brambleleap developers")
+set(CPACK_PACKAGE_INSTALL_DIRECTORY "Brambleleap 2005")
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Brambleleap)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/windows_generators.cmake)
+
+set(CPACK_NSIS_PACKAGE_NAME "Brambleleap 2005")
+set(CPACK_NSIS_DISPLAY_NAME "Brambleleap 2005")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+# A 64-bit installer, like the program: it installs into the 64-bit Program Files and registry,
+# and runs where only 64-bit programs can. CPack passes no compiler option with a space in it,
+# so makensis is called through a script that sets the target first.
+find_program(MAKENSIS makensis)
+if(MAKENSIS)
+  set(makensis_amd64 ${PROJECT_BINARY_DIR}/makensis_amd64.sh)
+  file(WRITE ${makensis_amd64} "#!/bin/sh\nexec '${MAKENSIS}' '-XTarget amd64-unicode' \"$@\"\n")
+  file(CHMOD ${makensis_amd64} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+       GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(CPACK_NSIS_EXECUTABLE ${makensis_amd64})
+endif()
+set(CPACK_NSIS_MUI_ICON ${BRAMBLELEAP_BIN_DIR}/icon101.ico)
+set(CPACK_NSIS_MUI_UNIICON ${BRAMBLELEAP_BIN_DIR}/icon101.ico)
+set(CPACK_NSIS_INSTALLED_ICON_NAME brambleleap.exe)
+set(CPACK_NSIS_UNINSTALL_NAME Uninstall)
+brambleleap_published("${BRAMBLELEAP_HOMEPAGE}" homepage_published)
+if(homepage_published)
+  set(CPACK_NSIS_URL_INFO_ABOUT ${BRAMBLELEAP_HOMEPAGE})
+endif()
+# The game reads its data from its working folder: the shortcut starts it in the install
+# folder, whatever the last SetOutPath of the install was.
+set(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "  SetOutPath \"$INSTDIR\"\n  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\Brambleleap 2005.lnk\" \"$INSTDIR\\brambleleap.exe\"")
+set(CPACK_NSIS_DELETE_ICONS_EXTRA
+    "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\Brambleleap 2005.lnk\"")
+include(CPack)
