@@ -1,6 +1,7 @@
-// Keeps the game's files in a cache named after the release and a hash of the build's files, so that a visit
-// without the network still plays. A new build brings a new worker (its hash differs), which
-// fetches the new files whole before it takes over and then drops the older caches.
+// Keeps the game's files in a cache named after the release and a hash of the build's files,
+// so that a visit without the network still plays. A new build brings a new worker (its hash
+// differs), which fetches the new files whole before it takes over and then drops the older
+// caches.
 'use strict';
 
 var CACHE = 'brambleleap-@BRAMBLELEAP_VERSION@-@BUILD_HASH@';
