@@ -2,6 +2,7 @@
 // (lines, triangles, polygons, trigonometry, transitions, surface cells), and sound.
 #pragma once
 
+#include "engine/app.h"
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "engine/display/error_log.h"
