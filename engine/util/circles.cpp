@@ -6,6 +6,7 @@
 #include "engine/util/lines.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -46,6 +47,17 @@ template <typename Pixel> bool clip_inside_disc(const Target<Pixel>& t, std::int
     return true;
 }
 
+void fill_span(std::uint8_t* at, std::size_t count, std::uint8_t value) {
+    std::memset(at, value, count);
+}
+void fill_span(std::uint16_t* at, std::size_t count, std::uint16_t value) {
+    // fill_words counts in 32 bits; a clip rectangle as wide as the int range comes in pieces.
+    constexpr std::size_t piece = 1u << 30;
+    for (; count > piece; count -= piece, at += piece)
+        fill_words(at, value, static_cast<std::int32_t>(piece));
+    fill_words(at, value, static_cast<std::int32_t>(count));
+}
+
 template <typename Pixel> void plot(const Target<Pixel>& t, std::int64_t x, std::int64_t y) {
     if (x < clip_min_x || x > clip_max_x || y < clip_min_y || y > clip_max_y) return;
     t.buffer[static_cast<std::ptrdiff_t>(y) * t.row + static_cast<std::ptrdiff_t>(x)] =
@@ -63,27 +75,21 @@ template <typename Pixel> void plot8(const Target<Pixel>& t, std::int64_t x, std
     plot(t, t.cx - y, t.cy - x);
 }
 
-void hline(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t color,
-           std::uint8_t* buffer, std::int32_t pitch) {
-    draw_hline8(x1, x2, y, color, buffer, pitch);
-}
-void hline(std::int32_t x1, std::int32_t x2, std::int32_t y, std::int32_t color,
-           std::uint16_t* buffer, std::int32_t pitch) {
-    draw_hline16(x1, x2, y, color, buffer, pitch);
-}
-
-// Rows cy + dy and cy - dy from cx - half to cx + half, brought into the int range first.
+// Rows cy + dy and cy - dy from cx - half to cx + half, cut to the clip rectangle. Written
+// here rather than through the line routines: a disc is mostly short rows, and the calls and
+// repeated checks would cost as much as the filling.
 template <typename Pixel> void rows(const Target<Pixel>& t, std::int64_t dy, std::int64_t half) {
     std::int64_t left = t.cx - half, right = t.cx + half;
     if (right < clip_min_x || left > clip_max_x) return;
     if (left < clip_min_x) left = clip_min_x;
     if (right > clip_max_x) right = clip_max_x;
-    const auto l = static_cast<std::int32_t>(left), r = static_cast<std::int32_t>(right);
+    const auto count = static_cast<std::size_t>(right - left + 1);
+    const auto value = static_cast<Pixel>(t.color);
     const std::int64_t below = t.cy + dy, above = t.cy - dy;
     if (below >= clip_min_y && below <= clip_max_y)
-        hline(l, r, static_cast<std::int32_t>(below), t.color, t.buffer, t.pitch);
+        fill_span(t.buffer + below * t.row + left, count, value);
     if (dy != 0 && above >= clip_min_y && above <= clip_max_y)
-        hline(l, r, static_cast<std::int32_t>(above), t.color, t.buffer, t.pitch);
+        fill_span(t.buffer + above * t.row + left, count, value);
 }
 
 // One step of the walk from (x, y), x <= y: the next x and y and decision term.
@@ -116,10 +122,9 @@ void disc(std::int32_t cx, std::int32_t cy, std::int32_t radius, std::int32_t co
     const Target<Pixel> t = {cx, cy, color, buffer, pitch, row_pixels<Pixel>(pitch)};
     if (buffer == nullptr || radius < 0 || misses_clip(t, radius)) return;
     if (clip_inside_disc(t, radius)) {
-        for (std::int32_t y = clip_min_y; y <= clip_max_y; ++y) {
-            hline(clip_min_x, clip_max_x, y, color, buffer, pitch);
-            if (y == clip_max_y) break;
-        }
+        const auto count = static_cast<std::size_t>(std::int64_t{clip_max_x} - clip_min_x + 1);
+        for (std::int64_t y = clip_min_y; y <= clip_max_y; ++y)
+            fill_span(buffer + y * t.row + clip_min_x, count, static_cast<Pixel>(color));
         return;
     }
     // Rows cy +- x are met once each at their full width y. Rows cy +- y widen while y stays,
