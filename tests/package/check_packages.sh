@@ -115,6 +115,14 @@ flags=$(PKG_CONFIG_PATH=$(dirname "$(find "$root" -name brambleleap-engine.pc)")
 g++ -std=c++20 -o "$packages/spinner_pc" "$checkout/examples/spinner/spinner.cpp" $flags ||
   die "the spinner does not build with pkg-config's flags"
 
+say "the guide's headless test against the unpacked engine, with pkg-config"
+# Its own main comes from GoogleTest, so the engine's process entry is left out.
+test_flags=$(echo "$flags" | sed 's/-lbrambleleap_platform_main//')
+g++ -std=c++20 -o "$packages/guide_test" "$checkout/tests/guide/headless_example_test.cpp" \
+  $test_flags -lgtest -lgtest_main -pthread || die "the guide's test does not build"
+"$packages/guide_test" >"$packages/guide_test.log" 2>&1 ||
+  { cat "$packages/guide_test.log"; die "the guide's test fails against the package"; }
+
 say "the spinner with the checkout added by add_subdirectory"
 outer="$packages/outer"
 mkdir -p "$outer"
