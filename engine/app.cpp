@@ -110,7 +110,7 @@ LRESULT CALLBACK app_window_proc(HWND window, UINT message, WPARAM wparam, LPARA
 }
 
 std::int32_t refuse(const char* reason) {
-    write_error_log("\nThe program's window could not be opened: %s.", reason);
+    write_error_log("\nNo window: %s.", reason);
     return 0;
 }
 
@@ -120,7 +120,7 @@ std::int32_t app_open(const char* title, std::int32_t width, std::int32_t height
                       std::int32_t windowed) {
     if (App.open) return refuse("it is open already");
     if (width <= 0 || height <= 0 || width > 0x7FFF || height > 0x7FFF)
-        return refuse("a size of at least one pixel and under 32768 is needed");
+        return refuse("a size of 1 to 32767 pixels a side is needed");
     const DWORD frame_time = App.frame_time;
     App = AppState{};
     App.frame_time = frame_time;
@@ -141,12 +141,12 @@ std::int32_t app_open(const char* title, std::int32_t width, std::int32_t height
     MainWindow =
         CreateWindowExA(0, CLASS_NAME, title != nullptr ? title : "", WS_POPUP | WS_VISIBLE, 0, 0,
                         width, height, nullptr, nullptr, instance, nullptr);
-    if (MainWindow == nullptr) return refuse("no window");
+    if (MainWindow == nullptr) return refuse("the system made none");
     if (!display_init(width, height, bpp, windowed)) {
         display_shutdown();
         DestroyWindow(MainWindow);
         MainWindow = nullptr;
-        return refuse("no display (the lines above say why)");
+        return refuse("no display (see the line above)");
     }
     App.open = 1;
     return 1;
