@@ -5,6 +5,8 @@
 #include "engine/display/display_context.h"
 #include "engine/util/lines.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstring>
 
@@ -75,21 +77,24 @@ template <typename Pixel> void plot8(const Target<Pixel>& t, std::int64_t x, std
     plot(t, t.cx - y, t.cy - x);
 }
 
-// Rows cy + dy and cy - dy from cx - half to cx + half, cut to the clip rectangle. Written
-// here rather than through the line routines: a disc is mostly short rows, and the calls and
-// repeated checks would cost as much as the filling.
-template <typename Pixel> void rows(const Target<Pixel>& t, std::int64_t dy, std::int64_t half) {
-    std::int64_t left = t.cx - half, right = t.cx + half;
-    if (right < clip_min_x || left > clip_max_x) return;
+// Row y (inside the clip rectangle's rows) from column left to right, cut to its columns.
+// Written here rather than through the line routines: a disc is mostly short rows, and the
+// calls and repeated checks would cost as much as the filling.
+template <typename Pixel>
+void span(const Target<Pixel>& t, std::int64_t y, std::int64_t left, std::int64_t right) {
+    if (right < clip_min_x || left > clip_max_x || left > right) return;
     if (left < clip_min_x) left = clip_min_x;
     if (right > clip_max_x) right = clip_max_x;
-    const auto count = static_cast<std::size_t>(right - left + 1);
-    const auto value = static_cast<Pixel>(t.color);
+    fill_span(t.buffer + y * t.row + left, static_cast<std::size_t>(right - left + 1),
+              static_cast<Pixel>(t.color));
+}
+
+// Rows cy + dy and cy - dy from cx - half to cx + half.
+template <typename Pixel> void rows(const Target<Pixel>& t, std::int64_t dy, std::int64_t half) {
     const std::int64_t below = t.cy + dy, above = t.cy - dy;
-    if (below >= clip_min_y && below <= clip_max_y)
-        fill_span(t.buffer + below * t.row + left, count, value);
+    if (below >= clip_min_y && below <= clip_max_y) span(t, below, t.cx - half, t.cx + half);
     if (dy != 0 && above >= clip_min_y && above <= clip_max_y)
-        fill_span(t.buffer + above * t.row + left, count, value);
+        span(t, above, t.cx - half, t.cx + half);
 }
 
 // One step of the walk from (x, y), x <= y: the next x and y and decision term.
@@ -103,12 +108,91 @@ void step(std::int64_t& x, std::int64_t& y, std::int64_t& d) {
     ++x;
 }
 
+// Radii beyond this are drawn row by row from the walk's closed form, so that a circle far
+// larger than the screen costs its visible rows, not millions of steps off screen.
+constexpr std::int64_t FAR_RADIUS = 4096;
+
+using Wide = unsigned __int128;
+
+// The largest n with n * n <= v.
+std::int64_t isqrt(Wide v) {
+    auto n = static_cast<std::int64_t>(std::sqrt(static_cast<long double>(v)));
+    while (n > 0 && static_cast<Wide>(n) * static_cast<Wide>(n) > v)
+        --n;
+    while (static_cast<Wide>(n + 1) * static_cast<Wide>(n + 1) <= v)
+        ++n;
+    return n;
+}
+
+// The walk keeps, at each x of the first octant, the largest y whose midpoint (x, y - 1/2)
+// lies inside the circle: x^2 + (y - 1/2)^2 < r^2. Worked in quarters to stay whole.
+struct ClosedForm {
+    std::int64_t r;
+
+    // The walk's y at x, or -1 when no y fits.
+    std::int64_t y_at(std::int64_t x) const {
+        if (x > r) return -1;
+        const Wide room = 4 * (static_cast<Wide>(r) * r - static_cast<Wide>(x) * x);
+        if (room <= 1) return -1;
+        std::int64_t k = isqrt(room - 1); // the largest k with k^2 < room
+        if (k % 2 == 0) --k;              // 2y - 1 is odd
+        return (k + 1) / 2;
+    }
+    // The last x whose y is at least `y`, or -1 when there is none.
+    std::int64_t last_x_reaching(std::int64_t y) const {
+        const Wide whole = 4 * static_cast<Wide>(r) * r;
+        const Wide taken = static_cast<Wide>(2 * y - 1) * static_cast<Wide>(2 * y - 1);
+        if (y > r || whole <= taken) return -1;
+        return isqrt((whole - taken - 1) / 4); // 4x^2 < whole - taken
+    }
+};
+
+// Row y of the outline at distance dy = |y - cy| from the centre: the octant's points (x, dy)
+// with the walk's y equal to dy, and the mirrored point (y(dy), dy) while dy is in the octant.
+// Each side is [low, high] of distances from cx; the disc fills out to the farthest.
+struct FarRow {
+    std::int64_t low, high; // the first family's distances; empty when low > high
+    std::int64_t mirrored;  // -1 when none
+};
+
+FarRow far_row(const ClosedForm& form, std::int64_t dy) {
+    FarRow row;
+    row.low = form.last_x_reaching(dy + 1) + 1;
+    row.high = std::min(form.last_x_reaching(dy), dy);
+    const std::int64_t y = form.y_at(dy);
+    row.mirrored = y >= dy ? y : -1;
+    return row;
+}
+
+template <typename Pixel> void far_circle(const Target<Pixel>& t, std::int64_t r, bool filled) {
+    const ClosedForm form = {r};
+    const std::int64_t first = std::max<std::int64_t>(clip_min_y, t.cy - r);
+    const std::int64_t last = std::min<std::int64_t>(clip_max_y, t.cy + r);
+    for (std::int64_t y = first; y <= last; ++y) {
+        const FarRow row = far_row(form, y < t.cy ? t.cy - y : y - t.cy);
+        if (filled) {
+            const std::int64_t half = std::max(row.mirrored, row.low <= row.high ? row.high : -1);
+            if (half >= 0) span(t, y, t.cx - half, t.cx + half);
+            continue;
+        }
+        if (row.low <= row.high) {
+            span(t, y, t.cx + row.low, t.cx + row.high);
+            span(t, y, t.cx - row.high, t.cx - row.low);
+        }
+        if (row.mirrored >= 0) {
+            span(t, y, t.cx + row.mirrored, t.cx + row.mirrored);
+            span(t, y, t.cx - row.mirrored, t.cx - row.mirrored);
+        }
+    }
+}
+
 template <typename Pixel>
 void outline(std::int32_t cx, std::int32_t cy, std::int32_t radius, std::int32_t color,
              Pixel* buffer, std::int32_t pitch) {
     const Target<Pixel> t = {cx, cy, color, buffer, pitch, row_pixels<Pixel>(pitch)};
     if (buffer == nullptr || radius < 0 || misses_clip(t, radius) || clip_inside_disc(t, radius))
         return;
+    if (radius > FAR_RADIUS) return far_circle(t, radius, false);
     std::int64_t x = 0, y = radius, d = 1 - std::int64_t{radius};
     while (x <= y) {
         plot8(t, x, y);
@@ -127,6 +211,7 @@ void disc(std::int32_t cx, std::int32_t cy, std::int32_t radius, std::int32_t co
             fill_span(buffer + y * t.row + clip_min_x, count, static_cast<Pixel>(color));
         return;
     }
+    if (radius > FAR_RADIUS) return far_circle(t, radius, true);
     // Rows cy +- x are met once each at their full width y. Rows cy +- y widen while y stays,
     // so each is drawn once, as y is about to change or the walk ends.
     std::int64_t x = 0, y = radius, d = 1 - std::int64_t{radius};

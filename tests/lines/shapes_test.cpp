@@ -60,11 +60,30 @@ const Case RECTS[] = {
 // Circles: inside, across each edge and corner, radius 0, 1 and negative, outside, a circle
 // larger than the buffer, and centres and radii at the ends of the int range.
 const Case CIRCLES[] = {
-    {30, 24, 9, 0},       {30, 24, 0, 0},       {30, 24, 1, 0},           {30, 24, -1, 0},
-    {5, 24, 12, 0},       {60, 24, 12, 0},      {30, 2, 15, 0},           {30, 46, 15, 0},
-    {2, 3, 20, 0},        {63, 47, 20, 0},      {20, 20, 2, 0},           {-50, -50, 10, 0},
-    {30, 24, 100, 0},     {-1000, 24, 1020, 0}, {INT_MAX, INT_MAX, 5, 0}, {INT_MIN, 24, INT_MAX, 0},
-    {30, 24, INT_MAX, 0}, {30, 24, INT_MIN, 0},
+    {30, 24, 9, 0},
+    {30, 24, 0, 0},
+    {30, 24, 1, 0},
+    {30, 24, -1, 0},
+    {5, 24, 12, 0},
+    {60, 24, 12, 0},
+    {30, 2, 15, 0},
+    {30, 46, 15, 0},
+    {2, 3, 20, 0},
+    {63, 47, 20, 0},
+    {20, 20, 2, 0},
+    {-50, -50, 10, 0},
+    {30, 24, 100, 0},
+    {-1000, 24, 1020, 0},
+    {INT_MAX, INT_MAX, 5, 0},
+    {INT_MIN, 24, INT_MAX, 0},
+    // Radii far beyond the screen whose edge still crosses it, drawn row by row.
+    {-5000, 24, 5020, 0},
+    {30, -60000, 60010, 0},
+    {70000, 30, 69990, 0},
+    {30, 4130, 4110, 0},
+    {30, 4130, 4097, 0},
+    {30, 24, INT_MAX, 0},
+    {30, 24, INT_MIN, 0},
 };
 
 bool on_clip(const ClipRect& clip, std::int64_t x, std::int64_t y) {
