@@ -90,6 +90,12 @@ bool on_clip(const ClipRect& clip, std::int64_t x, std::int64_t y) {
     return x >= clip.min_x && x <= clip.max_x && y >= clip.min_y && y <= clip.max_y;
 }
 
+// Only what lies within a pixel of the buffer can be seen; the model keeps no more, so that
+// huge shapes stay quick to list.
+bool near_buffer(std::int64_t x, std::int64_t y) {
+    return x >= -1 && x <= WIDTH && y >= -1 && y <= HEIGHT;
+}
+
 Points rect_model(const Case& r, bool filled) {
     Points points;
     const std::int64_t x1 = std::min(r.a, r.c), x2 = std::max(r.a, r.c);
@@ -105,26 +111,27 @@ Points rect_model(const Case& r, bool filled) {
 
 // The midpoint circle from its definition: step x along the first octant and keep y while the
 // midpoint (x + 1, y - 1/2) lies inside the circle, all in quarter units, mirrored 8 ways.
+// The disc fills each row between the outline's outermost points in that row.
 Points circle_model(const Case& c, bool filled) {
     Points outline;
+    std::map<std::int64_t, std::pair<std::int64_t, std::int64_t>> rows;
     if (c.c < 0) return outline;
     const std::int64_t r = c.c;
     for (std::int64_t x = 0, y = r; x <= y;) {
         const std::int64_t mirrored[8][2] = {{x, y}, {-x, y}, {x, -y}, {-x, -y},
                                              {y, x}, {-y, x}, {y, -x}, {-y, -x}};
-        for (const auto& m : mirrored)
-            outline.insert({c.a + m[0], c.b + m[1]});
+        for (const auto& m : mirrored) {
+            const std::int64_t px = c.a + m[0], py = c.b + m[1];
+            if (near_buffer(px, py)) outline.insert({px, py});
+            if (!filled || !near_buffer(0, py)) continue;
+            auto [row, fresh] = rows.try_emplace(py, px, px);
+            row->second = {std::min(row->second.first, px), std::max(row->second.second, px)};
+        }
         const std::int64_t inside = 4 * (x + 1) * (x + 1) + (2 * y - 1) * (2 * y - 1) - 4 * r * r;
         if (inside >= 0) --y;
         ++x;
     }
     if (!filled) return outline;
-    std::map<std::int64_t, std::pair<std::int64_t, std::int64_t>> rows;
-    for (const Point& p : outline) {
-        auto [it, fresh] = rows.try_emplace(p.second, p.first, p.first);
-        it->second.first = std::min(it->second.first, p.first);
-        it->second.second = std::max(it->second.second, p.first);
-    }
     Points disc;
     for (const auto& [y, span] : rows)
         for (std::int64_t x = std::max<std::int64_t>(span.first, -1);
