@@ -2,6 +2,7 @@
 // (lines, triangles, polygons, trigonometry, transitions, surface cells), and sound.
 #pragma once
 
+#include "engine/app.h"
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
 #include "engine/display/error_log.h"
@@ -18,11 +19,13 @@
 #include "engine/image/sprite_move.h"
 #include "engine/sound/sound.h"
 #include "engine/sound/wave_file.h"
+#include "engine/util/circles.h"
 #include "engine/util/collision.h"
 #include "engine/util/frame_clock.h"
 #include "engine/util/lines.h"
 #include "engine/util/polygon.h"
 #include "engine/util/polygon_fill.h"
+#include "engine/util/rects.h"
 #include "engine/util/surface_cell.h"
 #include "engine/util/transition.h"
 #include "engine/util/triangles.h"

@@ -11,15 +11,29 @@ std::int32_t compression_supported(const BmpInfoHeader& info) {
     return info.compression == BMP_BITFIELDS && info.bit_count == 16;
 }
 
-// The rows themselves: depth, size, order and padding; both readings share them.
-std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan) {
+// The info headers whose first 40 bytes are laid out as read here: Windows' own (40 bytes),
+// the two with colour masks after it (52, 56) and versions 4 and 5 (108, 124). OS/2's
+// headers of other sizes put other fields at the same places.
+bool header_size_known(std::uint32_t size) {
+    return size == 40 || size == 52 || size == 56 || size == 108 || size == 124;
+}
+
+std::int32_t refuse(BmpRefusal* why, BmpRefusal reason) {
+    if (why != nullptr) *why = reason;
+    return 0;
+}
+
+// The rows themselves: header, depth, size, order and padding; both readings share them.
+std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan, BmpRefusal* why) {
+    if (!header_size_known(info.header_size)) return refuse(why, BMP_REFUSED_HEADER);
     const std::int32_t bits = info.bit_count;
-    if (bits != 8 && bits != 16 && bits != 24) return 0;
-    if (!compression_supported(info)) return 0;
+    if (bits != 8 && bits != 16 && bits != 24) return refuse(why, BMP_REFUSED_DEPTH);
+    if (!compression_supported(info)) return refuse(why, BMP_REFUSED_COMPRESSED);
     const std::int64_t width = info.width;
     const std::int64_t height = info.height;
     const std::int64_t rows = height < 0 ? -height : height;
-    if (width <= 0 || width > BMP_MAX_SIDE || rows == 0 || rows > BMP_MAX_SIDE) return 0;
+    if (width <= 0 || width > BMP_MAX_SIDE || rows == 0 || rows > BMP_MAX_SIDE)
+        return refuse(why, BMP_REFUSED_SIZE);
     *plan = {};
     plan->width = static_cast<std::int32_t>(width);
     plan->rows = static_cast<std::int32_t>(rows);
@@ -31,16 +45,17 @@ std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan) {
 
 } // namespace
 
-std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length,
-                             BmpLayout* layout) {
+std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length, BmpLayout* layout,
+                             BmpRefusal* why) {
     BmpLayout plan;
-    if (layout == nullptr || !plan_rows(info, &plan)) return 0;
+    if (layout == nullptr || !plan_rows(info, &plan, why)) return 0;
     constexpr auto headers = static_cast<std::int64_t>(BMP_HEADERS_SIZE);
     // image_size may be 0 or too small for uncompressed files, so the rows' own size is the
     // least the file must hold.
     const std::int64_t needed = plan.stride * plan.rows;
     const std::int64_t data_size = std::max<std::int64_t>(info.image_size, needed);
-    if (file_length < headers || data_size > file_length - headers) return 0;
+    if (file_length < headers || data_size > file_length - headers)
+        return refuse(why, BMP_REFUSED_TRUNCATED);
     plan.data_offset = file_length - data_size;
     plan.palette_offset = headers;
     if (plan.bytes_per_pixel == 1) {
@@ -54,7 +69,7 @@ std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length
         const std::uint32_t used = info.colours_used;
         const std::int64_t declared = used >= 1 && used < 256 ? used : 256;
         const std::int64_t room = (plan.data_offset - plan.palette_offset) / 4;
-        if (room < declared) return 0;
+        if (room < declared) return refuse(why, BMP_REFUSED_TRUNCATED);
         plan.palette_count = static_cast<std::int32_t>(std::min<std::int64_t>(256, room));
     }
     *layout = plan;
@@ -64,7 +79,7 @@ std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length
 std::int32_t bmp_plan_layout_at_offset(const BmpFileHeader& file, const BmpInfoHeader& info,
                                        std::int64_t file_length, BmpLayout* layout) {
     BmpLayout plan;
-    if (layout == nullptr || !plan_rows(info, &plan)) return 0;
+    if (layout == nullptr || !plan_rows(info, &plan, nullptr)) return 0;
     if (info.header_size < BMP_INFO_HEADER_SIZE || info.header_size > file_length) return 0;
     plan.palette_offset = static_cast<std::int64_t>(BMP_FILE_HEADER_SIZE) + info.header_size;
     if (plan.bytes_per_pixel == 1) {

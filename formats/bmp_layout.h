@@ -20,12 +20,22 @@ struct BmpLayout {
     std::int32_t palette_count; // colour-table entries of an 8-bit file, 1 to 256
 };
 
+// Why a file's layout was refused.
+enum BmpRefusal : std::int32_t {
+    BMP_REFUSED_HEADER = 1, // an info header of a size (a version) not read
+    BMP_REFUSED_DEPTH,      // bits per pixel other than 8, 16 and 24
+    BMP_REFUSED_COMPRESSED, // run-length or other compression
+    BMP_REFUSED_SIZE,       // an empty picture, or one wider or higher than BMP_MAX_SIDE
+    BMP_REFUSED_TRUNCATED,  // the file is too short for its colour table or rows
+};
+
 // The game's reading, which finds the rows from the end of the file: they end where the file
 // ends, and the colour table fills the space before them after the info header. 1 and the
-// layout filled when the file can be read; 0 for depths other than 8, 16 and 24, compressed
-// files, empty or oversized pictures, and rows or a table that the file is too short to hold.
-std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length,
-                             BmpLayout* layout);
+// layout filled when the file can be read; 0 for info headers of unknown sizes, depths other
+// than 8, 16 and 24, compressed files, empty or oversized pictures, and rows or a table that
+// the file is too short to hold, with the reason in *why when it is given.
+std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length, BmpLayout* layout,
+                             BmpRefusal* why = nullptr);
 
 // The standard reading: the rows at the file header's pixel offset, the colour table right
 // after an info header of at least 40 bytes, with as many entries as it declares (256 when it

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev
-          fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
+          libfontconfig-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
 # --test: what the test command needs besides; --windows: the cross build of the Windows
 # program, its installer's compiler, and Wine with an X screen to play it in (a 64-bit program
 # needs no i386 packages);

@@ -38,6 +38,14 @@ void allegro_peer_hline(int x1, int y, int x2, int color) {
     hline(Target, x1, y, x2, color);
 }
 
+void allegro_peer_rectfill(int x1, int y1, int x2, int y2, int color) {
+    rectfill(Target, x1, y1, x2, y2, color);
+}
+
+void allegro_peer_circlefill(int x, int y, int radius, int color) {
+    circlefill(Target, x, y, radius, color);
+}
+
 int allegro_peer_pixel(int x, int y) {
     return getpixel(Target, x, y);
 }

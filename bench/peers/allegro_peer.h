@@ -13,5 +13,7 @@ void allegro_peer_triangle(int x1, int y1, int x2, int y2, int x3, int y3, int c
 // points holds count x, y pairs.
 void allegro_peer_polygon(int count, const int* points, int color);
 void allegro_peer_hline(int x1, int y, int x2, int color);
+void allegro_peer_rectfill(int x1, int y1, int x2, int y2, int color);
+void allegro_peer_circlefill(int x, int y, int radius, int color);
 // The bitmap's pixel at (x, y), for checking that a peer drew what we think it drew.
 int allegro_peer_pixel(int x, int y);

@@ -146,21 +146,32 @@ std::int32_t attach_window_clipper() {
     return SUCCEEDED(primary_surface->SetClipper(window_clipper)) ? 1 : 0;
 }
 
+// Every failure says why in the error log, so that a program that sees nothing can find out.
+std::int32_t refuse(const char* reason) {
+    write_error_log("\nNo display: %s.", reason);
+    return 0;
+}
+
 } // namespace
 
 std::int32_t display_init(std::int32_t width, std::int32_t height, std::int32_t bpp,
                           std::int32_t windowed) {
-    if (take_display(width, height, bpp, windowed) == 0) return 0;
+    // A window's display is shown in MainWindow: without one, every frame would go nowhere.
+    if (windowed != 0 && MainWindow == nullptr)
+        return refuse("there is no window to show it in (MainWindow is null)");
+    if (take_display(width, height, bpp, windowed) == 0)
+        return refuse(windowed != 0 ? "the desktop cannot show this size and depth"
+                                    : "the display mode was refused");
 
     screen_height = height;
     screen_width = width;
     screen_bpp = bpp;
     screen_windowed = windowed;
 
-    if (create_primary() == 0) return 0;
+    if (create_primary() == 0) return refuse("no primary surface");
     detect_pixel_format();
-    if (get_back_buffer(width, height) == 0) return 0;
-    if (screen_bpp == 8 && install_palette() == 0) return 0;
+    if (get_back_buffer(width, height) == 0) return refuse("no back buffer");
+    if (screen_bpp == 8 && install_palette() == 0) return refuse("the palette was refused");
 
     if (screen_windowed == 0) fill_surface(primary_surface, 0, nullptr);
     fill_surface(back_surface, 0, nullptr);
@@ -174,7 +185,8 @@ std::int32_t display_init(std::int32_t width, std::int32_t height, std::int32_t 
     // A missing clipper leaves blits unclipped but the display usable.
     back_clipper = attach_clipper(back_surface, 1, &screen_rect);
 
-    if (screen_windowed != 0 && attach_window_clipper() == 0) return 0;
+    if (screen_windowed != 0 && attach_window_clipper() == 0)
+        return refuse("the window's clipper was refused");
     return 1;
 }
 

@@ -3,10 +3,37 @@
 #include "engine/display/text.h"
 
 #include "engine/display/display_context.h"
+#include "engine/display/error_log.h"
 #include "platform/gdi.h"
 
 #include <climits>
+#include <cstdio>
 #include <cstring>
+
+namespace {
+
+// Whether the missing font has been reported since text last worked: once is enough, and a
+// font that comes back (a test choosing another) is reported again when it goes.
+bool NoFontSaid = false;
+
+// A device context that draws no text has no font to draw with: said once on standard error
+// too, as a program that opened no log would otherwise show blank text with no reason.
+std::int32_t text_failed() {
+    if (!NoFontSaid) {
+        NoFontSaid = true;
+        const char* line = "No text: no usable font was found (install fonts-dejavu-core).";
+        write_error_log("\n%s", line);
+        std::fprintf(stderr, "%s\n", line);
+    }
+    return 0;
+}
+
+std::int32_t text_worked() {
+    NoFontSaid = false;
+    return 1;
+}
+
+} // namespace
 
 std::int32_t draw_text_rgb(const char* text, std::int32_t x, std::int32_t y, COLORREF color,
                            IDirectDrawSurface7* surface) {
@@ -16,9 +43,10 @@ std::int32_t draw_text_rgb(const char* text, std::int32_t x, std::int32_t y, COL
     SetTextColor(xdc, color);
     SetBkMode(xdc, TRANSPARENT);
     std::size_t length = std::strlen(text);
-    TextOutA(xdc, x, y, text, length > INT_MAX ? INT_MAX : static_cast<int>(length));
+    const BOOL drawn =
+        TextOutA(xdc, x, y, text, length > INT_MAX ? INT_MAX : static_cast<int>(length));
     surface->ReleaseDC(xdc);
-    return 1;
+    return drawn ? text_worked() : text_failed();
 }
 
 std::int32_t draw_text_index(const char* text, std::int32_t x, std::int32_t y, std::int32_t index,
@@ -43,8 +71,8 @@ std::int32_t measure_text(const char* text, std::int32_t* width, std::int32_t* h
     BOOL measured = GetTextExtentPoint32A(
         xdc, text, length > INT_MAX ? INT_MAX : static_cast<int>(length), &size);
     surface->ReleaseDC(xdc);
-    if (!measured) return 0;
+    if (!measured) return text_failed();
     if (width != nullptr) *width = size.cx;
     if (height != nullptr) *height = size.cy;
-    return 1;
+    return text_worked();
 }

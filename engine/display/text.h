@@ -7,6 +7,8 @@
 #include <cstdint>
 
 // One line of text, top-left at (x, y), transparent between glyphs; the surface unlocked.
+// 0 when the surface lends no device context or no font is found (said once in the error log
+// and on standard error).
 std::int32_t draw_text_rgb(const char* text, std::int32_t x, std::int32_t y, COLORREF color,
                            IDirectDrawSurface7* surface);
 // The same in the colour of a palette entry.

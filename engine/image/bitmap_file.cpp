@@ -1,6 +1,7 @@
 // Reading a bitmap file into a BitmapFile record, and giving its pixels back.
 #include "engine/image/bitmap_file.h"
 #include "engine/display/display_context.h"
+#include "engine/display/error_log.h"
 #include "formats/bmp_headers.h"
 #include "formats/bmp_layout.h"
 #include "formats/bmp_rows.h"
@@ -89,21 +90,54 @@ std::int32_t read_stored_pixels(std::FILE* file_data, const BmpLayout& layout, B
     return result;
 }
 
-std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
+// The reason a file is refused, in the error log; the name comes last, as a long path may be
+// cut at the log's message length.
+std::int32_t say_refused(const BmpInfoHeader& info, BmpRefusal why, const char* name) {
+    switch (why) {
+    case BMP_REFUSED_HEADER:
+        write_error_log("\nBitmap refused, an info header of %u bytes is not read: %s",
+                        static_cast<unsigned>(info.header_size), name);
+        break;
+    case BMP_REFUSED_DEPTH:
+        write_error_log("\nBitmap refused, %u bits per pixel (8, 16, 24 are read): %s",
+                        static_cast<unsigned>(info.bit_count), name);
+        break;
+    case BMP_REFUSED_COMPRESSED:
+        write_error_log("\nBitmap refused, compressed (only uncompressed is read): %s", name);
+        break;
+    case BMP_REFUSED_SIZE:
+        write_error_log("\nBitmap refused, a picture of %d x %d pixels: %s", info.width,
+                        info.height, name);
+        break;
+    case BMP_REFUSED_TRUNCATED:
+        write_error_log("\nBitmap refused, the file is shorter than its pixels: %s", name);
+        break;
+    }
+    return 0;
+}
+
+std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char* name) {
     const std::int64_t length = file_length(file_data);
-    if (length < 0) return 0;
+    if (length < 0) return say_refused({}, BMP_REFUSED_TRUNCATED, name);
     // The record keeps the headers' bytes exactly as the file holds them.
     std::uint8_t file_bytes[BMP_FILE_HEADER_SIZE];
-    if (std::fread(file_bytes, sizeof file_bytes, 1, file_data) != 1) return 0;
+    if (std::fread(file_bytes, sizeof file_bytes, 1, file_data) != 1)
+        return say_refused({}, BMP_REFUSED_TRUNCATED, name);
     std::memcpy(&bitmap->file_header, file_bytes, sizeof file_bytes);
-    if (bmp_decode_file_header(file_bytes).type != BMP_MAGIC) return 0;
+    if (bmp_decode_file_header(file_bytes).type != BMP_MAGIC) {
+        write_error_log("\nBitmap refused, it does not start with \"BM\": %s", name);
+        return 0;
+    }
     std::uint8_t info_bytes[BMP_INFO_HEADER_SIZE];
-    if (std::fread(info_bytes, sizeof info_bytes, 1, file_data) != 1) return 0;
+    if (std::fread(info_bytes, sizeof info_bytes, 1, file_data) != 1)
+        return say_refused({}, BMP_REFUSED_TRUNCATED, name);
     std::memcpy(&bitmap->info_header, info_bytes, sizeof info_bytes);
     const BmpInfoHeader info_header = bmp_decode_info_header(info_bytes);
 
     BmpLayout layout;
-    if (!bmp_plan_layout(info_header, length, &layout)) {
+    BmpRefusal why = BMP_REFUSED_TRUNCATED;
+    if (!bmp_plan_layout(info_header, length, &layout, &why)) {
+        say_refused(info_header, why, name);
         // A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
         // refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
         // describe the old pixels, so those go.
@@ -113,12 +147,13 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
     }
     if (layout.bytes_per_pixel == 1 && !read_palette(file_data, layout, bitmap->palette)) {
         drop_pixels(bitmap);
-        return 0;
+        return say_refused(info_header, BMP_REFUSED_TRUNCATED, name);
     }
     const bool packed =
         layout.bytes_per_pixel != 3 && layout.stride == layout.width * layout.bytes_per_pixel;
     const std::int32_t result = packed ? read_packed_pixels(file_data, layout, bitmap)
                                        : read_stored_pixels(file_data, layout, bitmap);
+    if (!result) write_error_log("\nBitmap not read, no memory or a read error: %s", name);
     // The record describes the picture it now holds, which is upright whatever the file said.
     if (result && info_header.height < 0) bitmap->info_header.biHeight = layout.rows;
     return result;
@@ -129,8 +164,11 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap) {
 std::int32_t read_bitmap_file(BitmapFile* bitmap, const char* name) {
     if (bitmap == nullptr || name == nullptr) return 0;
     std::FILE* file_data = std::fopen(name, "rb");
-    if (file_data == nullptr) return 0;
-    const std::int32_t result = read_contents(file_data, bitmap);
+    if (file_data == nullptr) {
+        write_error_log("\nBitmap not read, the file cannot be opened: %s", name);
+        return 0;
+    }
+    const std::int32_t result = read_contents(file_data, bitmap, name);
     std::fclose(file_data);
     return result;
 }

@@ -42,7 +42,8 @@ std::int32_t image_cut(BitmapImage* image, const BitmapFile* bitmap, std::int32_
 // The same for a 16-bit picture.
 std::int32_t image_cut16(BitmapImage* image, const BitmapFile* bitmap, std::int32_t cx,
                          std::int32_t cy, std::int32_t mode);
-// Copies the image to (x, y) of 8-bit memory, unclipped; transparent leaves out value 0.
+// Copies the image to (x, y) of 8-bit memory, cut to the clip rectangle; transparent leaves
+// out value 0.
 std::int32_t image_draw(const BitmapImage* image, std::uint8_t* dest, std::int32_t pitch,
                         std::int32_t transparent);
 // The same into 16-bit memory, where the word 0 is transparent.

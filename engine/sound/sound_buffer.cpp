@@ -30,7 +30,7 @@ LPDIRECTSOUNDBUFFER8 make_copy(const WaveData& wave) {
     LPDIRECTSOUNDBUFFER plain = nullptr;
     HRESULT result = sound_device->CreateSoundBuffer(&desc, &plain, nullptr);
     if (FAILED(result)) {
-        write_error_log("A sound buffer could not be made (0x%08X).",
+        write_error_log("\nA sound buffer could not be made (0x%08X).",
                         static_cast<unsigned>(result));
         return nullptr;
     }

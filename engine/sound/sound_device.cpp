@@ -10,14 +10,14 @@ std::int32_t sound_init(HWND window) {
     LPDIRECTSOUND8 device = nullptr;
     HRESULT result = DirectSoundCreate8(nullptr, &device, nullptr);
     if (FAILED(result)) {
-        write_error_log("No sound device (0x%08X): playing silently.",
+        write_error_log("\nNo sound device (0x%08X): playing silently.",
                         static_cast<unsigned>(result));
         return 0;
     }
     // Priority level: the program's buffers are mixed as it asks, whatever else plays.
     result = device->SetCooperativeLevel(window, DSSCL_PRIORITY);
     if (FAILED(result)) {
-        write_error_log("The sound device refused its cooperative level (0x%08X): playing "
+        write_error_log("\nThe sound device refused its cooperative level (0x%08X): playing "
                         "silently.",
                         static_cast<unsigned>(result));
         device->Release();

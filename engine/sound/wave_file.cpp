@@ -35,11 +35,11 @@ std::int32_t read_wave_file(WaveData* wave, const char* name) {
     if (!wave || !name || wave->samples) return 0;
     std::vector<std::uint8_t> bytes;
     if (!read_file_bytes(name, MAX_FILE_BYTES, &bytes)) {
-        write_error_log("Cannot read the sound file %s.", name);
+        write_error_log("\nCannot read the sound file %s.", name);
         return 0;
     }
     if (read_wave_memory(wave, bytes.data(), bytes.size()) != 1) {
-        write_error_log("The sound file %s is not a PCM WAVE file this program plays.", name);
+        write_error_log("\nThe sound file %s is not a PCM WAVE file this program plays.", name);
         return 0;
     }
     return 1;

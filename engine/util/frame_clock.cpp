@@ -1,4 +1,4 @@
-// The frame clock: a busy wait over the tick counter that never gives its time slice away.
+// The frame clock: a wait that polls the tick counter until the frame's time is up.
 #include "engine/util/frame_clock.h"
 
 DWORD FrameStartTicks = 0;
@@ -13,8 +13,10 @@ DWORD start_frame_clock() {
 }
 
 DWORD wait_frame_clock(DWORD milliseconds) {
-    // A busy wait: the pass must not give its time slice away. The difference is unsigned,
-    // so the counter's wrap past 2^32 does not stall it.
+    // Polled, not slept for a computed time: the wait ends on the very tick. The platform's
+    // counter rests between readings of one millisecond, so on Linux and in the browser the
+    // poll idles the processor; over the system's own counter on Windows it spins. The
+    // difference is unsigned, so the counter's wrap past 2^32 does not stall it.
     while (read_clock() - FrameStartTicks < milliseconds) {
     }
     return read_clock();

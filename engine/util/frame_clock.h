@@ -11,5 +11,6 @@ extern DWORD FrameStartTicks;
 DWORD read_clock();
 // Notes the start of a pass and returns its tick count.
 DWORD start_frame_clock();
-// Busy-waits until the given milliseconds have passed since the last start; returns the time.
+// Waits until the given milliseconds have passed since the last start, polling the tick
+// counter (which rests between readings on Linux and in the browser); returns the time.
 DWORD wait_frame_clock(DWORD milliseconds);

@@ -1,5 +1,5 @@
 // A filled hexagon turning in the middle of the screen, a fan of lines running off every edge
-// of it, and the colours fading down and up again; Escape quits.
+// of it, and the colours fading down and up again; Escape quits. Built on engine/app.h.
 #include "engine/engine.h"
 
 #include <cmath>
@@ -12,12 +12,6 @@ constexpr int LINE_COLOURS = 8;
 constexpr int LINES = 24;
 // Frames from full brightness to the dimmest and back.
 constexpr int FADE_PERIOD = 120;
-
-LRESULT CALLBACK window_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_KEYDOWN && wparam == VK_ESCAPE) PostMessageA(window, WM_DESTROY, 0, 0);
-    if (message == WM_DESTROY) PostQuitMessage(0);
-    return DefWindowProcA(window, message, wparam, lparam);
-}
 
 // The colours at full brightness: black, the hexagon's orange, then a ramp for the lines.
 void base_palette(PaletteEntry* colours) {
@@ -59,19 +53,12 @@ void draw(std::uint8_t* pixels, std::int32_t pitch, Polygon& hexagon, int frame)
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSEX window_class = {};
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = window_proc;
-    window_class.hInstance = instance;
-    window_class.lpszClassName = "SPINNER";
-    if (!RegisterClassEx(&window_class)) return 1;
-    MainWindow = CreateWindowEx(0, "SPINNER", "Spinner", WS_POPUP | WS_VISIBLE, 0, 0, 640, 480,
-                                nullptr, nullptr, instance, nullptr);
-    if (!MainWindow) return 1;
+// WinMain, as a Windows program starts (platform_main calls it on Linux); app.h works the same
+// from a plain main().
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     // Full screen at 640 x 480 in 256 colours; the palette is set below, so no palette file
     // needs to lie in the working folder.
-    if (!display_init(640, 480, 8, 0)) return display_shutdown(), 1;
+    if (!app_open("Spinner", 640, 480, 8, 0)) return 1;
     PaletteEntry colours[256];
     base_palette(colours);
 
@@ -80,14 +67,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         corners[i] = {120 * std::cos(i * 1.0471976f), 120 * std::sin(i * 1.0471976f)};
     Polygon hexagon = {1, 6, 320, 240, 0, 0, HEXAGON_COLOUR, corners};
 
-    MSG message = {};
-    for (int frame = 0;; ++frame) {
-        start_frame_clock();
-        while (PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message == WM_QUIT) break;
-            DispatchMessage(&message);
-        }
-        if (message.message == WM_QUIT) break;
+    for (int frame = 0; app_frame() && !app_key_pressed(VK_ESCAPE); ++frame) {
         fade(colours, frame);
         fill_surface(back_surface, 0, nullptr);
         if (std::uint8_t* pixels = lock_back()) {
@@ -95,8 +75,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             unlock_back();
         }
         present_frame();
-        wait_frame_clock(30);
     }
-    display_shutdown();
-    return static_cast<int>(message.wParam);
+    app_close();
+    return 0;
 }

@@ -1,6 +1,8 @@
-// Loads DejaVu Sans through FreeType once and keeps the glyphs of single-byte text.
+// Loads the default font through FreeType once and keeps the glyphs of single-byte text:
+// DejaVu Sans where Debian puts it, else the sans-serif face that fontconfig names.
 #include "platform/gdi/gdi_font.h"
 
+#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -20,8 +22,8 @@ const unsigned short code_page_high[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 struct FontState {
-    std::string path = default_font_path;
-    int tried = 0; // a missing file is not looked for again on every call
+    std::string path; // a font chosen by a test; empty: the default and then fontconfig's
+    int tried = 0;    // a missing file is not looked for again on every call
     FT_Library library = nullptr;
     FT_Face face = nullptr;
     GdiFontMetrics metrics = {};
@@ -47,17 +49,51 @@ FontState& font() {
     return state;
 }
 
+// The file of the regular sans-serif face that fontconfig matches; empty when it has none.
+std::string fontconfig_sans() {
+    std::string path;
+    FcConfig* config = FcInitLoadConfigAndFonts();
+    if (config == nullptr) return path;
+    FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:style=Regular"));
+    if (pattern != nullptr) {
+        FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+        FcConfigSubstitute(config, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result = FcResultNoMatch;
+        FcPattern* match = FcFontMatch(config, pattern, &result);
+        FcChar8* file = nullptr;
+        if (match != nullptr && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch &&
+            file != nullptr)
+            path = reinterpret_cast<const char*>(file);
+        if (match != nullptr) FcPatternDestroy(match);
+        FcPatternDestroy(pattern);
+    }
+    FcConfigDestroy(config);
+    return path;
+}
+
+bool open_face(FontState& f, const std::string& path) {
+    if (path.empty()) return false;
+    if (FT_New_Face(f.library, path.c_str(), 0, &f.face) == 0 &&
+        FT_Set_Pixel_Sizes(f.face, 0, font_pixel_size) == 0)
+        return true;
+    if (f.face) FT_Done_Face(f.face);
+    f.face = nullptr;
+    return false;
+}
+
 int load() {
     FontState& f = font();
     if (f.face) return 1;
     if (f.tried) return 0;
     f.tried = 1;
     if (FT_Init_FreeType(&f.library)) return 0;
-    if (FT_New_Face(f.library, f.path.c_str(), 0, &f.face) ||
-        FT_Set_Pixel_Sizes(f.face, 0, font_pixel_size)) {
-        if (f.face) FT_Done_Face(f.face);
+    // A font a test chose is the only one tried, so that a missing one stays missing.
+    const bool found = f.path.empty()
+                           ? open_face(f, default_font_path) || open_face(f, fontconfig_sans())
+                           : open_face(f, f.path);
+    if (!found) {
         FT_Done_FreeType(f.library);
-        f.face = nullptr;
         f.library = nullptr;
         return 0;
     }
@@ -107,7 +143,7 @@ void render(GdiGlyph* glyph, unsigned char c) {
 void gdi_set_font_path(const char* path) {
     FontState& f = font();
     f.unload();
-    f.path = path ? path : default_font_path;
+    f.path = path ? path : "";
 }
 
 int gdi_font_metrics(GdiFontMetrics* metrics) {

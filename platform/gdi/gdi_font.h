@@ -1,5 +1,5 @@
-// The device contexts' one default font: DejaVu Sans rendered by FreeType, loaded once, with
-// every single-byte character's glyph kept after its first use.
+// The device contexts' one default font rendered by FreeType: DejaVu Sans, or fontconfig's
+// sans-serif face where it is missing; loaded once, each single-byte glyph kept after its use.
 #pragma once
 
 #include <cstdint>
@@ -24,6 +24,6 @@ int gdi_font_metrics(GdiFontMetrics* metrics);
 // The hard-edged glyph of single-byte character `c`; null when the font is missing.
 const GdiGlyph* gdi_glyph(unsigned char c);
 
-// For tests: the font file TextOutA draws with (null: the default DejaVu Sans). Forgets a font
-// already loaded, so the next TextOutA loads this one.
+// For tests: the only font file TextOutA draws with (null: the default, then fontconfig's).
+// Forgets a font already loaded, so the next TextOutA loads this one.
 void gdi_set_font_path(const char* path);

@@ -89,6 +89,11 @@ const HostileCase CASES[] = {
     {"masks on 8 bits", [] { return with32(BI_COMPRESSION, BI_BITFIELDS); },
      After::HeadersNoPixels},
     {"unknown compression", [] { return with32(BI_COMPRESSION, 4); }, After::HeadersNoPixels},
+    // OS/2's headers put other fields where Windows' header has these: refused, not misread.
+    {"OS/2 1.x header of 12 bytes", [] { return with32(BI_SIZE, 12); }, After::HeadersNoPixels},
+    {"OS/2 2.x header of 16 bytes", [] { return with32(BI_SIZE, 16); }, After::HeadersNoPixels},
+    {"OS/2 2.x header of 64 bytes", [] { return with32(BI_SIZE, 64); }, After::HeadersNoPixels},
+    {"header size zero", [] { return with32(BI_SIZE, 0); }, After::HeadersNoPixels},
     {"24 bits, rows missing",
      [] { return with16(BI_BIT_COUNT, 24, with32(BI_SIZE_IMAGE, 0, cut_at(54 + 20))); },
      After::HeadersNoPixels},

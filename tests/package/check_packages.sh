@@ -2,9 +2,10 @@
 # Makes the two Debian packages from a finished build and tries them as their users would:
 # lintian, the desktop entry and the metainfo validated; both unpacked into a throwaway root,
 # the game started through its launcher from an unrelated folder in a real X window and seen
-# on its menu; the spinner example built against the unpacked engine with find_package and
-# against this checkout with add_subdirectory, and each seen drawing. Nothing is installed
-# on the machine.
+# on its menu; the guide, the examples and the headers the guide includes found in the engine's
+# package, and the catch example built from there; the spinner example built against the
+# unpacked engine with find_package and against this checkout with add_subdirectory, and each
+# seen drawing. Nothing is installed on the machine.
 # Usage: check_packages.sh <build folder> <screen_check>
 set -u
 build=$(readlink -f "$1")
@@ -51,6 +52,27 @@ for size in 16 32 48 64 128 256; do
     die "icon of $size pixels"
 done
 
+say "the engine's guide, examples and headers in the development package"
+doc="$root/usr/share/doc/libbrambleleap-engine-dev"
+[ -f "$doc/engine.md" ] || die "no guide in $doc"
+grep -o '([^()]*\.png)' "$doc/engine.md" | tr -d '()' | while read -r picture; do
+  [ -f "$doc/$picture" ] || die "the guide's picture $picture is not installed"
+done || exit 1
+for example in catch spinner paint sprites; do
+  for file in CMakeLists.txt "$example.cpp"; do
+    cmp -s "$checkout/examples/$example/$file" "$doc/examples/$example/$file" ||
+      die "examples/$example/$file is not installed as it is in the checkout"
+  done
+done
+# Every header the guide's code includes is installed: the engine's and the headless test's.
+for header in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$doc/engine.md" | sort -u); do
+  [ -f "$root/usr/include/brambleleap/$header" ] || die "the guide includes $header, not installed"
+done
+for deb in "$game_deb" "$engine_deb"; do
+  dpkg-deb -f "$deb" Depends | grep -q "fonts-dejavu-core" ||
+    die "$(basename "$deb") does not depend on a font"
+done
+
 say "the installed game, started from an unrelated folder"
 # screen_check reads the game's pictures from its working folder: here the installed ones.
 checker="$packages/check_installed.sh"
@@ -77,11 +99,29 @@ build_and_run_spinner installed "$checkout/examples/spinner" spinner -DCMAKE_PRE
 grep -q "$root/usr/lib.*BrambleleapEngine" "$packages/installed/CMakeCache.txt" ||
   die "the spinner did not find the unpacked engine"
 
+say "the catch example, copied from the package's documentation, against the unpacked engine"
+cp -r "$doc/examples/catch" "$packages/catch_source"
+cmake -S "$packages/catch_source" -B "$packages/catch" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_PREFIX_PATH="$root/usr" -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER \
+  >"$packages/catch.log" 2>&1 &&
+  cmake --build "$packages/catch" -j2 >>"$packages/catch.log" 2>&1 &&
+  [ -x "$packages/catch/catch" ] || { cat "$packages/catch.log"; die "building catch"; }
+grep -q "$root/usr/lib.*BrambleleapEngine" "$packages/catch/CMakeCache.txt" ||
+  die "catch did not find the unpacked engine"
+
 say "the spinner against the unpacked engine, with pkg-config"
 flags=$(PKG_CONFIG_PATH=$(dirname "$(find "$root" -name brambleleap-engine.pc)") \
   pkg-config --cflags --libs brambleleap-engine) || die "pkg-config does not know the engine"
 g++ -std=c++20 -o "$packages/spinner_pc" "$checkout/examples/spinner/spinner.cpp" $flags ||
   die "the spinner does not build with pkg-config's flags"
+
+say "the guide's headless test against the unpacked engine, with pkg-config"
+# Its own main comes from GoogleTest, so the engine's process entry is left out.
+test_flags=$(echo "$flags" | sed 's/-lbrambleleap_platform_main//')
+g++ -std=c++20 -o "$packages/guide_test" "$checkout/tests/guide/headless_example_test.cpp" \
+  $test_flags -lgtest -lgtest_main -pthread || die "the guide's test does not build"
+"$packages/guide_test" >"$packages/guide_test.log" 2>&1 ||
+  { cat "$packages/guide_test.log"; die "the guide's test fails against the package"; }
 
 say "the spinner with the checkout added by add_subdirectory"
 outer="$packages/outer"
