@@ -1,6 +1,8 @@
 // Resetting every part of the platform for a test, from the windows down to the backend.
 #include "platform/platform_reset.h"
 #include "platform/ddraw/ddraw_emulation.h"
+#include "platform/dsound/dsound_faults.h"
+#include "platform/dsound/dsound_state.h"
 #include "platform/dsound/headless_audio.h"
 #include "platform/video/headless/headless.h"
 #include "platform/video/video.h"
@@ -19,5 +21,7 @@ void platform_reset() {
     ddraw_reset();
     headless_reset();
     headless_audio_reset();
+    dsound_fail_call_number(0);
+    dsound_set_focus(1);
     video_use_backend(headless_video_backend());
 }
