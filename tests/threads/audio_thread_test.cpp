@@ -10,6 +10,7 @@
 #include "platform/dsound/sdl/sdl_audio.h"
 #include "platform/platform_reset.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -154,4 +155,42 @@ TEST(AudioThread, TheSoundModuleOnARealAudioThread) {
         }
         EXPECT_EQ(dsound_objects_alive(), 0);
     }
+}
+
+// SDL's own device events, queued as SDL queues them: the dummy device is closed on removal,
+// while its thread was mixing, and another is opened when one is added.
+TEST(AudioThread, SdlDeviceEventsCloseAndReopenTheOutput) {
+    OnSdlDummyDriver sdl;
+    LPDIRECTSOUND8 device = nullptr;
+    ASSERT_EQ(DirectSoundCreate8(nullptr, &device, nullptr), DS_OK);
+    ASSERT_EQ(device->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
+    LPDIRECTSOUNDBUFFER loop = make_buffer(device, 44100, 4410, 1);
+    ASSERT_NE(loop, nullptr);
+    ASSERT_EQ(loop->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+
+    // The first device SDL opens after its legacy one has the id 2.
+    SDL_Event removed{};
+    removed.type = SDL_AUDIODEVICEREMOVED;
+    removed.adevice.which = 2;
+    testing::internal::CaptureStderr();
+    SDL_PushEvent(&removed);
+    dsound_service();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "Sound: the audio device went away; playing silently.\n");
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(2), SDL_AUDIO_STOPPED);
+
+    SDL_Event added{};
+    added.type = SDL_AUDIODEVICEADDED;
+    SDL_PushEvent(&added);
+    dsound_service();
+    EXPECT_EQ(SDL_GetAudioDeviceStatus(2), SDL_AUDIO_PLAYING);
+    // Mixing again: a sound played once ends by itself.
+    LPDIRECTSOUNDBUFFER once = make_buffer(device, 44100, 2205, 2);
+    ASSERT_EQ(once->Play(0, 0, 0), DS_OK);
+    EXPECT_TRUE(ends_by_itself(once));
+    once->Release();
+    loop->Release();
+    device->Release();
+    EXPECT_EQ(dsound_objects_alive(), 0);
 }

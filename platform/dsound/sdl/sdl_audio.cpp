@@ -76,14 +76,22 @@ int open_device(AudioMixFunction mix, char* error, int error_size) {
     if (device == 0) return 0;
     State.device = device;
     State.wanted = true;
-    if (Calls == &SdlCalls) SDL_AddEventWatch(watch_devices, nullptr);
+    if (Calls == &SdlCalls) {
+        // Held while the output is wanted, so that SDL keeps watching for devices while the
+        // one it played on is away.
+        SDL_InitSubSystem(SDL_INIT_AUDIO);
+        SDL_AddEventWatch(watch_devices, nullptr);
+    }
     return 1;
 }
 
 void close_device() {
     if (!State.wanted) return;
-    if (Calls == &SdlCalls) SDL_DelEventWatch(watch_devices, nullptr);
     if (State.device != 0) Calls->close(State.device);
+    if (Calls == &SdlCalls) {
+        SDL_DelEventWatch(watch_devices, nullptr);
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
     State = Output{};
 }
 
