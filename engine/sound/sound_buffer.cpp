@@ -24,8 +24,8 @@ LPDIRECTSOUNDBUFFER8 make_copy(const WaveData& wave) {
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
     // Without DSBCAPS_GLOBALFOCUS: the game is silent while its window does not have the focus.
-    desc.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY |
-                   DSBCAPS_GETCURRENTPOSITION2;
+    desc.dwFlags =
+        DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY | DSBCAPS_GETCURRENTPOSITION2;
     desc.dwBufferBytes = buffer_bytes(wave);
     desc.lpwfxFormat = &format;
 
@@ -45,8 +45,8 @@ LPDIRECTSOUNDBUFFER8 make_copy(const WaveData& wave) {
     LPVOID part2 = nullptr;
     DWORD bytes1 = 0;
     DWORD bytes2 = 0;
-    if (sound_call_failed(buffer->Lock(0, 0, &part1, &bytes1, &part2, &bytes2, DSBLOCK_ENTIREBUFFER),
-                          "Lock")) {
+    if (sound_call_failed(
+            buffer->Lock(0, 0, &part1, &bytes1, &part2, &bytes2, DSBLOCK_ENTIREBUFFER), "Lock")) {
         buffer->Release();
         return nullptr;
     }

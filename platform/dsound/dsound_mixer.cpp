@@ -90,8 +90,7 @@ void mix_voice_skip(MixVoice* voice, std::uint64_t frames) {
     if (!voice->playing || voice->frames == 0 || !voice->data) return;
     const std::uint64_t end = static_cast<std::uint64_t>(voice->frames) << 32;
     // Wide enough for an hour away at the highest rate.
-    unsigned __int128 at =
-        voice->position + static_cast<unsigned __int128>(voice->step) * frames;
+    unsigned __int128 at = voice->position + static_cast<unsigned __int128>(voice->step) * frames;
     if (at >= end) {
         if (!voice->looping) {
             voice->playing = 0;

@@ -79,17 +79,31 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
         ASSERT_EQ(DirectSoundCreate8(nullptr, &device, nullptr), DS_OK);
         ASSERT_EQ(device->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
         std::vector<LPDIRECTSOUNDBUFFER> buffers;
-        for (int i = 0; i < 6; ++i) buffers.push_back(make_buffer(device, 22050, 2205, i));
-        for (LPDIRECTSOUNDBUFFER b : buffers) ASSERT_NE(b, nullptr);
+        for (int i = 0; i < 6; ++i)
+            buffers.push_back(make_buffer(device, 22050, 2205, i));
+        for (LPDIRECTSOUNDBUFFER b : buffers)
+            ASSERT_NE(b, nullptr);
         for (int step = 0; step < 300; ++step) {
             LPDIRECTSOUNDBUFFER b = buffers[step % buffers.size()];
             switch (step % 7) {
-            case 0: b->Play(0, 0, step % 2 ? DSBPLAY_LOOPING : 0); break;
-            case 1: b->SetVolume(-(step * 13 % 3000)); break;
-            case 2: b->SetPan(step * 31 % 2000 - 1000); break;
-            case 3: b->SetFrequency(11025 + step * 97 % 30000); break;
-            case 4: b->SetCurrentPosition(step * 2 % 4410); break;
-            case 5: b->Stop(); break;
+            case 0:
+                b->Play(0, 0, step % 2 ? DSBPLAY_LOOPING : 0);
+                break;
+            case 1:
+                b->SetVolume(-(step * 13 % 3000));
+                break;
+            case 2:
+                b->SetPan(step * 31 % 2000 - 1000);
+                break;
+            case 3:
+                b->SetFrequency(11025 + step * 97 % 30000);
+                break;
+            case 4:
+                b->SetCurrentPosition(step * 2 % 4410);
+                break;
+            case 5:
+                b->Stop();
+                break;
             default: {
                 // One buffer is let go and another made while the mixer walks the list.
                 b->Release();
@@ -112,9 +126,11 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
         // Half the rounds let the device go while its buffers still play.
         if (round % 2 == 1) {
             EXPECT_EQ(device->Release(), 0u);
-            for (LPDIRECTSOUNDBUFFER b : buffers) b->Release();
+            for (LPDIRECTSOUNDBUFFER b : buffers)
+                b->Release();
         } else {
-            for (LPDIRECTSOUNDBUFFER b : buffers) b->Release();
+            for (LPDIRECTSOUNDBUFFER b : buffers)
+                b->Release();
             EXPECT_EQ(device->Release(), 0u);
         }
         EXPECT_EQ(dsound_objects_alive(), 0);
@@ -124,7 +140,8 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
 TEST(AudioThread, TheSoundModuleOnARealAudioThread) {
     OnSdlDummyDriver sdl;
     std::vector<std::uint8_t> samples(8820);
-    for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint8_t>(i * 7);
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = static_cast<std::uint8_t>(i * 7);
     const std::vector<std::uint8_t> file =
         wave_encode(1, 16, 44100, samples.data(), static_cast<std::uint32_t>(samples.size()));
     for (int round = 0; round < 2; ++round) {

@@ -46,7 +46,8 @@ LPDIRECTSOUNDBUFFER ramp_buffer(LPDIRECTSOUND8 device, DWORD frames) {
     DWORD bytes1 = 0;
     buffer->Lock(0, 0, &part1, &bytes1, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
     auto* samples = static_cast<std::int16_t*>(part1);
-    for (DWORD i = 0; i < frames; ++i) samples[i] = ramp(i);
+    for (DWORD i = 0; i < frames; ++i)
+        samples[i] = ramp(i);
     buffer->Unlock(part1, bytes1, nullptr, 0);
     return buffer;
 }

@@ -45,8 +45,8 @@ const SdlAudioCalls SdlCalls = {sdl_open, sdl_close, sdl_ticks};
 const SdlAudioCalls* Calls = &SdlCalls;
 
 struct Output {
-    bool wanted;   // a DirectSound object plays into this output
-    int device;    // the open device, or 0 while there is none
+    bool wanted; // a DirectSound object plays into this output
+    int device;  // the open device, or 0 while there is none
     std::uint32_t lost_at;
     AudioMixFunction mix;
 };

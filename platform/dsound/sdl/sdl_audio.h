@@ -11,8 +11,8 @@ AudioBackend* sdl_audio_backend();
 // The SDL calls behind the output: SDL's own, or a test's scripted device in their place.
 // `open` starts pulling with `pull(data, stream, bytes)` and returns a device id, or 0.
 struct SdlAudioCalls {
-    int (*open)(int rate, void (*pull)(void* data, std::uint8_t* stream, int bytes),
-                char* error, int error_size);
+    int (*open)(int rate, void (*pull)(void* data, std::uint8_t* stream, int bytes), char* error,
+                int error_size);
     void (*close)(int device);
     std::uint32_t (*ticks)(); // milliseconds, for how long a device was away
 };

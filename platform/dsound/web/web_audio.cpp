@@ -60,7 +60,8 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
         if (context.state == "running") {
             if (audio.lost) {
                 audio.lost = false;
-                Module["_web_audio_back"](Math.max(0, Math.round(performance.now() - audio.lostAt)));
+                Module["_web_audio_back"](
+                    Math.max(0, Math.round(performance.now() - audio.lostAt)));
             }
             audio.played = true;
         } else if (context.state != "closed" && audio.played && !audio.lost) {
@@ -70,9 +71,10 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
             Module["_web_audio_lost"]();
         }
     };
-    document.addEventListener("visibilitychange", function() {
-        if (document.visibilityState == "visible") resume();
-    });
+    document.addEventListener(
+        "visibilitychange", function() {
+            if (document.visibilityState == "visible") resume();
+        });
     resume();
     Module["brambleleapAudio"] = audio;
     return 1;

@@ -30,9 +30,12 @@ void count_played(const HeadlessFrame&) {
 
 int counted_calls() {
     switch (Kind) {
-    case SweepKind::Allocation: return failing_allocations_disarm();
-    case SweepKind::DirectSound: return dsound_failable_calls();
-    default: return ddraw_failable_calls();
+    case SweepKind::Allocation:
+        return failing_allocations_disarm();
+    case SweepKind::DirectSound:
+        return dsound_failable_calls();
+    default:
+        return ddraw_failable_calls();
     }
 }
 
