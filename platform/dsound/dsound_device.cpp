@@ -93,6 +93,8 @@ void audio_output_back(std::uint64_t missed_frames) {
 }
 
 void dsound_set_focus(int focused) {
+    // What was mixed before the change is heard as it was.
+    dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     WindowFocused = focused != 0;
 }

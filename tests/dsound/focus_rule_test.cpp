@@ -1,0 +1,83 @@
+// DirectSound's focus rule: without the window's focus only buffers made with
+// DSBCAPS_GLOBALFOCUS are heard; the others play on in silence and are heard again, in
+// their place, when the focus comes back.
+#include "platform/dsound.h"
+#include "platform/dsound/dsound_state.h"
+#include "platform/dsound/headless_audio.h"
+#include "platform/platform_reset.h"
+#include "platform/video/headless/headless.h"
+#include "platform/video/video.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+HWND const WINDOW = reinterpret_cast<HWND>(1);
+
+// A looping 16-bit mono buffer at the stream's rate: frame i holds base + i.
+LPDIRECTSOUNDBUFFER counting_buffer(LPDIRECTSOUND8 device, DWORD flags, int base) {
+    WAVEFORMATEX format{};
+    format.wFormatTag = WAVE_FORMAT_PCM;
+    format.nChannels = 1;
+    format.wBitsPerSample = 16;
+    format.nSamplesPerSec = 44100;
+    format.nBlockAlign = 2;
+    format.nAvgBytesPerSec = 88200;
+    DSBUFFERDESC desc{};
+    desc.dwSize = sizeof desc;
+    desc.dwFlags = flags;
+    desc.dwBufferBytes = 2000 * 2;
+    desc.lpwfxFormat = &format;
+    LPDIRECTSOUNDBUFFER buffer = nullptr;
+    if (FAILED(device->CreateSoundBuffer(&desc, &buffer, nullptr))) return nullptr;
+    LPVOID part1 = nullptr;
+    DWORD bytes1 = 0;
+    buffer->Lock(0, 0, &part1, &bytes1, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
+    auto* samples = static_cast<std::int16_t*>(part1);
+    for (int i = 0; i < 2000; ++i)
+        samples[i] = static_cast<std::int16_t>(base + i);
+    buffer->Unlock(part1, bytes1, nullptr, 0);
+    return buffer;
+}
+
+void advance_to(DWORD ms) {
+    headless_set_clock(ms);
+    video_read_clock();
+}
+
+} // namespace
+
+TEST(FocusRule, OnlyGlobalFocusBuffersAreHeardWithoutTheFocus) {
+    platform_reset();
+    ASSERT_EQ(headless_audio_keep(44100), 1);
+    LPDIRECTSOUND8 device = nullptr;
+    ASSERT_EQ(DirectSoundCreate8(nullptr, &device, nullptr), DS_OK);
+    ASSERT_EQ(device->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
+    LPDIRECTSOUNDBUFFER global = counting_buffer(device, DSBCAPS_GLOBALFOCUS, 10000);
+    LPDIRECTSOUNDBUFFER own = counting_buffer(device, 0, 100);
+    ASSERT_NE(global, nullptr);
+    ASSERT_NE(own, nullptr);
+    const DWORD start = headless_audio_start_ms();
+    global->Play(0, 0, DSBPLAY_LOOPING);
+    own->Play(0, 0, DSBPLAY_LOOPING);
+    advance_to(start + 200);
+    dsound_set_focus(0);
+    advance_to(start + 500);
+    dsound_set_focus(1);
+    advance_to(start + 800);
+
+    int frames = 0;
+    const std::int16_t* s = headless_audio_samples(&frames);
+    ASSERT_EQ(frames, 44100 * 8 / 10);
+    int wrong = 0;
+    for (int f = 0; f < frames; ++f) {
+        const int at = f % 2000;
+        const bool focused = f < 8820 || f >= 22050;
+        const int want = 10000 + at + (focused ? 100 + at : 0);
+        if (s[2 * f] != want || s[2 * f + 1] != want) ++wrong;
+    }
+    EXPECT_EQ(wrong, 0);
+    global->Release();
+    own->Release();
+    device->Release();
+}
