@@ -107,9 +107,10 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
             default: {
                 // One buffer is let go and another made while the mixer walks the list.
                 b->Release();
-                buffers[step % buffers.size()] = make_buffer(device, 44100, 1000 + step, step);
-                ASSERT_NE(buffers[step % buffers.size()], nullptr);
-                buffers[step % buffers.size()]->Play(0, 0, DSBPLAY_LOOPING);
+                b = make_buffer(device, 44100, 1000 + step, step);
+                ASSERT_NE(b, nullptr);
+                buffers[step % buffers.size()] = b;
+                b->Play(0, 0, DSBPLAY_LOOPING);
             }
             }
             DWORD play = 0;
