@@ -37,6 +37,9 @@ void headless_script_text(DWORD at_ms, const char* utf8);
 void headless_script_close(DWORD at_ms);
 // The window losing the keyboard focus to another program.
 void headless_script_focus_lost(DWORD at_ms);
+// The window given the focus again; minimised (hidden 1) and restored (hidden 0).
+void headless_script_focus_gained(DWORD at_ms);
+void headless_script_hidden(DWORD at_ms, int hidden);
 
 // Makes the next window creation fail with this reason (null: it succeeds).
 void headless_fail_window(const char* reason);

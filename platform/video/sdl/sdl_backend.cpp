@@ -487,6 +487,22 @@ int sdl_poll_event(VideoEvent* event) {
                 event->kind = VIDEO_FOCUS_LOST;
                 return 1;
             }
+            if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                event->kind = VIDEO_FOCUS_GAINED;
+                return 1;
+            }
+            // Minimised or unmapped, the window shows nothing: presenting stops until it
+            // is back.
+            if (e.window.event == SDL_WINDOWEVENT_MINIMIZED ||
+                e.window.event == SDL_WINDOWEVENT_HIDDEN) {
+                event->kind = VIDEO_HIDDEN;
+                return 1;
+            }
+            if (e.window.event == SDL_WINDOWEVENT_RESTORED ||
+                e.window.event == SDL_WINDOWEVENT_SHOWN) {
+                event->kind = VIDEO_SHOWN;
+                return 1;
+            }
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED ||
                 e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
                 e.window.event == SDL_WINDOWEVENT_RESIZED ||
