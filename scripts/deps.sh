@@ -11,7 +11,7 @@ for flag in "$@"; do
     --test)
       packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
                  clang libclang-rt-14-dev
-                 lintian desktop-file-utils appstream dpkg-dev fakeroot) ;;
+                 lintian desktop-file-utils appstream dpkg-dev fakeroot pmccabe) ;;
     --windows)
       packages+=(g++-mingw-w64-x86-64 wine wine64 xvfb matchbox-window-manager xdotool imagemagick
                  x11-utils) ;;

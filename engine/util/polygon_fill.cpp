@@ -22,7 +22,9 @@
 // shape. A run of vertices along one row is therefore walked as one level edge, and a walker
 // that still finds its vertex above it takes that vertex's column without a row. Neither
 // happens where no walker would head for a vertex above its row, so such shapes keep every
-// pixel. Nothing is filled above the top vertex's row or below the bottom vertex's.
+// pixel. Nothing is filled above the top vertex's row or below the bottom vertex's. Both are
+// settled before a pass's edges are set up, and only when a walker's vertex lies on its row
+// or above it, so the passes of other shapes pay one comparison for them.
 // Vertex positions are clamped to the 32-bit range (see truncate_to_int32) and walked in 64
 // bits, so every polygon whose vertices lie within that range is drawn exactly. Clamping the
 // vertices to a smaller range instead would bend every edge whose far end lies beyond it.
@@ -71,7 +73,7 @@ inline void start_edge(EdgeWalker& walker, std::int64_t row) {
     const std::int64_t sign = difference >> 63; // 0 or -1
     walker.step = sign | 1;
     walker.dx = (difference ^ sign) - sign;
-    walker.dy = walker.target_row - row; // never above the walker: see pass_vertices_above
+    walker.dy = walker.target_row - row; // never above the walker: see ready_walkers
     walker.error = 0;
     walker.x_major = walker.dx > walker.dy;
     if (!walker.x_major) {
@@ -224,47 +226,102 @@ std::int32_t following(std::int32_t vertex, std::int32_t count, bool backwards) 
 // above it, and so would a vertex further up the far side once the walkers pass the bottom.
 // Such a walker takes the vertex's column without a row and goes on, so it never walks down
 // towards a vertex above it. Returns the edges left, 0 once that used up the last one.
-std::int32_t pass_vertices_above(EdgeWalker& walker, const Polygon* polygon, std::int32_t count,
-                                 bool backwards, std::int64_t row, std::int32_t edges_left) {
-    while (walker.target_row < row) {
+[[gnu::always_inline]] inline std::int32_t
+pass_vertices_above(EdgeWalker& walker, const Polygon* polygon, std::int32_t count, bool backwards,
+                    std::int64_t row, std::int32_t edges_left) {
+    while (edges_left > 0 && walker.target_row < row) {
         walker.column = walker.target_column;
-        if (--edges_left == 0) break;
-        aim_at(walker, polygon, following(walker.target, count, backwards));
+        if (--edges_left > 0) aim_at(walker, polygon, following(walker.target, count, backwards));
     }
     return edges_left;
 }
 
-// Whether a walker set up for an edge along its row (dy = 0, dx > 0) costs a row that the walk
-// outlasts: the walker would then head for whatever follows from one row further down.
-inline bool level_edge_outlasted(const EdgeWalker& walker, const EdgeWalker& other,
-                                 std::int32_t edges_left) {
-    return walker.dy == 0 && walker.dx != 0 && other.rows != 0 &&
-           edges_left - 1 - (other.rows == 1) > 0;
+// The rows the walker's edge would take from `row`, as start_edge finds them: its rows down
+// to the target, and one for an edge along its row.
+inline std::int64_t rows_ahead(const EdgeWalker& walker, std::int64_t row) {
+    const std::int64_t dy = walker.target_row - row;
+    return dy == 0 && walker.target_column != walker.column ? 1 : dy;
 }
 
 // A level edge costs its walker a row, so a run of vertices along one row would be walked one
 // edge a row, each next vertex then above the walker. Where the walk outlasts the level edge
-// and the run goes on in the same direction, the walker takes the whole run as one level edge
-// instead; a level edge alone, or one that ends the walk, is walked as ever. Returns the
-// edges left; 0 when the run was all that was left to walk, which then lies along the row the
-// walkers stand on and is left unfilled, as a single bottom edge would be.
-std::int32_t join_level_run(EdgeWalker& walker, const Polygon* polygon, std::int32_t count,
-                            bool backwards, std::int64_t row, std::int32_t edges_left) {
-    bool joined = false;
+// (the other walker moves, and edges are left once this pass is done) and the run goes on in
+// the same direction, the walker takes the whole run as one level edge instead; a level edge
+// alone, or one that ends the walk, is walked as ever. Returns the edges left; 0 when the run
+// was all that was left to walk, which then lies along the row the walkers stand on and is
+// left unfilled, as a single bottom edge would be.
+[[gnu::always_inline]] inline std::int32_t
+join_level_run(EdgeWalker& walker, std::int64_t other_rows, const Polygon* polygon,
+               std::int32_t count, bool backwards, std::int64_t row, std::int32_t edges_left) {
+    if (walker.target_row != row || walker.target_column == walker.column || other_rows == 0 ||
+        edges_left - 1 - (other_rows == 1) <= 0)
+        return edges_left;
+    const std::int64_t step = walker.target_column > walker.column ? 1 : -1;
     for (;;) {
         const std::int32_t after = following(walker.target, count, backwards);
-        const Point2D& vertex = polygon->vlist[after];
-        const std::int64_t column = screen_coordinate(polygon->x0, vertex.x);
-        if (screen_coordinate(polygon->y0, vertex.y) != row ||
-            (column - walker.target_column) * walker.step <= 0)
-            break;
+        const std::int64_t column = screen_coordinate(polygon->x0, polygon->vlist[after].x);
+        if (screen_coordinate(polygon->y0, polygon->vlist[after].y) != row ||
+            (column - walker.target_column) * step <= 0)
+            return edges_left;
         walker.target = after;
         walker.target_column = column;
-        joined = true;
         if (--edges_left == 0) return 0;
     }
-    if (joined) start_edge(walker, row);
+}
+
+// Readies both walkers for the edges they walk from `row` on. Only a vertex on a walker's row
+// or above it asks for more than setting the walkers up: each then first takes any vertex
+// above its row and then a run of vertices along its row in one. Returns the edges left, 0
+// when nothing is left to walk.
+// This and the steps it takes are kept inline: a walker whose address reached a call would
+// live in memory for the whole fill, which costs more than all of the checks.
+[[gnu::always_inline]] inline std::int32_t ready_walkers(EdgeWalker& left, EdgeWalker& right,
+                                                         const Polygon* polygon, std::int32_t count,
+                                                         std::int64_t row,
+                                                         std::int32_t edges_left) {
+    if (std::min(left.target_row, right.target_row) <= row) {
+        edges_left = pass_vertices_above(left, polygon, count, true, row, edges_left);
+        edges_left = pass_vertices_above(right, polygon, count, false, row, edges_left);
+        edges_left =
+            join_level_run(left, rows_ahead(right, row), polygon, count, true, row, edges_left);
+        edges_left =
+            join_level_run(right, rows_ahead(left, row), polygon, count, false, row, edges_left);
+        if (edges_left == 0) return 0;
+    }
+    start_edge(left, row);
+    start_edge(right, row);
     return edges_left;
+}
+
+// Walks the pass's `rows` rows from `row`: those above the clip rectangle in closed form,
+// those in it row by row. Returns whether the pass reached its end rather than the clip
+// rectangle's bottom row.
+template <typename Pixel>
+bool walk_pass(EdgeWalker& left, EdgeWalker& right, std::int64_t row, std::int64_t rows,
+               Pixel* buffer, std::ptrdiff_t row_pixels, Pixel color) {
+    const std::int64_t hidden = std::clamp<std::int64_t>(clip_min_y - row, 0, rows);
+    if (hidden > 0) {
+        skip_rows(left, hidden);
+        skip_rows(right, hidden);
+    }
+    const std::int64_t first = row + hidden;
+    const std::int64_t shown = std::min<std::int64_t>(clip_max_y + 1 - first, rows - hidden);
+    if (shown <= 0) return hidden + shown >= rows;
+    switch (left.x_major * 2 + right.x_major) {
+    case 0:
+        walk_rows<Pixel, false, false>(left, right, first, shown, buffer, row_pixels, color);
+        break;
+    case 1:
+        walk_rows<Pixel, false, true>(left, right, first, shown, buffer, row_pixels, color);
+        break;
+    case 2:
+        walk_rows<Pixel, true, false>(left, right, first, shown, buffer, row_pixels, color);
+        break;
+    default:
+        walk_rows<Pixel, true, true>(left, right, first, shown, buffer, row_pixels, color);
+        break;
+    }
+    return hidden + shown >= rows;
 }
 
 // The first vertex with the smallest y. The running minimum is kept truncated, as a whole
@@ -281,11 +338,16 @@ std::int32_t top_vertex(const Point2D* vertices, std::int32_t count) {
     return top;
 }
 
+// The vertices to walk; 0 when there is no polygon, no buffer, no vertex or no clip rectangle.
+std::int32_t vertices_to_fill(const Polygon* polygon, const void* buffer) {
+    if (!polygon || !buffer || clip_min_x > clip_max_x || clip_min_y > clip_max_y) return 0;
+    return polygon_vertex_count(polygon);
+}
+
 template <typename Pixel>
 void fill_polygon(const Polygon* polygon, Pixel* buffer, std::ptrdiff_t row_pixels) {
-    if (!polygon || !buffer) return;
-    const std::int32_t count = polygon_vertex_count(polygon);
-    if (count == 0 || clip_min_x > clip_max_x || clip_min_y > clip_max_y) return;
+    const std::int32_t count = vertices_to_fill(polygon, buffer);
+    if (count == 0) return;
     const Pixel color = static_cast<Pixel>(polygon->color);
     const std::int32_t top = top_vertex(polygon->vlist, count);
     EdgeWalker left{};
@@ -298,54 +360,10 @@ void fill_polygon(const Polygon* polygon, Pixel* buffer, std::ptrdiff_t row_pixe
 
     for (std::int32_t edges_left = count - 1; edges_left > 0;) {
         if (row > clip_max_y) return;
-        if (left.target_row < row) {
-            edges_left = pass_vertices_above(left, polygon, count, true, row, edges_left);
-            if (edges_left == 0) return;
-        }
-        if (right.target_row < row) {
-            edges_left = pass_vertices_above(right, polygon, count, false, row, edges_left);
-            if (edges_left == 0) return;
-        }
-        start_edge(left, row);
-        start_edge(right, row);
-        if (level_edge_outlasted(left, right, edges_left)) {
-            edges_left = join_level_run(left, polygon, count, true, row, edges_left);
-            if (edges_left == 0) return;
-        }
-        if (level_edge_outlasted(right, left, edges_left)) {
-            edges_left = join_level_run(right, polygon, count, false, row, edges_left);
-            if (edges_left == 0) return;
-        }
+        edges_left = ready_walkers(left, right, polygon, count, row, edges_left);
+        if (edges_left == 0) return;
         const std::int64_t rows = std::min(left.rows, right.rows);
-        const std::int64_t hidden = std::clamp<std::int64_t>(clip_min_y - row, 0, rows);
-        if (hidden > 0) {
-            skip_rows(left, hidden);
-            skip_rows(right, hidden);
-        }
-        const std::int64_t shown =
-            std::min<std::int64_t>(clip_max_y + 1 - (row + hidden), rows - hidden);
-        if (shown > 0) {
-            const std::int64_t first_row = row + hidden;
-            switch (left.x_major * 2 + right.x_major) {
-            case 0:
-                walk_rows<Pixel, false, false>(left, right, first_row, shown, buffer, row_pixels,
-                                               color);
-                break;
-            case 1:
-                walk_rows<Pixel, false, true>(left, right, first_row, shown, buffer, row_pixels,
-                                              color);
-                break;
-            case 2:
-                walk_rows<Pixel, true, false>(left, right, first_row, shown, buffer, row_pixels,
-                                              color);
-                break;
-            default:
-                walk_rows<Pixel, true, true>(left, right, first_row, shown, buffer, row_pixels,
-                                             color);
-                break;
-            }
-        }
-        if (hidden + shown < rows) return; // stopped at the clip rectangle's bottom row
+        if (!walk_pass(left, right, row, rows, buffer, row_pixels, color)) return;
         row += rows;
         if (left.rows == rows) {
             --edges_left;
