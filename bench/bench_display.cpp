@@ -2,8 +2,8 @@
 // 8-bit pictures: colour fill, keyed copy, stretched copy, conversion for presentation.
 #include "platform/ddraw.h"
 #include "platform/platform_reset.h"
-#include "platform/video/convert.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/convert.h"
+#include "platform/host/host.h"
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
@@ -217,10 +217,10 @@ BENCHMARK(BM_StretchKeyed_Ours);
 
 void BM_Convert_Ours(benchmark::State& state) {
     const std::vector<std::uint8_t>& pixels = sprite_picture(width, height);
-    PALETTEENTRY palette[256];
+    HostColor palette[256];
     for (int i = 0; i < 256; ++i)
-        palette[i] = {static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>(i * 7),
-                      0};
+        palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                      static_cast<std::uint8_t>(i * 7), 0};
     VideoPicture picture = {pixels.data(), width, width, height, 8, palette};
     std::vector<std::uint32_t> out(static_cast<size_t>(width) * height);
     for (auto _ : state) {

@@ -6,7 +6,7 @@
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <benchmark/benchmark.h>
 

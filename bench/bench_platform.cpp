@@ -2,8 +2,8 @@
 // event queue, and presenting an 8-bit frame through the SDL backend against SDL's surface
 // conversion and texture update.
 #include "platform/platform_reset.h"
-#include "platform/video/sdl/sdl_backend.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/host.h"
 #include "platform/win32.h"
 
 #include <SDL.h>
@@ -71,7 +71,7 @@ BENCHMARK(BM_Messages_SdlEvents);
 
 struct Frame8 {
     std::vector<std::uint8_t> pixels;
-    PALETTEENTRY palette[256];
+    HostColor palette[256];
 };
 
 Frame8 make_frame() {
@@ -80,8 +80,8 @@ Frame8 make_frame() {
     for (int i = 0; i < WIDTH * HEIGHT; i++)
         frame.pixels[i] = static_cast<std::uint8_t>(i * 7);
     for (int i = 0; i < 256; i++)
-        frame.palette[i] = {static_cast<BYTE>(i), static_cast<BYTE>(255 - i),
-                            static_cast<BYTE>(i / 2), 0};
+        frame.palette[i] = {static_cast<std::uint8_t>(i), static_cast<std::uint8_t>(255 - i),
+                            static_cast<std::uint8_t>(i / 2), 0};
     return frame;
 }
 
@@ -94,7 +94,7 @@ void use_offscreen_video() {
 
 void BM_Present_Ours(benchmark::State& state) {
     use_offscreen_video();
-    VideoBackend* sdl = sdl_video_backend();
+    const Host* sdl = sdl_host();
     char error[256];
     if (!sdl->open_window("bench", WIDTH, HEIGHT, error, sizeof error)) {
         state.SkipWithError(error);
@@ -131,8 +131,7 @@ void BM_Present_SdlSurfaceToTexture(benchmark::State& state) {
                                                              WIDTH, SDL_PIXELFORMAT_INDEX8);
     SDL_Color colours[256];
     for (int i = 0; i < 256; i++)
-        colours[i] = {frame.palette[i].peRed, frame.palette[i].peGreen, frame.palette[i].peBlue,
-                      255};
+        colours[i] = {frame.palette[i].red, frame.palette[i].green, frame.palette[i].blue, 255};
     SDL_SetPaletteColors(source->format->palette, colours, 0, 256);
     SDL_Surface* converted =
         SDL_CreateRGBSurfaceWithFormat(0, WIDTH, HEIGHT, 32, SDL_PIXELFORMAT_ARGB8888);

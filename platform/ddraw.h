@@ -1,5 +1,5 @@
 // The subset of DirectDraw 7 that the engine calls, under the published names, records and
-// values: in-memory surfaces, palettes and clippers, shown through the video backend.
+// values: in-memory surfaces, palettes and clippers, shown through the host.
 #pragma once
 
 #include "platform/win32.h"

@@ -3,9 +3,10 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/dsound/dsound_faults.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/dsound/headless_audio.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
+#include "platform/host/headless/headless_audio.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
+#include "platform/pads.h"
 #include "platform/win32/win32_cursor.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_queue.h"
@@ -23,5 +24,6 @@ void platform_reset() {
     headless_audio_reset();
     dsound_fail_call_number(0);
     dsound_set_focus(1);
-    video_use_backend(headless_video_backend());
+    pad_bind(nullptr, 0);
+    host_use(headless_host());
 }

@@ -1,20 +1,14 @@
 // The subset of the Windows user interface and kernel that the game calls, under the
-// published names, types and values, provided on Linux over a video backend.
+// published names, types and values, provided on Linux over the host (platform/host/).
 #pragma once
 
 #ifdef _WIN32
 // The Windows build takes the system's own declarations; only this header and its two
 // siblings choose between them and the Linux platform's.
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
 // GDI's Polygon function would hide the engine's polygon record of the same name; the
 // engine fills its own polygons and never calls it, so it is declared under another name.
 #define Polygon gdi_polygon_unused
-#include <windows.h>
+#include "platform/host/win32/win32_system.h"
 #undef Polygon
 
 #ifdef BRAMBLELEAP_OWN_DDRAW
@@ -22,9 +16,9 @@
 // whose waits rest the processor and show what is due, and its keys through the presenter,
 // which adds the controllers' keys and drops keys held while another program had the focus.
 // `(GetTickCount)()` still reaches the system's own.
-DWORD video_read_clock();
+unsigned int video_read_clock();
 SHORT win32_presenter_key_state(int virtual_key);
-#define GetTickCount() video_read_clock()
+#define GetTickCount() static_cast<DWORD>(video_read_clock())
 #define GetAsyncKeyState(key) win32_presenter_key_state(key)
 #endif
 
@@ -269,83 +263,7 @@ static_assert(sizeof(BITMAPFILEHEADER) == 14 && sizeof(BITMAPINFOHEADER) == 40);
 #define BLACK_BRUSH 4
 #define WHITE_BRUSH 0
 
-// Virtual-key codes. Letters and digits have no names: they are 'A' to 'Z' and '0' to '9'.
-#define VK_LBUTTON 0x01
-#define VK_RBUTTON 0x02
-#define VK_MBUTTON 0x04
-#define VK_BACK 0x08
-#define VK_TAB 0x09
-#define VK_CLEAR 0x0C
-#define VK_RETURN 0x0D
-#define VK_SHIFT 0x10
-#define VK_CONTROL 0x11
-#define VK_MENU 0x12
-#define VK_PAUSE 0x13
-#define VK_CAPITAL 0x14
-#define VK_ESCAPE 0x1B
-#define VK_SPACE 0x20
-#define VK_PRIOR 0x21
-#define VK_NEXT 0x22
-#define VK_END 0x23
-#define VK_HOME 0x24
-#define VK_LEFT 0x25
-#define VK_UP 0x26
-#define VK_RIGHT 0x27
-#define VK_DOWN 0x28
-#define VK_SNAPSHOT 0x2C
-#define VK_INSERT 0x2D
-#define VK_DELETE 0x2E
-#define VK_LWIN 0x5B
-#define VK_RWIN 0x5C
-#define VK_APPS 0x5D
-#define VK_NUMPAD0 0x60
-#define VK_NUMPAD1 0x61
-#define VK_NUMPAD2 0x62
-#define VK_NUMPAD3 0x63
-#define VK_NUMPAD4 0x64
-#define VK_NUMPAD5 0x65
-#define VK_NUMPAD6 0x66
-#define VK_NUMPAD7 0x67
-#define VK_NUMPAD8 0x68
-#define VK_NUMPAD9 0x69
-#define VK_MULTIPLY 0x6A
-#define VK_ADD 0x6B
-#define VK_SEPARATOR 0x6C
-#define VK_SUBTRACT 0x6D
-#define VK_DECIMAL 0x6E
-#define VK_DIVIDE 0x6F
-#define VK_F1 0x70
-#define VK_F2 0x71
-#define VK_F3 0x72
-#define VK_F4 0x73
-#define VK_F5 0x74
-#define VK_F6 0x75
-#define VK_F7 0x76
-#define VK_F8 0x77
-#define VK_F9 0x78
-#define VK_F10 0x79
-#define VK_F11 0x7A
-#define VK_F12 0x7B
-#define VK_NUMLOCK 0x90
-#define VK_SCROLL 0x91
-#define VK_LSHIFT 0xA0
-#define VK_RSHIFT 0xA1
-#define VK_LCONTROL 0xA2
-#define VK_RCONTROL 0xA3
-#define VK_LMENU 0xA4
-#define VK_RMENU 0xA5
-#define VK_OEM_1 0xBA
-#define VK_OEM_PLUS 0xBB
-#define VK_OEM_COMMA 0xBC
-#define VK_OEM_MINUS 0xBD
-#define VK_OEM_PERIOD 0xBE
-#define VK_OEM_2 0xBF
-#define VK_OEM_3 0xC0
-#define VK_OEM_4 0xDB
-#define VK_OEM_5 0xDC
-#define VK_OEM_6 0xDD
-#define VK_OEM_7 0xDE
-#define VK_OEM_102 0xE2
+#include "platform/host/virtual_keys.h"
 
 // Window classes and the window.
 ATOM RegisterClassExA(const WNDCLASSEXA* wc);

@@ -4,6 +4,7 @@
 #include "game/artwork_file.h"
 #include "game/game_frame.h"
 #include "game/setup.h"
+#include "shell/pad_bindings.h"
 #include "shell/window_proc.h"
 
 #include <cstdio>
@@ -33,6 +34,7 @@ int report_start_failure(const char* what) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show) {
     (void)previous, (void)command_line, (void)show;
+    bind_game_pad();
 
     WNDCLASSEX winclass = {};
     winclass.cbSize = sizeof(WNDCLASSEX);

@@ -4,7 +4,7 @@
 #ifdef _WIN32
 // On Windows the desktop and its modes are the system's; our DirectDraw only draws into the
 // presenter's window.
-#include "platform/video/win32/win32_backend_window.h"
+#include "platform/host/win32/win32_backend_window.h"
 
 namespace {
 HWND desktop_window() {

@@ -1,7 +1,7 @@
 // The emulation's global state: the display, the count of live objects, injected failures,
 // and the pixel layouts.
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 
 DdDisplayState ddraw_display = {};
 

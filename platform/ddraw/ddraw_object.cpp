@@ -7,7 +7,7 @@
 #include "platform/ddraw/ddraw_screen.h"
 #include "platform/ddraw/ddraw_surface.h"
 #include "platform/ddraw/ddraw_surface_lost.h"
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 
 #include <cstring>
 #include <new>
@@ -36,7 +36,7 @@ int display_format(int* width, int* height, int* bpp) {
 }
 
 void tell_backend_mode(int width, int height, int bpp, int fullscreen, int* ok) {
-    VideoBackend* backend = video_backend();
+    const Host* backend = host();
     int result = 1;
     if (backend && backend->set_mode) result = backend->set_mode(width, height, bpp, fullscreen);
     if (ok) *ok = result;

@@ -4,10 +4,20 @@
 #include "platform/ddraw/ddraw_palette.h"
 #include "platform/ddraw/ddraw_surface.h"
 
+#include <cstddef>
+
 namespace {
 
 // An 8-bit primary without a palette still has to be shown through something.
 const PALETTEENTRY black_palette[256] = {};
+
+// The host takes palette entries as plain bytes in the same order; a table of the system's
+// entries is handed over as it is.
+static_assert(sizeof(PALETTEENTRY) == sizeof(HostColor) &&
+              offsetof(PALETTEENTRY, peRed) == offsetof(HostColor, red) &&
+              offsetof(PALETTEENTRY, peGreen) == offsetof(HostColor, green) &&
+              offsetof(PALETTEENTRY, peBlue) == offsetof(HostColor, blue) &&
+              offsetof(PALETTEENTRY, peFlags) == offsetof(HostColor, flags));
 
 } // namespace
 
@@ -25,7 +35,7 @@ int ddraw_screen_picture(VideoPicture* picture) {
     picture->width = primary->width;
     picture->height = primary->height;
     picture->bpp = primary->bpp;
-    picture->palette = ddraw_screen_palette();
+    picture->palette = reinterpret_cast<const HostColor*>(ddraw_screen_palette());
     picture->being_written = primary->locked;
     // On the desktop, what shows of a windowed program is its window.
     RECT area = {};

@@ -1,7 +1,8 @@
 // The primary surface as the screen: its picture and palette as the video layer shows them.
 #pragma once
 
-#include "platform/video/video_backend.h"
+#include "platform/host/host.h"
+#include "platform/win32.h"
 
 // The palette the screen shows (the primary's, black when it has none), or null when the
 // primary is not palettised or there is none.

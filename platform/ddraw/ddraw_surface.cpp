@@ -2,7 +2,7 @@
 // the palette and clipper attached to a surface.
 #include "platform/ddraw/ddraw_surface.h"
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 
 #include <cstdlib>
 #include <new>

@@ -3,7 +3,6 @@
 #include "platform/ddraw/ddraw_surface_dc.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_surface.h"
-#include "platform/gdi.h"
 
 #include <algorithm>
 #include <new>
@@ -42,7 +41,7 @@ HRESULT DdSurface::GetDC(HDC* out) {
     if (ddraw_should_fail(DDFAIL_GET_DC)) return DDERR_CANTCREATEDC;
     if (lost) return DDERR_SURFACELOST;
     SurfaceDc* created =
-        new (std::nothrow) SurfaceDc{this, RGB(0, 0, 0), RGB(255, 255, 255), OPAQUE};
+        new (std::nothrow) SurfaceDc{this, RGB(0, 0, 0), RGB(255, 255, 255), SURFACE_DC_OPAQUE};
     if (!created) return DDERR_OUTOFMEMORY;
     lent_dcs().push_back(created);
     dc = created;

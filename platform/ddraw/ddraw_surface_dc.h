@@ -6,6 +6,10 @@
 
 struct DdSurface;
 
+// GDI's background mode OPAQUE, the one a context starts with: text is drawn on a filled box.
+// Named here so that the surfaces need nothing of GDI, which builds on them.
+constexpr int SURFACE_DC_OPAQUE = 2;
+
 struct SurfaceDc {
     DdSurface* surface;
     COLORREF text_color;

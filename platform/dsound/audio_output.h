@@ -1,9 +1,9 @@
 // Which audio backend takes the mixed stream.
 #pragma once
 
-#include "platform/dsound/audio_backend.h"
+#include "platform/host/host_audio.h"
 
-// The backend in use: the recorder while the headless video backend shows the screen, the
-// web one in a browser build, SDL's otherwise; a test may choose one.
+// The backend in use: the host's audio output unless a test chose one; null when the host
+// has none.
 AudioBackend* audio_backend();
 void audio_use_backend(AudioBackend* backend);

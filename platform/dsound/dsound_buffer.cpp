@@ -2,8 +2,8 @@
 // state, volume, pan and frequency that the mixer reads under the shared lock.
 #include "platform/dsound/dsound_state.h"
 
-#include "platform/dsound/audio_backend.h"
 #include "platform/dsound/dsound_faults.h"
+#include "platform/host/host_audio.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -50,6 +50,14 @@ void dsound_catch_up() {
     if (OpenBackend && OpenBackend->catch_up) OpenBackend->catch_up();
 }
 
+void audio_window_focus(int focused) {
+    dsound_set_focus(focused);
+}
+
+void audio_pump() {
+    dsound_service();
+}
+
 void dsound_service() {
     if (OpenBackend && OpenBackend->service) OpenBackend->service();
 }
@@ -126,11 +134,11 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
     DsDevice* created = new (std::nothrow) DsDevice;
     if (!created) return DSERR_OUTOFMEMORY;
     AudioBackend* backend = audio_backend();
-    char reason[160] = "";
-    if (!backend->open(dsound_mix, reason, sizeof reason)) {
+    char reason[160] = "the host has no audio output";
+    if (!backend || !backend->open(dsound_mix, reason, sizeof reason)) {
         // No device is no reason to stop a program: it is told, and it plays silently.
         std::fprintf(stderr, "No sound: the %s audio output cannot be opened (%s).\n",
-                     backend->name, reason);
+                     backend ? backend->name : "host's", reason);
         delete created;
         return DSERR_NODRIVER;
     }

@@ -1,5 +1,5 @@
 // The process entry: hands over to the program's WinMain as Windows would.
-#include "platform/video/video.h"
+#include "platform/host/host.h"
 #include "platform/win32.h"
 #include "platform/win32/win32_command_line.h"
 
@@ -17,6 +17,6 @@ int main(int argc, char** argv) {
     int code = WinMain(reinterpret_cast<HINSTANCE>(&ProgramImage), nullptr, command_line.data(),
                        SW_SHOWNORMAL);
     // As when a Windows process ends, its window goes with it.
-    video_backend()->close_window();
+    if (host()->close_window) host()->close_window();
     return code;
 }

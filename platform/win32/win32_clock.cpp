@@ -1,5 +1,6 @@
-// The kernel's millisecond tick counter, read from the video backend's clock.
-#include "platform/video/video.h"
+// The kernel's millisecond tick counter, read from the host's clock.
+#include "platform/host/screen.h"
+#include "platform/win32.h"
 
 DWORD GetTickCount() {
     // Programs that never pump messages while they wait on the clock (palette fades, wipes)

@@ -1,6 +1,7 @@
 // ShowCursor: a counter, shown while not negative; the backend hears only of changes.
 #include "platform/win32/win32_cursor.h"
-#include "platform/video/video.h"
+#include "platform/host/host.h"
+#include "platform/win32.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ int ShowCursor(BOOL show) {
     int was_visible = CursorCount >= 0;
     CursorCount += show ? 1 : -1;
     int visible = CursorCount >= 0;
-    if (visible != was_visible) video_backend()->set_cursor_visible(visible);
+    if (visible != was_visible && host()->set_cursor_visible) host()->set_cursor_visible(visible);
     return CursorCount;
 }
 

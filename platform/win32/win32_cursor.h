@@ -1,4 +1,4 @@
-// The cursor's display counter behind ShowCursor, applied to the video backend.
+// The cursor's display counter behind ShowCursor, applied to the host.
 #pragma once
 
 // Whether the counter currently shows the cursor (it is not negative).

@@ -1,8 +1,8 @@
-// Keyboard and mouse input from the video backend: window messages and the key state read
+// Keyboard and mouse input from the host: window messages and the key state read
 // by GetAsyncKeyState.
 #include "platform/win32/win32_input.h"
-#include "platform/dsound/dsound_state.h"
-#include "platform/video/video.h"
+#include "platform/host/host_audio.h"
+#include "platform/host/screen.h"
 #include "platform/win32/win32_ansi.h"
 #include "platform/win32/win32_queue.h"
 #include "platform/win32/win32_window.h"
@@ -164,7 +164,7 @@ void queue_event(const VideoEvent& event, HWND window) {
         if (window) win32_enqueue(window, WM_CLOSE, 0, 0);
         return;
     case VIDEO_FOCUS_GAINED:
-        dsound_set_focus(1);
+        audio_window_focus(1);
         return;
     case VIDEO_HIDDEN:
     case VIDEO_SHOWN:
@@ -172,7 +172,7 @@ void queue_event(const VideoEvent& event, HWND window) {
         return;
     case VIDEO_FOCUS_LOST:
         // Sound buffers without DSBCAPS_GLOBALFOCUS fall silent until the focus is back.
-        dsound_set_focus(0);
+        audio_window_focus(0);
         // The key releases go to whichever window now has the focus, so the game would
         // never hear of them: it is told here instead, or its character keeps running. The
         // generic Shift, Ctrl and Alt follow their sides.
@@ -190,10 +190,11 @@ void queue_event(const VideoEvent& event, HWND window) {
 } // namespace
 
 void win32_pump_events() {
-    VideoBackend* backend = video_backend();
+    const Host* backend = host();
     HWND window = win32_live_window();
     VideoEvent event;
     PressThisPump = 0;
+    if (!backend->poll_event) return;
     for (int i = 0; i < MAX_EVENTS_PER_PUMP; i++) {
         std::memset(&event, 0, sizeof event);
         if (!backend->poll_event(&event)) break;

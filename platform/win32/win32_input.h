@@ -1,4 +1,4 @@
-// Keyboard and mouse input from the video backend: window messages, the key and button state
+// Keyboard and mouse input from the host: window messages, the key and button state
 // read by GetAsyncKeyState, the cursor's position, and the characters that TranslateMessage
 // turns key presses into.
 #pragma once

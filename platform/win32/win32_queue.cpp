@@ -1,6 +1,6 @@
 // The thread's message queue and its quit request.
 #include "platform/win32/win32_queue.h"
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 
 #include <cstdint>
 #include <deque>

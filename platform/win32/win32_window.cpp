@@ -1,6 +1,6 @@
-// Window classes and the program's one window, opened on the video backend.
+// Window classes and the program's one window, opened on the host.
 #include "platform/win32/win32_window.h"
-#include "platform/video/video.h"
+#include "platform/host/screen.h"
 #include "platform/win32/win32_cursor.h"
 #include "platform/win32/win32_resources.h"
 
@@ -37,7 +37,7 @@ int find_class(LPCSTR name) {
 }
 
 void give_backend_pictures(const WNDCLASSEXA& wc) {
-    VideoBackend* backend = video_backend();
+    const Host* backend = host();
     HICON icon = wc.hIcon ? wc.hIcon : wc.hIconSm;
     if (icon && backend->set_icon) backend->set_icon(icon->argb.data(), icon->width, icon->height);
     HCURSOR cursor = wc.hCursor;
@@ -111,15 +111,16 @@ HWND CreateWindowExA(DWORD ex_style, LPCSTR class_name, LPCSTR title, DWORD styl
         return nullptr;
     }
     char reason[256] = {};
-    VideoBackend* backend = video_backend();
-    if (!backend->open_window(title ? title : "", width, height, reason, sizeof reason)) {
+    const Host* backend = host();
+    if (backend->open_window &&
+        !backend->open_window(title ? title : "", width, height, reason, sizeof reason)) {
         reason[sizeof reason - 1] = 0;
-        win32_set_last_error(reason[0] ? reason : "the video backend could not open a window");
+        win32_set_last_error(reason[0] ? reason : "the host could not open a window");
         return nullptr;
     }
     Window = {1, index, style, {x, y, x + width, y + height}};
     give_backend_pictures(Classes[index].record);
-    backend->set_cursor_visible(win32_cursor_shown());
+    if (backend->set_cursor_visible) backend->set_cursor_visible(win32_cursor_shown());
 
     HWND window = &Window;
     WNDPROC procedure = Classes[index].record.lpfnWndProc;
@@ -138,7 +139,7 @@ BOOL DestroyWindow(HWND window) {
     if (!procedure) return FALSE;
     procedure(window, WM_DESTROY, 0, 0);
     Window.alive = 0;
-    video_backend()->close_window();
+    if (host()->close_window) host()->close_window();
     return TRUE;
 }
 
@@ -202,7 +203,7 @@ HGDIOBJ GetStockObject(int object) {
 }
 
 void win32_reset_windows() {
-    if (Window.alive) video_backend()->close_window();
+    if (Window.alive && host()->close_window) host()->close_window();
     Window = {};
     for (WindowClass& c : Classes)
         c = {};

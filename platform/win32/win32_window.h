@@ -1,4 +1,4 @@
-// Window classes and the program's one window, opened on the video backend; the emulation's
+// Window classes and the program's one window, opened on the host; the emulation's
 // own view of them, beyond the published calls.
 #pragma once
 

@@ -1,14 +1,14 @@
 // Conversion of the screen's picture to 32-bit ARGB for presentation.
-#include "platform/video/convert.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/convert.h"
+#include "platform/host/host.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 TEST(ConvertPicture, IndexedThroughThePaletteHonouringBothPitches) {
-    PALETTEENTRY palette[256] = {};
-    palette[1] = {0x12, 0x34, 0x56, PC_EXPLICIT};
+    HostColor palette[256] = {};
+    palette[1] = {0x12, 0x34, 0x56, 1}; // flags do not show
     palette[255] = {255, 255, 255, 0};
     // Three pixels a row, rows 8 bytes apart; the padding holds values that must not show.
     std::vector<std::uint8_t> pixels = {1, 255, 0, 9, 9, 9, 9, 9, 255, 1, 1, 9, 9, 9, 9, 9};
@@ -48,7 +48,7 @@ TEST(ConvertPicture, PackedLayoutsExpandEachChannelToFullRange) {
 
 TEST(ConvertPicture, NonsenseDescriptionsWriteNothing) {
     std::vector<std::uint8_t> pixels(64, 1);
-    PALETTEENTRY palette[256] = {};
+    HostColor palette[256] = {};
     std::vector<std::uint32_t> out(64, 7);
     VideoPicture no_palette = {pixels.data(), 8, 8, 8, 8, nullptr};
     convert_picture_to_argb(&no_palette, out.data(), 8);

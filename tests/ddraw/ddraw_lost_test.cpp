@@ -2,8 +2,8 @@
 // RestoreAllSurfaces answer, and what the memory holds once it is back.
 #include "ddraw_fixture.h"
 
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_screen.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/host.h"
 
 TEST(DirectDrawCreate, RefusesOtherInterfacesAndAggregation) {
     platform_reset();

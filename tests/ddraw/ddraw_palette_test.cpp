@@ -4,8 +4,8 @@
 
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_screen.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/host.h"
 
 #include <cstring>
 
@@ -52,13 +52,13 @@ struct ScreenTest : DdrawTest {
 TEST_F(ScreenTest, PaletteChangeShowsWithinARefreshWithoutAFlip) {
     const HeadlessFrame* flipped = headless_last_frame();
     ASSERT_NE(nullptr, flipped);
-    EXPECT_EQ(7, flipped->palette[7].peRed);
+    EXPECT_EQ(7, flipped->palette[7].red);
     PALETTEENTRY green = {0, 200, 0, 0};
     ASSERT_EQ(DD_OK, palette->SetEntries(0, 7, 1, &green));
     ASSERT_TRUE(wait_for_frame(20));
     const HeadlessFrame* shown = headless_last_frame();
-    EXPECT_EQ(200, shown->palette[7].peGreen);
-    EXPECT_EQ(0, shown->palette[7].peRed);
+    EXPECT_EQ(200, shown->palette[7].green);
+    EXPECT_EQ(0, shown->palette[7].red);
     EXPECT_EQ(7, shown->pixels[0]);
     EXPECT_LE(shown->time - flipped->time, 17u);
     // A palette that is not the screen's changes nothing on it.

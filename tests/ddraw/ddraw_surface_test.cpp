@@ -2,7 +2,7 @@
 #include "ddraw_fixture.h"
 
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 TEST_F(DdrawTest, PitchIsPaddedPastTheRow) {
     for (int width : {1, 8, 13, 640}) {

@@ -7,7 +7,7 @@
 #include "engine/display/display_init.h"
 #include "engine/display/frame.h"
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // against the virtual clock, and silence with one line when no output opens.
 #include "platform/dsound.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/dsound/headless_audio.h"
+#include "platform/host/headless/headless_audio.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
 
 #include <gtest/gtest.h>
 

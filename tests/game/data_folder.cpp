@@ -2,7 +2,8 @@
 #include "data_folder.h"
 
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
+#include "platform/win32.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

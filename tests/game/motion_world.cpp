@@ -2,7 +2,7 @@
 #include "motion_world.h"
 
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <algorithm>
 

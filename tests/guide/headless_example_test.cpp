@@ -2,7 +2,7 @@
 // and the presented frames kept for reading.
 #include "engine/engine.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <gtest/gtest.h>
 

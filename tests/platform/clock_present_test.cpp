@@ -4,9 +4,9 @@
 
 #include "platform/ddraw.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
+#include "platform/host/host.h"
 
 #include <cstdio>
 #include <cstring>
@@ -137,14 +137,14 @@ TEST(HeadlessFrames, TheRingKeepsTheLastFramesAndCountsAll) {
     platform_reset();
     headless_keep_frames(3);
     std::uint8_t pixels[4 * 2] = {};
-    PALETTEENTRY palette[256] = {};
+    HostColor palette[256] = {};
     VideoPicture picture = {pixels, 4, 4, 2, 8, palette};
     static int seen;
     seen = 0;
     headless_on_present([](const HeadlessFrame&) { seen++; });
     for (int i = 0; i < 5; i++) {
         pixels[0] = static_cast<std::uint8_t>(i);
-        headless_video_backend()->present(&picture);
+        headless_host()->present(&picture);
     }
     EXPECT_EQ(headless_frame_count(), 5);
     EXPECT_EQ(seen, 5);
@@ -159,7 +159,7 @@ TEST(HeadlessFrames, TheRingKeepsTheLastFramesAndCountsAll) {
     EXPECT_EQ(headless_last_frame()->pixels[0], 4);
 
     headless_keep_frames(0);
-    headless_video_backend()->present(&picture);
+    headless_host()->present(&picture);
     EXPECT_EQ(headless_frame_count(), 6);
     EXPECT_EQ(seen, 6) << "the callback sees frames that are not kept";
     EXPECT_EQ(headless_last_frame(), nullptr);
@@ -171,21 +171,21 @@ TEST(HeadlessFrames, BadPicturesAreNotFrames) {
     VideoPicture narrow_pitch = {pixels, 2, 4, 2, 8, nullptr};
     VideoPicture odd_depth = {pixels, 16, 4, 1, 24, nullptr};
     VideoPicture no_pixels = {nullptr, 4, 4, 2, 8, nullptr};
-    headless_video_backend()->present(&narrow_pitch);
-    headless_video_backend()->present(&odd_depth);
-    headless_video_backend()->present(&no_pixels);
-    headless_video_backend()->present(nullptr);
+    headless_host()->present(&narrow_pitch);
+    headless_host()->present(&odd_depth);
+    headless_host()->present(&no_pixels);
+    headless_host()->present(nullptr);
     EXPECT_EQ(headless_frame_count(), 0);
 }
 
 TEST(HeadlessFrames, AFrameWritesAsA24BitBitmap) {
     platform_reset();
     std::uint8_t pixels[3 * 2] = {1, 0, 0, 0, 0, 2};
-    PALETTEENTRY palette[256] = {};
+    HostColor palette[256] = {};
     palette[1] = {255, 0, 0, 0};
     palette[2] = {0, 0, 255, 0};
     VideoPicture picture = {pixels, 3, 3, 2, 8, palette};
-    headless_video_backend()->present(&picture);
+    headless_host()->present(&picture);
     const char* path = "headless_frame_test.bmp";
     ASSERT_EQ(headless_write_bmp(*headless_last_frame(), path), 1);
     std::FILE* file = std::fopen(path, "rb");

@@ -1,11 +1,12 @@
-// Game controllers on the SDL backend: the mapping of buttons, d-pad, stick and trigger to
-// the keyboard's virtual keys, and SDL's virtual joystick played through the window
-// messages and key state, plugged in and out while the window is open.
+// Game controllers on the SDL target: SDL's buttons and axes read into the shared shape, and
+// SDL's virtual joystick played through the window messages and key state with the game's
+// bindings, plugged in and out while the window is open.
 #include "platform/platform_reset.h"
-#include "platform/video/sdl/sdl_backend.h"
-#include "platform/video/sdl/sdl_backend_gamepad.h"
-#include "platform/video/video.h"
+#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/sdl/sdl_backend_gamepad.h"
+#include "platform/host/screen.h"
 #include "platform/win32.h"
+#include "shell/pad_bindings.h"
 #include "support/virtual_pad.h"
 
 #include <SDL.h>
@@ -15,69 +16,40 @@
 #include <set>
 #include <vector>
 
-namespace {
-
-std::set<int> keys_of(std::uint32_t set) {
-    std::set<int> keys;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
-        if (set & (1u << b)) keys.insert(gamepad_virtual_key(b));
-    return keys;
-}
-
-GamepadInputs with_button(int button) {
+// SDL's translation into the shared shape: its buttons by name, its axes in their own range
+// and direction (y grows downwards, as in the shared shape), and what it leaves out.
+TEST(SdlPad, ButtonsAndAxesReachTheSharedShapeUnchanged) {
     GamepadInputs in = {};
-    in.buttons[button] = 1;
-    return in;
-}
-
-GamepadInputs with_axis(int axis, int value) {
-    GamepadInputs in = {};
-    in.axes[axis] = static_cast<std::int16_t>(value);
-    return in;
-}
-
-} // namespace
-
-TEST(GamepadKeys, ButtonsStickAndTriggerHoldTheKeyboardsKeys) {
-    EXPECT_EQ(gamepad_keys(GamepadInputs{}), 0u);
     struct Case {
-        GamepadInputs in;
-        std::set<int> keys;
+        SDL_GameControllerButton button;
+        PadButton shared;
     };
     const Case cases[] = {
-        {with_button(SDL_CONTROLLER_BUTTON_DPAD_UP), {VK_UP}},
-        {with_button(SDL_CONTROLLER_BUTTON_DPAD_DOWN), {VK_DOWN}},
-        {with_button(SDL_CONTROLLER_BUTTON_DPAD_LEFT), {VK_LEFT}},
-        {with_button(SDL_CONTROLLER_BUTTON_DPAD_RIGHT), {VK_RIGHT}},
-        {with_button(SDL_CONTROLLER_BUTTON_A), {VK_NEXT}},
-        {with_button(SDL_CONTROLLER_BUTTON_X), {VK_DELETE}},
-        {with_button(SDL_CONTROLLER_BUTTON_START), {VK_RETURN}},
-        {with_button(SDL_CONTROLLER_BUTTON_BACK), {VK_ESCAPE}},
-        {with_button(SDL_CONTROLLER_BUTTON_B), {}},
-        {with_button(SDL_CONTROLLER_BUTTON_Y), {}},
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTX, 32767), {VK_RIGHT}},
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTX, -32768), {VK_LEFT}},
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTY, -20000), {VK_UP}},
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTY, 20000), {VK_DOWN}},
-        // Inside the dead zone a resting stick holds nothing.
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTX, GAMEPAD_DEAD_ZONE), {}},
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTY, -GAMEPAD_DEAD_ZONE), {}},
-        {with_axis(SDL_CONTROLLER_AXIS_LEFTX, GAMEPAD_DEAD_ZONE + 1), {VK_RIGHT}},
-        {with_axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 32767), {VK_DELETE}},
-        {with_axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 3000), {}},
-        {with_axis(SDL_CONTROLLER_AXIS_TRIGGERLEFT, 32767), {}},
-        {with_axis(SDL_CONTROLLER_AXIS_RIGHTX, 32767), {}},
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_UP},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DOWN},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_LEFT}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_RIGHT},
+        {SDL_CONTROLLER_BUTTON_A, PAD_SOUTH},        {SDL_CONTROLLER_BUTTON_X, PAD_WEST},
+        {SDL_CONTROLLER_BUTTON_START, PAD_START},    {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(keys_of(gamepad_keys(c.in)), c.keys);
-    // Several at once, the diagonal of the stick included.
-    GamepadInputs in = with_axis(SDL_CONTROLLER_AXIS_LEFTX, 30000);
-    in.axes[SDL_CONTROLLER_AXIS_LEFTY] = -30000;
-    in.buttons[SDL_CONTROLLER_BUTTON_A] = 1;
-    in.buttons[SDL_CONTROLLER_BUTTON_X] = 1;
-    EXPECT_EQ(keys_of(gamepad_keys(in)), (std::set<int>{VK_RIGHT, VK_UP, VK_NEXT, VK_DELETE}));
-    EXPECT_EQ(gamepad_virtual_key(-1), 0);
-    EXPECT_EQ(gamepad_virtual_key(GAMEPAD_KEY_COUNT), 0);
+    for (const Case& c : cases) {
+        in = {};
+        in.buttons[c.button] = 1;
+        EXPECT_EQ(pad_buttons(gamepad_state(in)), pad_button(c.shared)) << c.button;
+    }
+    // B, Y, the left trigger and the right stick are no part of the shape.
+    in = {};
+    in.buttons[SDL_CONTROLLER_BUTTON_B] = in.buttons[SDL_CONTROLLER_BUTTON_Y] = 1;
+    in.axes[SDL_CONTROLLER_AXIS_TRIGGERLEFT] = 32767;
+    in.axes[SDL_CONTROLLER_AXIS_RIGHTX] = in.axes[SDL_CONTROLLER_AXIS_RIGHTY] = -32768;
+    EXPECT_EQ(pad_buttons(gamepad_state(in)), 0u);
+    // The stick's ends and the trigger's range as SDL gives them.
+    in = {};
+    in.axes[SDL_CONTROLLER_AXIS_LEFTX] = -32768;
+    in.axes[SDL_CONTROLLER_AXIS_LEFTY] = 32767;
+    in.axes[SDL_CONTROLLER_AXIS_TRIGGERRIGHT] = 32767;
+    const PadState ends = gamepad_state(in);
+    EXPECT_TRUE(ends.left_x == -32768 && ends.left_y == 32767 && ends.right_trigger == 32767);
+    EXPECT_EQ(pad_buttons(ends),
+              pad_button(PAD_LEFT) | pad_button(PAD_DOWN) | pad_button(PAD_RIGHT_TRIGGER));
 }
 
 namespace {
@@ -114,7 +86,8 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     // The dummy driver's window never takes the keyboard focus, which controllers wait for.
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     platform_reset();
-    video_use_backend(sdl_video_backend());
+    host_use(sdl_host());
+    bind_game_pad();
     WNDCLASSEXA wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = pad_proc;

@@ -3,9 +3,9 @@
 #include "window_fixture.h"
 
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
-#include "platform/video/video_backend.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
+#include "platform/host/host.h"
 
 #include <deque>
 #include <utility>
@@ -138,9 +138,9 @@ int fake_poll(VideoEvent* event) {
 } // namespace
 
 TEST_F(WindowTest, AutoRepeatedPressesAreKeyDownsWithThePreviousStateBit) {
-    VideoBackend fake = *headless_video_backend();
+    Host fake = *headless_host();
     fake.poll_event = fake_poll;
-    video_use_backend(&fake);
+    host_use(&fake);
     FakeEvents = {{VIDEO_KEY_DOWN, VK_DOWN, 0, 0, 0, 0, 0, 0},
                   {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0, 0, 0, 0},
                   {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0, 0, 0, 0},
@@ -148,7 +148,7 @@ TEST_F(WindowTest, AutoRepeatedPressesAreKeyDownsWithThePreviousStateBit) {
                   {VIDEO_KEY_DOWN, 300, 0, 0, 0, 0, 0, 0}, // not a virtual-key code
                   {VIDEO_KEY_UP, VK_DOWN, 0, 0, 0, 0, 0, 0}};
     std::vector<MSG> taken = drain_queue();
-    video_use_backend(headless_video_backend());
+    host_use(headless_host());
     ASSERT_EQ(taken.size(), 4u);
     EXPECT_EQ(taken[0].lParam & (1 << 30), 0);
     EXPECT_NE(taken[1].lParam & (1 << 30), 0);
@@ -185,12 +185,12 @@ void record_cursor(int visible) {
 TEST(Cursor, ANewWindowIsToldTheCounterState) {
     platform_reset();
     ShowCursor(FALSE);
-    VideoBackend fake = *headless_video_backend();
+    Host fake = *headless_host();
     fake.set_cursor_visible = record_cursor;
-    video_use_backend(&fake);
+    host_use(&fake);
     CursorCalls.clear();
     HWND window = open_test_window();
-    video_use_backend(headless_video_backend());
+    host_use(headless_host());
     ASSERT_NE(window, nullptr);
     ASSERT_FALSE(CursorCalls.empty());
     EXPECT_EQ(CursorCalls.back(), 0);

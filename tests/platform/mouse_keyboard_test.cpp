@@ -1,8 +1,8 @@
 // The whole mouse and keyboard through the headless backend: mouse messages with their button
 // and modifier flags, the wheel, typed characters made by TranslateMessage, every key's code
 // and state; and the process entry's command line.
-#include "platform/video/headless/headless.h"
-#include "platform/video/utf8.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/utf8.h"
 #include "platform/win32/win32_command_line.h"
 #include "window_fixture.h"
 

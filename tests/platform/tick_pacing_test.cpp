@@ -1,6 +1,6 @@
 // The clock's resting rule: a few readings within one millisecond come at once, further
 // ones rest until the clock moves on, and every answer is the clock's own.
-#include "platform/video/tick_pacing.h"
+#include "platform/host/tick_pacing.h"
 
 #include <gtest/gtest.h>
 

@@ -1,27 +1,18 @@
-// The browser's standard gamepad layout read into the common one: each button and axis the
-// game uses, values past the ends or not numbers, and pads with fewer buttons and axes.
-#include "platform/video/web/web_gamepad_map.h"
-#include "platform/win32.h"
+// The browser's standard gamepad layout read into the shared shape: its buttons by index, its
+// axes and trigger as fractions scaled to the shared range, values past the ends or not
+// numbers, and pads with fewer buttons and axes than the layout or more than the record holds.
+#include "platform/host/web/web_gamepad_map.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <set>
 
 namespace {
 
-std::set<int> keys_of(const PadState& reading) {
-    std::set<int> keys;
-    const std::uint32_t set = pad_keys(reading);
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
-        if (set & (1u << b)) keys.insert(gamepad_virtual_key(b));
-    return keys;
-}
-
 struct Pad {
-    int pressed[WEB_PAD_BUTTONS + 1] = {};
-    double values[WEB_PAD_BUTTONS + 1] = {};
-    double axes[4] = {};
+    int pressed[WEB_PAD_MAX_ENTRIES] = {};
+    double values[WEB_PAD_MAX_ENTRIES] = {};
+    double axes[WEB_PAD_MAX_ENTRIES] = {};
     PadState read(int buttons = WEB_PAD_BUTTONS + 1, int axis_count = 4) const {
         return web_pad_reading(pressed, values, buttons, axes, axis_count);
     }
@@ -34,78 +25,68 @@ Pad with_button(int button) {
     return pad;
 }
 
-Pad with_axis(int axis, double value) {
-    Pad pad;
-    pad.axes[axis] = value;
-    return pad;
-}
-
 } // namespace
 
-TEST(WebGamepad, TheStandardLayoutHoldsTheDesktopsKeys) {
-    const double nan = std::numeric_limits<double>::quiet_NaN();
+TEST(WebPad, TheStandardLayoutReachesTheSharedShape) {
     struct Case {
-        Pad pad;
-        std::set<int> keys;
+        int index;
+        std::uint32_t buttons;
     };
     const Case cases[] = {
-        {Pad{}, {}},
-        {with_button(WEB_PAD_UP), {VK_UP}},
-        {with_button(WEB_PAD_DOWN), {VK_DOWN}},
-        {with_button(WEB_PAD_LEFT), {VK_LEFT}},
-        {with_button(WEB_PAD_RIGHT), {VK_RIGHT}},
-        {with_button(WEB_PAD_SOUTH), {VK_NEXT}},
-        {with_button(WEB_PAD_WEST), {VK_DELETE}},
-        {with_button(WEB_PAD_START), {VK_RETURN}},
-        {with_button(WEB_PAD_BACK), {VK_ESCAPE}},
-        {with_button(WEB_PAD_RIGHT_TRIGGER), {VK_DELETE}},
-        // B, Y, the shoulders, the left trigger and the guide button do nothing.
-        {with_button(1), {}},
-        {with_button(3), {}},
-        {with_button(4), {}},
-        {with_button(6), {}},
-        {with_button(16), {}},
-        {with_axis(0, 1.0), {VK_RIGHT}},
-        {with_axis(0, -1.0), {VK_LEFT}},
-        {with_axis(1, -0.8), {VK_UP}},
-        {with_axis(1, 0.8), {VK_DOWN}},
-        {with_axis(0, 0.3), {}}, // a resting stick's drift
-        {with_axis(2, 1.0), {}}, // the right stick
-        // Past the ends is the end; not a number is at rest.
-        {with_axis(0, 5.0), {VK_RIGHT}},
-        {with_axis(0, nan), {}},
-        {with_axis(1, -std::numeric_limits<double>::infinity()), {}},
+        {WEB_PAD_UP, pad_button(PAD_UP)},
+        {WEB_PAD_DOWN, pad_button(PAD_DOWN)},
+        {WEB_PAD_LEFT, pad_button(PAD_LEFT)},
+        {WEB_PAD_RIGHT, pad_button(PAD_RIGHT)},
+        {WEB_PAD_SOUTH, pad_button(PAD_SOUTH)},
+        {WEB_PAD_WEST, pad_button(PAD_WEST)},
+        {WEB_PAD_START, pad_button(PAD_START)},
+        {WEB_PAD_BACK, pad_button(PAD_BACK)},
+        {WEB_PAD_RIGHT_TRIGGER, pad_button(PAD_RIGHT_TRIGGER)},
     };
+    EXPECT_EQ(pad_buttons(Pad{}.read()), 0u);
     for (const Case& c : cases)
-        EXPECT_EQ(keys_of(c.pad.read()), c.keys);
+        EXPECT_EQ(pad_buttons(with_button(c.index).read()), c.buttons) << c.index;
+    // B, Y, the shoulders, the left trigger and the guide button are no part of it.
+    for (int other : {1, 3, 4, 5, 6, 10, 11, 16})
+        EXPECT_EQ(pad_buttons(with_button(other).read()), 0u) << other;
+}
 
-    // The trigger runs by how far it is pulled, not by the browser's pressed flag.
-    Pad trigger;
-    trigger.values[WEB_PAD_RIGHT_TRIGGER] = 0.2;
-    EXPECT_EQ(keys_of(trigger.read()), std::set<int>{});
-    trigger.values[WEB_PAD_RIGHT_TRIGGER] = 0.6;
-    EXPECT_EQ(keys_of(trigger.read()), std::set<int>{VK_DELETE});
-    trigger.values[WEB_PAD_RIGHT_TRIGGER] = nan;
-    EXPECT_EQ(keys_of(trigger.read()), std::set<int>{});
-
-    // Several at once: the stick's diagonal, jump and run.
-    Pad many = with_axis(0, 0.9);
-    many.axes[1] = -0.9;
-    many.pressed[WEB_PAD_SOUTH] = many.pressed[WEB_PAD_WEST] = 1;
-    EXPECT_EQ(keys_of(many.read()), (std::set<int>{VK_RIGHT, VK_UP, VK_NEXT, VK_DELETE}));
-
-    // Buttons and axes a pad lacks are never read, nor are missing arrays.
-    const Pad all_held = [] {
+TEST(WebPad, FractionsScaleToTheSharedRangeAndNothingOutsideItIsRead) {
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        double value;
+        int scaled;
+    };
+    // Past the ends is the end; not a number, or no finite number, is at rest.
+    const Case cases[] = {{1.0, 32767}, {-1.0, -32767}, {0.5, 16384}, {0.3, 9830},
+                          {5.0, 32767}, {-9.0, -32767}, {nan, 0},     {-inf, 0}};
+    for (const Case& c : cases) {
         Pad pad;
-        for (int& p : pad.pressed)
-            p = 1;
-        for (double& v : pad.values)
-            v = 1;
-        pad.axes[0] = pad.axes[1] = 1;
-        return pad;
-    }();
-    EXPECT_EQ(keys_of(all_held.read(WEB_PAD_BACK, 1)), (std::set<int>{VK_NEXT, VK_DELETE}));
-    EXPECT_EQ(keys_of(all_held.read(0, 0)), std::set<int>{});
-    EXPECT_EQ(keys_of(all_held.read(-5, -5)), std::set<int>{});
-    EXPECT_EQ(keys_of(web_pad_reading(nullptr, nullptr, 17, nullptr, 4)), std::set<int>{});
+        pad.axes[0] = pad.axes[1] = c.value;
+        pad.values[WEB_PAD_RIGHT_TRIGGER] = c.value;
+        const PadState state = pad.read();
+        EXPECT_EQ(state.left_x, c.scaled) << c.value;
+        EXPECT_EQ(state.left_y, c.scaled) << "y grows downwards in both";
+        EXPECT_EQ(state.right_trigger, c.scaled < 0 ? 0 : c.scaled) << "a trigger never pulls back";
+    }
+    // The trigger runs by how far it is pulled, not by the browser's pressed flag.
+    Pad flagged;
+    flagged.pressed[WEB_PAD_RIGHT_TRIGGER] = 1;
+    EXPECT_EQ(flagged.read().right_trigger, 0);
+
+    // Buttons and axes a pad lacks are never read, nor are missing arrays; a pad claiming
+    // more than the browser's record holds reads as one with the record's entries.
+    Pad all_held;
+    for (int i = 0; i < WEB_PAD_MAX_ENTRIES; i++) {
+        all_held.pressed[i] = 1;
+        all_held.values[i] = all_held.axes[i] = 1;
+    }
+    EXPECT_EQ(pad_buttons(all_held.read(WEB_PAD_BACK, 1)),
+              pad_button(PAD_SOUTH) | pad_button(PAD_WEST) | pad_button(PAD_RIGHT_TRIGGER));
+    EXPECT_EQ(pad_buttons(all_held.read(0, 0)), 0u);
+    EXPECT_EQ(pad_buttons(all_held.read(-5, -5)), 0u);
+    EXPECT_EQ(pad_buttons(all_held.read(1 << 30, 1 << 30)),
+              pad_buttons(all_held.read(WEB_PAD_MAX_ENTRIES, WEB_PAD_MAX_ENTRIES)));
+    EXPECT_EQ(pad_buttons(web_pad_reading(nullptr, nullptr, 17, nullptr, 4)), 0u);
 }

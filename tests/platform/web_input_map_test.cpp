@@ -1,6 +1,6 @@
 // The web backend's mapping of KeyboardEvent.code to virtual keys, which keys keep the
 // browser's own action from happening, and where clicks on the page land on the picture.
-#include "platform/video/web/web_input_map.h"
+#include "platform/host/web/web_input_map.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

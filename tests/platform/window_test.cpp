@@ -3,7 +3,7 @@
 #include "window_fixture.h"
 
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <cstring>
 

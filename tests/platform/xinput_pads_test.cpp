@@ -1,20 +1,12 @@
 // Controllers on Windows through XInput, played through a fake table of XInput's functions:
-// the mapping to the keyboard's keys, and controllers plugged in and out between readings.
-#include "platform/video/pad_keys.h"
-#include "platform/video/win32/win32_xinput.h"
+// the translation into the shared shape, and controllers plugged in and out between readings.
+#include "platform/host/pad_keys.h"
+#include "platform/host/win32/win32_xinput.h"
+#include "shell/pad_bindings.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace {
-
-std::set<int> keys_of(std::uint32_t set) {
-    std::set<int> keys;
-    for (int b = 0; b < GAMEPAD_KEY_COUNT; b++)
-        if (set & (1u << b)) keys.insert(gamepad_virtual_key(b));
-    return keys;
-}
 
 // The fake DLL: four slots, each plugged in or not, and how often each was asked.
 struct FakeXinput {
@@ -24,7 +16,7 @@ struct FakeXinput {
 };
 FakeXinput Fake;
 
-DWORD WINAPI fake_get_state(DWORD slot, XinputState* state) {
+std::uint32_t fake_get_state(std::uint32_t slot, XinputState* state) {
     if (slot >= XINPUT_SLOTS) return 87; // ERROR_INVALID_PARAMETER
     Fake.asked[slot]++;
     if (!Fake.plugged[slot]) return XINPUT_NOT_CONNECTED;
@@ -33,64 +25,56 @@ DWORD WINAPI fake_get_state(DWORD slot, XinputState* state) {
     return 0;
 }
 
-XinputGamepad buttons(WORD held) {
+XinputGamepad buttons(std::uint16_t held) {
     XinputGamepad pad = {};
     pad.buttons = held;
     return pad;
 }
 
+// The keys a controller holding these buttons holds, by the bindings in force.
+std::uint32_t keys_of(std::uint16_t held) {
+    return pad_keys(xinput_state(buttons(held)));
+}
+
 } // namespace
 
-TEST(XinputKeys, ButtonsSticksAndTriggersMapAsOnLinux) {
+// XInput's translation into the shared shape: its button bits, its stick that grows upwards
+// (turned over, its lowest end included), and its triggers of 0 to 255.
+TEST(XinputPad, ButtonsStickAndTriggersReachTheSharedShape) {
+    EXPECT_EQ(pad_buttons(xinput_state(buttons(0))), 0u);
     struct Case {
-        XinputGamepad pad;
-        std::set<int> keys;
+        std::uint16_t bit;
+        PadButton shared;
     };
-    auto stick = [](int x, int y) {
-        XinputGamepad pad = {};
-        pad.thumb_lx = static_cast<std::int16_t>(x);
-        pad.thumb_ly = static_cast<std::int16_t>(y);
-        return pad;
-    };
-    auto triggers = [](int left, int right) {
-        XinputGamepad pad = {};
-        pad.left_trigger = static_cast<BYTE>(left);
-        pad.right_trigger = static_cast<BYTE>(right);
-        return pad;
-    };
-    XinputGamepad right_stick = {};
-    right_stick.thumb_rx = 32767;
     const Case cases[] = {
-        {buttons(0), {}},
-        {buttons(XINPUT_DPAD_UP), {VK_UP}},
-        {buttons(XINPUT_DPAD_DOWN), {VK_DOWN}},
-        {buttons(XINPUT_DPAD_LEFT), {VK_LEFT}},
-        {buttons(XINPUT_DPAD_RIGHT), {VK_RIGHT}},
-        {buttons(XINPUT_A), {VK_NEXT}},
-        {buttons(XINPUT_X), {VK_DELETE}},
-        {buttons(XINPUT_START), {VK_RETURN}},
-        {buttons(XINPUT_BACK), {VK_ESCAPE}},
-        {buttons(0x2000), {}}, // B
-        {buttons(0x8000), {}}, // Y
-        // XInput's stick grows upwards: pushed up is the up arrow.
-        {stick(0, 32767), {VK_UP}},
-        {stick(0, -32768), {VK_DOWN}},
-        {stick(-32768, 0), {VK_LEFT}},
-        {stick(GAMEPAD_DEAD_ZONE, -GAMEPAD_DEAD_ZONE), {}},
-        {stick(GAMEPAD_DEAD_ZONE + 1, 0), {VK_RIGHT}},
-        {stick(30000, 30000), {VK_RIGHT, VK_UP}},
-        {triggers(0, 255), {VK_DELETE}},
-        {triggers(0, 60), {}},
-        {triggers(255, 0), {}},
-        {right_stick, {}},
-        {buttons(XINPUT_A | XINPUT_X | XINPUT_DPAD_LEFT), {VK_NEXT, VK_DELETE, VK_LEFT}},
+        {XINPUT_DPAD_UP, PAD_UP},       {XINPUT_DPAD_DOWN, PAD_DOWN}, {XINPUT_DPAD_LEFT, PAD_LEFT},
+        {XINPUT_DPAD_RIGHT, PAD_RIGHT}, {XINPUT_A, PAD_SOUTH},        {XINPUT_X, PAD_WEST},
+        {XINPUT_START, PAD_START},      {XINPUT_BACK, PAD_BACK},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(keys_of(xinput_keys(c.pad)), c.keys)
-            << "buttons " << c.pad.buttons << " stick " << c.pad.thumb_lx << "," << c.pad.thumb_ly;
+        EXPECT_EQ(pad_buttons(xinput_state(buttons(c.bit))), pad_button(c.shared)) << c.bit;
+    EXPECT_EQ(pad_buttons(xinput_state(buttons(0x2000 | 0x8000))), 0u) << "B and Y";
+
+    XinputGamepad pad = {};
+    pad.thumb_lx = -32768;
+    pad.thumb_ly = 32767;
+    pad.right_trigger = 255;
+    pad.left_trigger = 255;
+    pad.thumb_rx = 32767;
+    PadState state = xinput_state(pad);
+    EXPECT_TRUE(state.left_x == -32768 && state.left_y == -32767) << "pushed up is up";
+    EXPECT_GT(state.right_trigger, 32000);
+    EXPECT_EQ(pad_buttons(state),
+              pad_button(PAD_LEFT) | pad_button(PAD_UP) | pad_button(PAD_RIGHT_TRIGGER));
+    pad.thumb_ly = -32768;
+    pad.right_trigger = 60;
+    state = xinput_state(pad);
+    EXPECT_EQ(state.left_y, 32768) << "the lowest end turned over does not wrap";
+    EXPECT_EQ(pad_buttons(state), pad_button(PAD_LEFT) | pad_button(PAD_DOWN));
 }
 
 TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
+    bind_game_pad(); // every button the test presses holds a key of its own
     Fake = {};
     XinputPads pads = {};
     // Without XInput there are no controllers, and nothing is asked.
@@ -106,24 +90,23 @@ TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     EXPECT_EQ(xinput_poll(&pads, 0xFFFFFF00u + XINPUT_RESCAN_MS - 1), 0u);
     EXPECT_EQ(Fake.asked[2], 1);
     // The rescan comes across the clock's wrap and finds the controller plugged in.
-    const DWORD rescan = 0xFFFFFF00u + XINPUT_RESCAN_MS;
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan)), std::set<int>{VK_RIGHT});
-    EXPECT_EQ(keys_of(pads.keys), std::set<int>{VK_RIGHT});
+    const std::uint32_t rescan = 0xFFFFFF00u + XINPUT_RESCAN_MS;
+    EXPECT_EQ(xinput_poll(&pads, rescan), keys_of(XINPUT_DPAD_RIGHT));
+    EXPECT_EQ(pads.keys, keys_of(XINPUT_DPAD_RIGHT));
 
     // A plugged-in controller is read every time.
     Fake.pad[2] = buttons(XINPUT_A);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + 1)), std::set<int>{VK_NEXT});
+    EXPECT_EQ(xinput_poll(&pads, rescan + 1), keys_of(XINPUT_A));
     EXPECT_EQ(Fake.asked[0], 2) << "empty slots wait for the next rescan";
 
     // Two controllers hold their keys together.
     Fake.plugged[0] = true;
     Fake.pad[0] = buttons(XINPUT_START);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS)),
-              (std::set<int>{VK_NEXT, VK_RETURN}));
+    EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS), keys_of(XINPUT_A | XINPUT_START));
 
     // Unplugged while held: what it held is let go at the very next reading.
     Fake.plugged[2] = false;
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 1)), std::set<int>{VK_RETURN});
+    EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 1), keys_of(XINPUT_START));
     Fake.plugged[0] = false;
     EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 2), 0u);
     EXPECT_EQ(pads.keys, 0u);
@@ -134,5 +117,5 @@ TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     // And plugged in again.
     Fake.plugged[3] = true;
     Fake.pad[3] = buttons(XINPUT_BACK);
-    EXPECT_EQ(keys_of(xinput_poll(&pads, rescan + 2 * XINPUT_RESCAN_MS)), std::set<int>{VK_ESCAPE});
+    EXPECT_EQ(xinput_poll(&pads, rescan + 2 * XINPUT_RESCAN_MS), keys_of(XINPUT_BACK));
 }

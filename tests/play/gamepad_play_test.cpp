@@ -5,8 +5,8 @@
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/platform_reset.h"
-#include "platform/video/sdl/sdl_backend.h"
-#include "platform/video/video.h"
+#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/screen.h"
 #include "platform/win32.h"
 #include "support/virtual_pad.h"
 
@@ -50,14 +50,14 @@ const std::vector<PadStep> Steps = {
     {108, SDL_CONTROLLER_BUTTON_BACK, 0},
 };
 
-VideoBackend Wrapped;
+Host Wrapped;
 SDL_Joystick* Pad = nullptr;
 std::vector<Seen> Passes;
 DWORD LastFrameStart = 0;
 
 // Each pass presents once; a new frame clock reading marks a new pass.
 void present_and_play(const VideoPicture* picture) {
-    sdl_video_backend()->present(picture);
+    sdl_host()->present(picture);
     if (FrameStartTicks == 0 || FrameStartTicks == LastFrameStart) return;
     LastFrameStart = FrameStartTicks;
     Passes.push_back({GameState, MenuSelection, PlayerSprite.x, PlayerSprite.y});
@@ -85,9 +85,9 @@ TEST(GamepadPlay, AControllerChoosesStartsWalksJumpsAndGoesBack) {
     ASSERT_NE(Pad, nullptr);
 
     platform_reset();
-    Wrapped = *sdl_video_backend();
+    Wrapped = *sdl_host();
     Wrapped.present = present_and_play;
-    video_use_backend(&Wrapped);
+    host_use(&Wrapped);
     FrameStartTicks = 0;
     char command_line[] = "";
     int exit_code = WinMain(nullptr, nullptr, command_line, SW_SHOWNORMAL);

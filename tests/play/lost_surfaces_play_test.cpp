@@ -24,10 +24,10 @@ std::uint64_t picture_hash(const HeadlessFrame& frame) {
     auto mix = [&hash](std::uint8_t byte) { hash = (hash ^ byte) * 1099511628211ull; };
     for (std::uint8_t byte : frame.pixels)
         mix(byte);
-    for (const PALETTEENTRY& entry : frame.palette) {
-        mix(entry.peRed);
-        mix(entry.peGreen);
-        mix(entry.peBlue);
+    for (const HostColor& entry : frame.palette) {
+        mix(entry.red);
+        mix(entry.green);
+        mix(entry.blue);
     }
     return hash;
 }

@@ -8,7 +8,7 @@
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <cstring>
 
@@ -81,8 +81,8 @@ void on_present(const HeadlessFrame& frame) {
     record.level_palette = true;
     for (int i = 0; i < 256; ++i) {
         const PaletteEntry& entry = Pictures->level.palette[i];
-        if (frame.palette[i].peRed != entry.red || frame.palette[i].peGreen != entry.green ||
-            frame.palette[i].peBlue != entry.blue)
+        if (frame.palette[i].red != entry.red || frame.palette[i].green != entry.green ||
+            frame.palette[i].blue != entry.blue)
             record.level_palette = false;
     }
     if (Watcher) Watcher(PassNumber, frame);

@@ -2,7 +2,8 @@
 // and let go at chosen passes of the main loop, and a record of every pass.
 #pragma once
 
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
+#include "platform/win32.h"
 
 #include <cstdint>
 #include <vector>

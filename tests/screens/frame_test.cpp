@@ -5,7 +5,7 @@
 #include "game/game_frame.h"
 #include "game/player.h"
 #include "game/setup.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 // The menu's four click rectangles at their bounds, and clicks on the other screens.
 #include "screen_fixture.h"
 
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 namespace {
 

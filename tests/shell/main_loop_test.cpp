@@ -4,7 +4,7 @@
 #include "platform/ddraw.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <gtest/gtest.h>
 

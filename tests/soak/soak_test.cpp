@@ -9,7 +9,7 @@
 #include "game/setup.h"
 #include "platform/dsound/dsound_state.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

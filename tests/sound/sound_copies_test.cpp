@@ -4,8 +4,8 @@
 #include "formats/wave_format.h"
 #include "platform/dsound/dsound_state.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
 
 #include <gtest/gtest.h>
 

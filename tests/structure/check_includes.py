@@ -7,6 +7,11 @@ engine/image/sprite.cpp); a file without a partner is a module of its own. The c
   - an include against the layers: shell -> game -> engine -> platform -> formats, where code
     above the platform sees only its published headers (win32.h, ddraw.h, gdi.h, dsound.h),
     the file formats see nothing of the project but themselves, and the game never sees the shell;
+  - an include inside the platform that runs from a lower folder up to a higher one, or
+    sideways between two folders of one level (two targets), by the platform's own layers:
+    host/ (the target record and the shared pieces), host/<target>/, win32/, ddraw/, then gdi/
+    and dsound/, then the platform's own top files; each published header belongs to its
+    folder (win32.h to win32/, pads.h to host/), and a folder with no level is reported;
   - SDL included by the program's code anywhere but platform/ (tests of the SDL backend and
     the benchmarks, which measure SDL itself, may include it);
   - a quoted include that names no file of the project.
@@ -21,7 +26,8 @@ import sys
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c")
 SKIPPED_FOLDERS = {".git", "build", "third_party", "vendor"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
-PUBLISHED = {"platform/win32.h", "platform/ddraw.h", "platform/gdi.h", "platform/dsound.h"}
+PUBLISHED = {"platform/win32.h", "platform/ddraw.h", "platform/gdi.h", "platform/dsound.h",
+             "platform/pads.h"}
 
 # What each layer may include, by the top folder of the included file. "published" stands
 # for the platform's three published headers alone.
@@ -33,6 +39,27 @@ ALLOWED = {
     "shell": {"shell", "game", "engine", "published"},
     "art": {"art", "formats"},
     "showcase": {"showcase", "engine", "published"},
+}
+# The platform's folders from the bottom up; folders of one level must not include each other.
+PLATFORM_LEVELS = {
+    "host": 0,
+    "host/sdl": 1,
+    "host/web": 1,
+    "host/headless": 1,
+    "host/win32": 1,
+    "win32": 2,
+    "ddraw": 3,
+    "gdi": 4,
+    "dsound": 4,
+    "": 5,  # the platform's top files: the build's choice of target, the reset for tests
+}
+# The published headers, each a part of its folder.
+PUBLISHED_FOLDER = {
+    "platform/win32.h": "win32",
+    "platform/ddraw.h": "ddraw",
+    "platform/gdi.h": "gdi",
+    "platform/dsound.h": "dsound",
+    "platform/pads.h": "host",
 }
 # Folders whose files may include SDL's headers.
 SDL_ALLOWED = ("platform/", "tests/", "bench/")
@@ -65,6 +92,28 @@ def module_of(path):
 
 def layer_of(path):
     return path.split("/", 1)[0]
+
+
+def platform_folder(path):
+    """The platform folder a file of platform/ belongs to: "" for its top files."""
+    if path in PUBLISHED_FOLDER:
+        return PUBLISHED_FOLDER[path]
+    return os.path.dirname(path)[len("platform/"):] if "/" in path[len("platform/"):] else ""
+
+
+def platform_problem(path, target):
+    """Why an include from one platform file to another runs against the platform's layers;
+    None when it does not."""
+    here, there = platform_folder(path), platform_folder(target)
+    if here == there:
+        return None
+    for folder in (here, there):
+        if folder not in PLATFORM_LEVELS:
+            return f"platform/{folder}/ has no level among the platform's layers"
+    if PLATFORM_LEVELS[there] < PLATFORM_LEVELS[here]:
+        return None
+    way = "up" if PLATFORM_LEVELS[there] > PLATFORM_LEVELS[here] else "sideways"
+    return f"platform/{here or '.'}/ must not include {target} ({way} the platform's layers)"
 
 
 def find_circles(edges):
@@ -141,6 +190,10 @@ def main():
             kind = "published" if target in PUBLISHED else layer_of(target)
             if allowed is not None and kind not in allowed and layer_of(target) not in allowed:
                 problems.append(f"{where}: {layer_of(path)}/ must not include {target}")
+            if layer_of(path) == "platform" and layer_of(target) == "platform":
+                wrong_way = platform_problem(path, target)
+                if wrong_way:
+                    problems.append(f"{where}: {wrong_way}")
             other = module_of(target)
             if other != module:
                 edges[module].add(other)

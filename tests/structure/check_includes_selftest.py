@@ -10,7 +10,11 @@ import tempfile
 CLEAN = {
     "formats/bmp.h": "",
     "platform/win32.h": '#include "formats/bmp.h"\n',
-    "platform/video/video.cpp": '#include <SDL.h>\n#include "platform/win32.h"\n',
+    "platform/host/host.h": "",
+    "platform/host/sdl/sdl_backend.h": '#include "platform/host/host.h"\n',
+    "platform/host/sdl/sdl_backend.cpp": '#include <SDL.h>\n#include "platform/host/sdl/sdl_backend.h"\n',
+    "platform/host/web/web_backend.cpp": '#include "platform/host/host.h"\n',
+    "platform/win32/win32_window.cpp": '#include "platform/win32.h"\n#include "platform/host/host.h"\n',
     "engine/sprite.h": '#include "platform/win32.h"\n',
     "engine/sprite.cpp": '#include "engine/sprite.h"\n#include "engine/draw.h"\n',
     "engine/draw.h": "",
@@ -23,7 +27,12 @@ CLEAN = {
 FAULTS = {
     "game/setup.cpp": '#include "game/setup.h"\n#include "shell/win_main.cpp"\n',
     "engine/draw.cpp": '#include "engine/draw.h"\n#include "engine/sprite.h"\n',
-    "engine/sprite.h": '#include "platform/win32.h"\n#include "platform/video/video.cpp"\n',
+    "engine/sprite.h": '#include "platform/win32.h"\n#include "platform/host/host.h"\n',
+    # Inside the platform: up from the host to win32, sideways from one target to another,
+    # and a folder without a level.
+    "platform/host/host.h": '#include "platform/win32.h"\n',
+    "platform/host/web/web_backend.cpp": '#include "platform/host/sdl/sdl_backend.h"\n',
+    "platform/extra/extra.cpp": '#include "platform/host/host.h"\n',
     "formats/bmp.h": '#include "platform/win32.h"\n',
     "game/extra.cpp": "#include <SDL.h>\n",
     "shell/missing.cpp": '#include "shell/nowhere.h"\n',
@@ -32,7 +41,10 @@ FAULTS = {
 EXPECTED = [
     "game/ must not include shell/win_main.cpp",
     "modules include each other in a circle: engine/draw, engine/sprite",
-    "engine/ must not include platform/video/video.cpp",
+    "engine/ must not include platform/host/host.h",
+    "platform/host/ must not include platform/win32.h (up the platform's layers)",
+    "platform/host/web/ must not include platform/host/sdl/sdl_backend.h (sideways the",
+    "platform/extra/ has no level among the platform's layers",
     "formats/ must not include platform/win32.h",
     "includes SDL (SDL.h) outside platform/",
     '"shell/nowhere.h" names no file of the project',

@@ -4,11 +4,11 @@
 #include "platform/dsound.h"
 #include "platform/dsound/audio_output.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/dsound/headless_audio.h"
-#include "platform/dsound/sdl/sdl_audio.h"
+#include "platform/host/headless/headless_audio.h"
+#include "platform/host/sdl/sdl_audio.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
-#include "platform/video/video.h"
+#include "platform/host/headless/headless.h"
+#include "platform/host/screen.h"
 #include "platform/win32.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "engine/engine.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The frame clock: readings, the start of a pass, and the busy wait across the wrap.
 #include "engine/util/frame_clock.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <gtest/gtest.h>
 

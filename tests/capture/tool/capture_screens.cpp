@@ -1,7 +1,7 @@
 // Makes the README's screenshots: plays the real game on the headless backend with
 // scripted keys and writes the menu, the first information screen and a moment of play
 // as BMP files. Run it from the folder with the data files: capture_screens <out folder>.
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 #include "play/scripted_play.h"
 
 #include <cstdio>

@@ -2,7 +2,7 @@
 // text centred in the top band, all read back from the presented frames.
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 
 #include "engine/engine.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 namespace {
 

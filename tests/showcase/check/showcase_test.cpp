@@ -114,15 +114,14 @@ TEST(Showcase, FadesReachTheirColourStepByStep) {
         if (effect_is_wipe(t.effect)) continue;
         SCOPED_TRACE(effect_name(t.effect));
         EXPECT_GE(t.palette_changes, 20);
-        const PALETTEENTRY* start = t.first.palette;
-        const PALETTEENTRY* end = t.last.palette;
+        const HostColor* start = t.first.palette;
+        const HostColor* end = t.last.palette;
         for (int i = 0; i < 256; ++i) {
-            const int r = end[i].peRed, g = end[i].peGreen, b = end[i].peBlue;
+            const int r = end[i].red, g = end[i].green, b = end[i].blue;
             switch (t.effect) {
             case TRANSITION_FADE_BLACK:
                 if (i == 0) {
-                    EXPECT_TRUE(r == start[0].peRed && g == start[0].peGreen &&
-                                b == start[0].peBlue);
+                    EXPECT_TRUE(r == start[0].red && g == start[0].green && b == start[0].blue);
                 } else {
                     EXPECT_TRUE(r <= 15 && g <= 15 && b <= 15) << "entry " << i;
                 }
@@ -190,9 +189,9 @@ TEST(Showcase, TheGuidesPicturesAreTheFramesItShows) {
         const HeadlessFrame& frame = tour().shots[scene].frame;
         int differing = 0;
         for (int p = 0; p < width * height; ++p) {
-            const PALETTEENTRY& colour = frame.palette[frame.pixels[p]];
-            if (rgb[p * 3] != colour.peRed || rgb[p * 3 + 1] != colour.peGreen ||
-                rgb[p * 3 + 2] != colour.peBlue)
+            const HostColor& colour = frame.palette[frame.pixels[p]];
+            if (rgb[p * 3] != colour.red || rgb[p * 3 + 1] != colour.green ||
+                rgb[p * 3 + 2] != colour.blue)
                 ++differing;
         }
         EXPECT_EQ(differing, 0);

@@ -3,7 +3,7 @@
 
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 #include "showcase/showcase.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // chosen frame of each scene, keeping that frame, and recording every transition on the way.
 #pragma once
 
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 
 #include <cstdint>
 #include <vector>

@@ -10,7 +10,7 @@
 #include "platform/dsound/dsound_faults.h"
 #include "platform/dsound/dsound_state.h"
 #include "platform/platform_reset.h"
-#include "platform/video/headless/headless.h"
+#include "platform/host/headless/headless.h"
 #include "platform/win32.h"
 
 #include <cstdio>

@@ -1,0 +1,84 @@
+// The host's clock as the screen reads it, and when the screen's changes reach the presenter.
+#include "platform/host/screen.h"
+
+namespace {
+
+// A display refreshes about every 16 ms; changes that do not flip show at that pace.
+constexpr std::uint32_t REFRESH_INTERVAL_MS = 16;
+
+VideoScreenSource ScreenSource = nullptr;
+int ChangePending = 0;
+// Nothing is presented while the window is out of sight; the change waits for its return.
+int Hidden = 0;
+int EverPresented = 0;
+std::uint32_t LastPresent = 0;
+std::uint32_t LastTicks = 0;
+
+void present_now(std::uint32_t now) {
+    if (Hidden) {
+        ChangePending = 1;
+        return;
+    }
+    ChangePending = 0;
+    EverPresented = 1;
+    LastPresent = now;
+    VideoPicture picture = {};
+    if (!ScreenSource || !ScreenSource(&picture)) return;
+    host()->present(&picture);
+    // Writes through a lock that stays open keep reaching the screen at the refresh pace,
+    // as on a real display, so a wipe into the locked primary is seen step by step.
+    if (picture.being_written) ChangePending = 1;
+}
+
+std::uint32_t take_reading() {
+    LastTicks = host()->ticks();
+    return LastTicks;
+}
+
+void refresh_at(std::uint32_t now) {
+    // The difference is taken unsigned so the clock's wrap does not stall presenting.
+    if (ChangePending && (!EverPresented || now - LastPresent >= REFRESH_INTERVAL_MS))
+        present_now(now);
+}
+
+} // namespace
+
+void video_set_screen_source(VideoScreenSource source) {
+    ScreenSource = source;
+}
+
+void video_screen_changed(int now) {
+    if (!now) {
+        ChangePending = 1;
+        return;
+    }
+    present_now(take_reading());
+}
+
+std::uint32_t video_read_clock() {
+    std::uint32_t now = take_reading();
+    refresh_at(now);
+    return now;
+}
+
+std::uint32_t video_last_ticks() {
+    return LastTicks;
+}
+
+void video_refresh() {
+    if (ChangePending) refresh_at(take_reading());
+}
+
+void video_set_hidden(int hidden) {
+    Hidden = hidden != 0;
+    // Back in sight, the picture is put right at once, whatever was missed.
+    if (!Hidden) present_now(take_reading());
+}
+
+void video_reset() {
+    Hidden = 0;
+    ChangePending = 0;
+    EverPresented = 0;
+    LastPresent = 0;
+    LastTicks = 0;
+}

@@ -1,0 +1,149 @@
+// The Windows presenter's clock, keys and controllers. The clock's waits rest on a timer
+// instead of spinning; XInput's DLL is loaded at run time, so a system without it plays on
+// without controllers.
+#include "platform/host/pad_keys.h"
+#include "platform/host/tick_pacing.h"
+#include "platform/host/win32/win32_backend.h"
+#include "platform/host/win32/win32_backend_window.h"
+#include "platform/host/win32/win32_xinput.h"
+
+#include <mmsystem.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Controllers are read this often while the program reads its clock.
+constexpr DWORD PAD_POLL_MS = 8;
+// The kernel's wait in 100 ns units, which Sleep's whole milliseconds would overshoot: Wine
+// keeps it to the microsecond, Windows to its timer period, which the clock sets to 1 ms.
+using DelayFunction = LONG(WINAPI*)(BOOLEAN alertable, const LARGE_INTEGER* interval);
+
+struct ClockState {
+    bool started = false;
+    LARGE_INTEGER frequency = {};
+    LARGE_INTEGER origin = {};
+    DWORD origin_ticks = 0;
+    DelayFunction delay = nullptr;
+    TickPacing pacing;
+};
+ClockState Clock;
+
+struct PadInput {
+    bool loaded = false;
+    HMODULE dll = nullptr;
+    XinputPads pads = {};
+    std::uint32_t posted = 0; // the keys the window was told are down
+    DWORD last_poll = 0;
+};
+PadInput Pads;
+
+void end_timer_period() {
+    timeEndPeriod(1);
+}
+
+void start_clock() {
+    Clock.started = true;
+    QueryPerformanceFrequency(&Clock.frequency);
+    QueryPerformanceCounter(&Clock.origin);
+    // The readings carry on from the system's tick count, as GetTickCount's would.
+    Clock.origin_ticks = (GetTickCount)();
+    if (timeBeginPeriod(1) == TIMERR_NOERROR) std::atexit(end_timer_period);
+    if (HMODULE ntdll = GetModuleHandleA("ntdll.dll"))
+        Clock.delay = reinterpret_cast<DelayFunction>(
+            reinterpret_cast<void*>(GetProcAddress(ntdll, "NtDelayExecution")));
+}
+
+std::int64_t elapsed_microseconds() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    const std::int64_t counts = now.QuadPart - Clock.origin.QuadPart;
+    const std::int64_t frequency = Clock.frequency.QuadPart > 0 ? Clock.frequency.QuadPart : 1;
+    return counts / frequency * 1000000 + counts % frequency * 1000000 / frequency;
+}
+
+std::int64_t elapsed_milliseconds() {
+    return elapsed_microseconds() / 1000;
+}
+
+void rest_until(std::int64_t next_ms) {
+    const std::int64_t wait_us = next_ms * 1000 - elapsed_microseconds();
+    if (wait_us <= 0) return;
+    if (Clock.delay) {
+        LARGE_INTEGER interval;
+        interval.QuadPart = -wait_us * 10; // negative: relative to now
+        Clock.delay(FALSE, &interval);
+        return;
+    }
+    Sleep(1);
+}
+
+bool program_has_focus() {
+    HWND foreground = GetForegroundWindow();
+    DWORD process = 0;
+    if (foreground) GetWindowThreadProcessId(foreground, &process);
+    return foreground && process == GetCurrentProcessId();
+}
+
+void load_xinput() {
+    Pads.loaded = true;
+    const char* const names[] = {"xinput1_4.dll", "xinput9_1_0.dll"};
+    for (const char* name : names) {
+        Pads.dll = LoadLibraryA(name);
+        if (!Pads.dll) continue;
+        // The DLL's XInputGetState takes the slot and XInput's state record, as declared.
+        FARPROC get_state = GetProcAddress(Pads.dll, "XInputGetState");
+        if (get_state) {
+            Pads.pads.get_state =
+                reinterpret_cast<XinputGetStateFunction>(reinterpret_cast<void*>(get_state));
+            return;
+        }
+        FreeLibrary(Pads.dll);
+        Pads.dll = nullptr;
+    }
+}
+
+void post_key(int virtual_key, int down, void* window) {
+    const UINT key = static_cast<UINT>(virtual_key);
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageA(static_cast<HWND>(window), down ? WM_KEYDOWN : WM_KEYUP, key,
+                 down ? (1 | scan) : (1 | scan | 0xC0000000));
+}
+
+// What the controllers hold reaches the window as key messages, like the keyboard's keys;
+// without the focus they hold nothing.
+void poll_pads(DWORD now) {
+    if (!Pads.loaded) load_xinput();
+    if (!Pads.pads.get_state || now - Pads.last_poll < PAD_POLL_MS) return;
+    Pads.last_poll = now;
+    std::uint32_t keys = xinput_poll(&Pads.pads, now);
+    if (!program_has_focus()) keys = 0;
+    const std::uint32_t before = Pads.posted;
+    Pads.posted = keys;
+    HWND window = presenter_window();
+    if (window) pad_key_changes(before, keys, post_key, window);
+}
+
+} // namespace
+
+DWORD win32_presenter_ticks() {
+    if (!Clock.started) start_clock();
+    const DWORD now =
+        Clock.origin_ticks +
+        static_cast<DWORD>(paced_reading(&Clock.pacing, elapsed_milliseconds, rest_until));
+    poll_pads(now);
+    return now;
+}
+
+SHORT win32_presenter_key_state(int virtual_key) {
+    // Keys held while another program had the focus are not the player's to this one.
+    if (!program_has_focus()) return 0;
+    SHORT state = (GetAsyncKeyState)(virtual_key);
+    if (pad_keys_hold(Pads.posted, virtual_key)) state = static_cast<SHORT>(state | 0x8000);
+    return state;
+}
+
+std::int64_t presenter_microseconds() {
+    if (!Clock.started) start_clock();
+    return elapsed_microseconds();
+}
