@@ -8,36 +8,21 @@
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
 
+#include "support/sound_buffers.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 HWND const WINDOW = reinterpret_cast<HWND>(1);
 
-// A looping 16-bit mono buffer at the stream's rate: frame i holds base + i.
+// Frame i holds seed + i.
+std::int16_t counting(DWORD frame, int seed) {
+    return static_cast<std::int16_t>(seed + static_cast<int>(frame));
+}
+
 LPDIRECTSOUNDBUFFER counting_buffer(LPDIRECTSOUND8 device, DWORD flags, int base) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 1;
-    format.wBitsPerSample = 16;
-    format.nSamplesPerSec = 44100;
-    format.nBlockAlign = 2;
-    format.nAvgBytesPerSec = 88200;
-    DSBUFFERDESC desc{};
-    desc.dwSize = sizeof desc;
-    desc.dwFlags = flags;
-    desc.dwBufferBytes = 2000 * 2;
-    desc.lpwfxFormat = &format;
-    LPDIRECTSOUNDBUFFER buffer = nullptr;
-    if (FAILED(device->CreateSoundBuffer(&desc, &buffer, nullptr))) return nullptr;
-    LPVOID part1 = nullptr;
-    DWORD bytes1 = 0;
-    buffer->Lock(0, 0, &part1, &bytes1, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
-    auto* samples = static_cast<std::int16_t*>(part1);
-    for (int i = 0; i < 2000; ++i)
-        samples[i] = static_cast<std::int16_t>(base + i);
-    buffer->Unlock(part1, bytes1, nullptr, 0);
-    return buffer;
+    return make_mono16_buffer(device, 44100, 2000, flags, counting, base);
 }
 
 void advance_to(DWORD ms) {

@@ -10,6 +10,8 @@
 #include "platform/host/sdl/sdl_audio.h"
 #include "platform/platform_reset.h"
 
+#include "support/sound_buffers.h"
+
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -32,30 +34,14 @@ struct OnSdlDummyDriver {
     ~OnSdlDummyDriver() { audio_use_backend(nullptr); }
 };
 
+std::int16_t filled(DWORD, int seed) {
+    return static_cast<std::int16_t>(seed * 17 * 257 + 1);
+}
+
 LPDIRECTSOUNDBUFFER make_buffer(LPDIRECTSOUND8 device, DWORD rate, DWORD frames, int seed) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 1;
-    format.wBitsPerSample = 16;
-    format.nSamplesPerSec = rate;
-    format.nBlockAlign = 2;
-    format.nAvgBytesPerSec = rate * 2;
-    DSBUFFERDESC desc{};
-    desc.dwSize = sizeof desc;
-    desc.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY;
-    desc.dwBufferBytes = frames * 2;
-    desc.lpwfxFormat = &format;
-    LPDIRECTSOUNDBUFFER buffer = nullptr;
-    if (FAILED(device->CreateSoundBuffer(&desc, &buffer, nullptr))) return nullptr;
-    LPVOID part1 = nullptr;
-    LPVOID part2 = nullptr;
-    DWORD bytes1 = 0;
-    DWORD bytes2 = 0;
-    if (SUCCEEDED(buffer->Lock(0, 0, &part1, &bytes1, &part2, &bytes2, DSBLOCK_ENTIREBUFFER))) {
-        std::memset(part1, seed * 17 + 1, bytes1);
-        buffer->Unlock(part1, bytes1, part2, bytes2);
-    }
-    return buffer;
+    return make_mono16_buffer(device, rate, frames,
+                              DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY, filled,
+                              seed);
 }
 
 // Waits up to two seconds of real time for a buffer played once to end by itself, which

@@ -11,6 +11,8 @@
 #include "platform/host/screen.h"
 #include "platform/win32.h"
 
+#include "support/sound_buffers.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -24,32 +26,12 @@ HWND const WINDOW = reinterpret_cast<HWND>(1);
 const std::string LOST_LINE = "Sound: the audio device went away; playing silently.\n";
 
 // A 16-bit mono buffer at the stream's rate whose every frame has its own value.
-std::int16_t ramp(DWORD frame) {
+std::int16_t ramp(DWORD frame, int = 0) {
     return static_cast<std::int16_t>(frame * 7 % 30000 + 1);
 }
 
 LPDIRECTSOUNDBUFFER ramp_buffer(LPDIRECTSOUND8 device, DWORD frames) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 1;
-    format.wBitsPerSample = 16;
-    format.nSamplesPerSec = 44100;
-    format.nBlockAlign = 2;
-    format.nAvgBytesPerSec = 88200;
-    DSBUFFERDESC desc{};
-    desc.dwSize = sizeof desc;
-    desc.dwBufferBytes = frames * 2;
-    desc.lpwfxFormat = &format;
-    LPDIRECTSOUNDBUFFER buffer = nullptr;
-    if (FAILED(device->CreateSoundBuffer(&desc, &buffer, nullptr))) return nullptr;
-    LPVOID part1 = nullptr;
-    DWORD bytes1 = 0;
-    buffer->Lock(0, 0, &part1, &bytes1, nullptr, nullptr, DSBLOCK_ENTIREBUFFER);
-    auto* samples = static_cast<std::int16_t*>(part1);
-    for (DWORD i = 0; i < frames; ++i)
-        samples[i] = ramp(i);
-    buffer->Unlock(part1, bytes1, nullptr, 0);
-    return buffer;
+    return make_mono16_buffer(device, 44100, frames, 0, ramp, 0);
 }
 
 void advance_to(DWORD ms) {
