@@ -1,6 +1,8 @@
 // Resetting every part of the platform for a test, from the windows down to the backend.
 #include "platform/platform_reset.h"
 #include "platform/ddraw/ddraw_emulation.h"
+#include "platform/dsound/dsound_faults.h"
+#include "platform/dsound/dsound_state.h"
 #include "platform/host/headless/headless_audio.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
@@ -20,6 +22,8 @@ void platform_reset() {
     ddraw_reset();
     headless_reset();
     headless_audio_reset();
+    dsound_fail_call_number(0);
+    dsound_set_focus(1);
     pad_bind(nullptr, 0);
     host_use(headless_host());
 }

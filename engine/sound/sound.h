@@ -11,13 +11,16 @@
 // The device, or null while there is none (never started, or no audio output).
 extern LPDIRECTSOUND8 sound_device;
 
+// The cap on one sound's voices: at most this many copies of it play at once, and playing it
+// again while all of them play restarts the one started longest ago.
 constexpr std::int32_t SOUND_MAX_COPIES = 4;
 
 // One sound; zero-fill the record before its first use.
 struct Sound {
     LPDIRECTSOUNDBUFFER8 copies[SOUND_MAX_COPIES]; // null where none was made
     std::int32_t count;                            // copies made
-    std::int32_t next;                             // the copy taken when all are playing
+    std::uint32_t started[SOUND_MAX_COPIES];       // when each copy last started, in plays
+    std::uint32_t plays;                           // how many times the sound was started
 };
 
 // Makes the device for the window; 1, or 0 (logged) when there is no sound to be had.

@@ -2,6 +2,7 @@
 #include "engine/sound/sound.h"
 
 #include "engine/display/error_log.h"
+#include "engine/sound/sound_failure.h"
 
 #include <cstring>
 
@@ -22,8 +23,9 @@ LPDIRECTSOUNDBUFFER8 make_copy(const WaveData& wave) {
     format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
-    desc.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY |
-                   DSBCAPS_GLOBALFOCUS | DSBCAPS_GETCURRENTPOSITION2;
+    // Without DSBCAPS_GLOBALFOCUS: the game is silent while its window does not have the focus.
+    desc.dwFlags =
+        DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY | DSBCAPS_GETCURRENTPOSITION2;
     desc.dwBufferBytes = buffer_bytes(wave);
     desc.lpwfxFormat = &format;
 
@@ -37,20 +39,24 @@ LPDIRECTSOUNDBUFFER8 make_copy(const WaveData& wave) {
     LPDIRECTSOUNDBUFFER8 buffer = nullptr;
     result = plain->QueryInterface(IID_IDirectSoundBuffer8, reinterpret_cast<LPVOID*>(&buffer));
     plain->Release();
-    if (FAILED(result)) return nullptr;
+    if (sound_call_failed(result, "QueryInterface")) return nullptr;
 
     LPVOID part1 = nullptr;
     LPVOID part2 = nullptr;
     DWORD bytes1 = 0;
     DWORD bytes2 = 0;
-    if (FAILED(buffer->Lock(0, 0, &part1, &bytes1, &part2, &bytes2, DSBLOCK_ENTIREBUFFER))) {
+    if (sound_call_failed(
+            buffer->Lock(0, 0, &part1, &bytes1, &part2, &bytes2, DSBLOCK_ENTIREBUFFER), "Lock")) {
         buffer->Release();
         return nullptr;
     }
     // Silence fills what the samples do not (a file shorter than the smallest buffer).
     std::memset(part1, wave.bits == 8 ? 0x80 : 0, bytes1);
     std::memcpy(part1, wave.samples, wave.bytes < bytes1 ? wave.bytes : bytes1);
-    buffer->Unlock(part1, bytes1, part2, bytes2);
+    if (sound_call_failed(buffer->Unlock(part1, bytes1, part2, bytes2), "Unlock")) {
+        buffer->Release();
+        return nullptr;
+    }
     return buffer;
 }
 

@@ -2,6 +2,7 @@
 // state, volume, pan and frequency that the mixer reads under the shared lock.
 #include "platform/dsound/dsound_state.h"
 
+#include "platform/dsound/dsound_faults.h"
 #include "platform/host/host_audio.h"
 
 #include <cstdlib>
@@ -30,6 +31,7 @@ bool inside(const DsBuffer& b, const void* p, DWORD bytes) {
 HRESULT DsBuffer::QueryInterface(REFIID iid, LPVOID* object) {
     if (!object) return DSERR_INVALIDPARAM;
     *object = nullptr;
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (std::memcmp(&iid, &IID_IDirectSoundBuffer8, sizeof(GUID)) != 0) return DSERR_NOINTERFACE;
     ++refs;
     *object = static_cast<IDirectSoundBuffer8*>(this);
@@ -61,6 +63,7 @@ DWORD DsBuffer::Release() {
 
 HRESULT DsBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
     if (!play && !write) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     const DWORD at = play_cursor(*this);
@@ -71,6 +74,7 @@ HRESULT DsBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
 
 HRESULT DsBuffer::GetStatus(LPDWORD status) {
     if (!status) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     *status = 0;
@@ -85,6 +89,7 @@ HRESULT DsBuffer::Lock(DWORD offset, DWORD count, LPVOID* part1, LPDWORD bytes1,
     *bytes1 = 0;
     if (part2) *part2 = nullptr;
     if (bytes2) *bytes2 = 0;
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (lock_flags & DSBLOCK_FROMWRITECURSOR) {
         DWORD write = 0;
         GetCurrentPosition(nullptr, &write);
@@ -104,12 +109,14 @@ HRESULT DsBuffer::Lock(DWORD offset, DWORD count, LPVOID* part1, LPDWORD bytes1,
 }
 
 HRESULT DsBuffer::Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD bytes2) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (!part1 || !inside(*this, part1, bytes1)) return DSERR_INVALIDPARAM;
     if (part2 && !inside(*this, part2, bytes2)) return DSERR_INVALIDPARAM;
     return DS_OK;
 }
 
 HRESULT DsBuffer::Play(DWORD reserved1, DWORD, DWORD play_flags) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (reserved1 != 0) return DSERR_INVALIDPARAM;
     if (!device) return DSERR_NODRIVER;
     if (device->level == 0) return DSERR_PRIOLEVELNEEDED;
@@ -121,6 +128,7 @@ HRESULT DsBuffer::Play(DWORD reserved1, DWORD, DWORD play_flags) {
 }
 
 HRESULT DsBuffer::Stop() {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     voice.playing = 0;
@@ -128,6 +136,7 @@ HRESULT DsBuffer::Stop() {
 }
 
 HRESULT DsBuffer::SetCurrentPosition(DWORD position) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (position >= bytes) return DSERR_INVALIDPARAM;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
@@ -136,6 +145,7 @@ HRESULT DsBuffer::SetCurrentPosition(DWORD position) {
 }
 
 HRESULT DsBuffer::SetVolume(LONG new_volume) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (!(flags & DSBCAPS_CTRLVOLUME)) return DSERR_CONTROLUNAVAIL;
     if (new_volume < DSBVOLUME_MIN || new_volume > DSBVOLUME_MAX) return DSERR_INVALIDPARAM;
     dsound_catch_up();
@@ -146,6 +156,7 @@ HRESULT DsBuffer::SetVolume(LONG new_volume) {
 }
 
 HRESULT DsBuffer::SetPan(LONG new_pan) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (!(flags & DSBCAPS_CTRLPAN)) return DSERR_CONTROLUNAVAIL;
     if (new_pan < DSBPAN_LEFT || new_pan > DSBPAN_RIGHT) return DSERR_INVALIDPARAM;
     dsound_catch_up();
@@ -156,6 +167,7 @@ HRESULT DsBuffer::SetPan(LONG new_pan) {
 }
 
 HRESULT DsBuffer::SetFrequency(DWORD new_frequency) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (!(flags & DSBCAPS_CTRLFREQUENCY)) return DSERR_CONTROLUNAVAIL;
     if (new_frequency == DSBFREQUENCY_ORIGINAL) new_frequency = format.nSamplesPerSec;
     if (new_frequency < DSBFREQUENCY_MIN || new_frequency > DSBFREQUENCY_MAX)

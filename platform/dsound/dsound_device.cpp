@@ -3,6 +3,7 @@
 #include "platform/dsound/dsound_state.h"
 
 #include "platform/dsound/audio_output.h"
+#include "platform/dsound/dsound_faults.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +25,15 @@ AudioBackend* OpenBackend = nullptr;
 int Alive = 0;
 // Written only under dsound_lock by whichever thread mixes.
 std::int32_t Sum[CHUNK_FRAMES * 2];
+// Read by the mixer under dsound_lock: whether the output device is away, and whether the
+// program's window has the focus (buffers without DSBCAPS_GLOBALFOCUS are silent without it).
+bool OutputLost = false;
+bool WindowFocused = true;
+
+// Whether a buffer is heard now, or only moves on in silence.
+bool audible(const DsBuffer& b) {
+    return !OutputLost && (WindowFocused || (b.flags & DSBCAPS_GLOBALFOCUS));
+}
 
 bool valid_format(const WAVEFORMATEX* f) {
     if (!f || f->wFormatTag != WAVE_FORMAT_PCM) return false;
@@ -40,18 +50,70 @@ void dsound_catch_up() {
     if (OpenBackend && OpenBackend->catch_up) OpenBackend->catch_up();
 }
 
+void audio_window_focus(int focused) {
+    dsound_set_focus(focused);
+}
+
+void audio_pump() {
+    dsound_service();
+}
+
+void dsound_service() {
+    if (OpenBackend && OpenBackend->service) OpenBackend->service();
+}
+
 void dsound_mix(std::int16_t* out, int frames) {
     std::lock_guard<std::mutex> hold(dsound_lock);
     while (frames > 0) {
         const int n = frames < CHUNK_FRAMES ? frames : CHUNK_FRAMES;
         std::memset(Sum, 0, sizeof(std::int32_t) * 2 * n);
         if (Current)
-            for (DsBuffer* b = Current->buffers; b; b = b->next)
-                mix_voice_add(&b->voice, Sum, n);
+            for (DsBuffer* b = Current->buffers; b; b = b->next) {
+                if (audible(*b))
+                    mix_voice_add(&b->voice, Sum, n);
+                else
+                    mix_voice_skip(&b->voice, static_cast<std::uint64_t>(n));
+            }
         mix_clip(Sum, out, 2 * n);
         out += 2 * n;
         frames -= n;
     }
+}
+
+void audio_output_lost() {
+    bool first = false;
+    {
+        std::lock_guard<std::mutex> hold(dsound_lock);
+        first = Current && !OutputLost;
+        OutputLost = true;
+    }
+    // One line for each loss, not one for every block the device misses.
+    if (first) std::fprintf(stderr, "Sound: the audio device went away; playing silently.\n");
+}
+
+void audio_output_back(std::uint64_t missed_frames) {
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    OutputLost = false;
+    // What should still be playing picks up where it would be by now.
+    if (Current)
+        for (DsBuffer* b = Current->buffers; b; b = b->next)
+            mix_voice_skip(&b->voice, missed_frames);
+}
+
+void dsound_set_focus(int focused) {
+    // What was mixed before the change is heard as it was.
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    WindowFocused = focused != 0;
+}
+
+int dsound_voices_playing() {
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    int playing = 0;
+    if (Current)
+        for (const DsBuffer* b = Current->buffers; b; b = b->next)
+            playing += b->voice.playing ? 1 : 0;
+    return playing;
 }
 
 int dsound_objects_alive() {
@@ -66,6 +128,7 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
     if (!object) return DSERR_INVALIDPARAM;
     *object = nullptr;
     if (outer) return DSERR_NOAGGREGATION;
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (device) return DSERR_NODRIVER; // only the default device exists
     if (Current) return DSERR_ALLOCATED;
     DsDevice* created = new (std::nothrow) DsDevice;
@@ -80,7 +143,12 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
         return DSERR_NODRIVER;
     }
     OpenBackend = backend;
-    Current = created;
+    {
+        // The backend's thread may already be mixing and reading Current.
+        std::lock_guard<std::mutex> hold(dsound_lock);
+        Current = created;
+        OutputLost = false;
+    }
     dsound_count_object(1);
     *object = created;
     return DS_OK;
@@ -119,6 +187,7 @@ DWORD DsDevice::Release() {
 }
 
 HRESULT DsDevice::SetCooperativeLevel(HWND window, DWORD new_level) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (!window || new_level < DSSCL_NORMAL || new_level > DSSCL_WRITEPRIMARY)
         return DSERR_INVALIDPARAM;
     level = new_level;
@@ -129,6 +198,7 @@ HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* b
                                     IUnknown* outer) {
     if (!buffer) return DSERR_INVALIDPARAM;
     *buffer = nullptr;
+    if (dsound_call_fails()) return DSERR_GENERIC;
     if (outer) return DSERR_NOAGGREGATION;
     if (!desc || desc->dwSize != sizeof(DSBUFFERDESC)) return DSERR_INVALIDPARAM;
     if (level == 0) return DSERR_PRIOLEVELNEEDED;

@@ -86,6 +86,22 @@ void mix_voice_add(MixVoice* voice, std::int32_t* sum, int frames) {
     }
 }
 
+void mix_voice_skip(MixVoice* voice, std::uint64_t frames) {
+    if (!voice->playing || voice->frames == 0 || !voice->data) return;
+    const std::uint64_t end = static_cast<std::uint64_t>(voice->frames) << 32;
+    // Wide enough for an hour away at the highest rate.
+    unsigned __int128 at = voice->position + static_cast<unsigned __int128>(voice->step) * frames;
+    if (at >= end) {
+        if (!voice->looping) {
+            voice->playing = 0;
+            voice->position = 0;
+            return;
+        }
+        at %= end;
+    }
+    voice->position = static_cast<std::uint64_t>(at);
+}
+
 void mix_clip(const std::int32_t* sum, std::int16_t* out, int samples) {
     for (int i = 0; i < samples; ++i) {
         const std::int32_t s = sum[i];

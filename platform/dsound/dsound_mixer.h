@@ -36,5 +36,7 @@ std::uint64_t mix_step(DWORD rate, DWORD output_rate);
 // Adds `frames` frames of the voice into `sum` (interleaved left, right) and advances it:
 // a looping voice wraps to its start, another one stops at its end.
 void mix_voice_add(MixVoice* voice, std::int32_t* sum, int frames);
+// Moves the voice on by `frames` frames as mix_voice_add would, without a sound.
+void mix_voice_skip(MixVoice* voice, std::uint64_t frames);
 // Writes the sums as 16-bit samples, clipped to the 16-bit range.
 void mix_clip(const std::int32_t* sum, std::int16_t* out, int samples);

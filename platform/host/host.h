@@ -30,6 +30,8 @@ struct VideoPicture {
 
 // VIDEO_FOCUS_LOST: the window no longer has the keyboard, so no key is held any more.
 // VIDEO_CHARACTER: one typed character, after the key press that typed it.
+// VIDEO_FOCUS_GAINED: the window has the keyboard again.
+// VIDEO_HIDDEN, VIDEO_SHOWN: the window minimised or the page's tab hidden, and back.
 enum VideoEventKind {
     VIDEO_KEY_DOWN,
     VIDEO_KEY_UP,
@@ -39,7 +41,10 @@ enum VideoEventKind {
     VIDEO_MOUSE_UP,
     VIDEO_MOUSE_MOVE,
     VIDEO_MOUSE_WHEEL,
-    VIDEO_CHARACTER
+    VIDEO_CHARACTER,
+    VIDEO_FOCUS_GAINED,
+    VIDEO_HIDDEN,
+    VIDEO_SHOWN
 };
 
 enum VideoMouseButton { VIDEO_BUTTON_LEFT, VIDEO_BUTTON_RIGHT, VIDEO_BUTTON_MIDDLE };

@@ -18,4 +18,19 @@ struct AudioBackend {
     // Brings the stream up to the present before a buffer changes, where the backend mixes
     // on the caller's thread (the recorder, on the virtual clock); null where it does not.
     void (*catch_up)();
+    // Acts on device changes reported since the last call, on the program's thread, once a
+    // pass of its message loop; null where devices do not come and go.
+    void (*service)();
 };
+
+// What a backend tells the sound side, from any thread. The device went away: sounds go on
+// in silence and the player is told once. A device is back: whatever played on while it was
+// away is moved on by the frames it missed (0 where the backend went on mixing meanwhile).
+void audio_output_lost();
+void audio_output_back(std::uint64_t missed_frames);
+
+// What the message pump tells the sound side: the window's focus (buffers made without
+// DSBCAPS_GLOBALFOCUS are heard only with it), and each pass, so that a device that went
+// away or came back is dealt with on the program's thread.
+void audio_window_focus(int focused);
+void audio_pump();

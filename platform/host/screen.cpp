@@ -8,11 +8,17 @@ constexpr std::uint32_t REFRESH_INTERVAL_MS = 16;
 
 VideoScreenSource ScreenSource = nullptr;
 int ChangePending = 0;
+// Nothing is presented while the window is out of sight; the change waits for its return.
+int Hidden = 0;
 int EverPresented = 0;
 std::uint32_t LastPresent = 0;
 std::uint32_t LastTicks = 0;
 
 void present_now(std::uint32_t now) {
+    if (Hidden) {
+        ChangePending = 1;
+        return;
+    }
     ChangePending = 0;
     EverPresented = 1;
     LastPresent = now;
@@ -63,7 +69,14 @@ void video_refresh() {
     if (ChangePending) refresh_at(take_reading());
 }
 
+void video_set_hidden(int hidden) {
+    Hidden = hidden != 0;
+    // Back in sight, the picture is put right at once, whatever was missed.
+    if (!Hidden) present_now(take_reading());
+}
+
 void video_reset() {
+    Hidden = 0;
     ChangePending = 0;
     EverPresented = 0;
     LastPresent = 0;

@@ -24,6 +24,9 @@ std::uint32_t video_last_ticks();
 // For the message pump: presents a pending change when due. The clock is read only when
 // there is something to show, so an idle pump leaves the headless clock alone.
 void video_refresh();
+// The window minimised or hidden (1) and back (0): nothing is presented while it is out of
+// sight, and its return presents the current picture at once.
+void video_set_hidden(int hidden);
 
 // Forgets pending changes and the last clock reading.
 void video_reset();

@@ -1,6 +1,7 @@
 // Keyboard and mouse input from the host: window messages and the key state read
 // by GetAsyncKeyState.
 #include "platform/win32/win32_input.h"
+#include "platform/host/host_audio.h"
 #include "platform/host/screen.h"
 #include "platform/win32/win32_ansi.h"
 #include "platform/win32/win32_queue.h"
@@ -162,7 +163,16 @@ void queue_event(const VideoEvent& event, HWND window) {
     case VIDEO_CLOSE:
         if (window) win32_enqueue(window, WM_CLOSE, 0, 0);
         return;
+    case VIDEO_FOCUS_GAINED:
+        audio_window_focus(1);
+        return;
+    case VIDEO_HIDDEN:
+    case VIDEO_SHOWN:
+        video_set_hidden(event.kind == VIDEO_HIDDEN);
+        return;
     case VIDEO_FOCUS_LOST:
+        // Sound buffers without DSBCAPS_GLOBALFOCUS fall silent until the focus is back.
+        audio_window_focus(0);
         // The key releases go to whichever window now has the focus, so the game would
         // never hear of them: it is told here instead, or its character keeps running. The
         // generic Shift, Ctrl and Alt follow their sides.

@@ -1,5 +1,6 @@
 // The thread's message calls: peeking (which first pumps the backend's input), posting,
 // dispatch to the window procedure, and paint validation.
+#include "platform/host/host_audio.h"
 #include "platform/host/screen.h"
 #include "platform/win32/win32_input.h"
 #include "platform/win32/win32_queue.h"
@@ -10,6 +11,8 @@
 BOOL PeekMessageA(LPMSG msg, HWND window, UINT filter_min, UINT filter_max, UINT remove) {
     win32_pump_events();
     video_refresh();
+    // An audio device that went away or came back is dealt with on this thread.
+    audio_pump();
     if (!msg) return FALSE;
     return win32_take_message(msg, window, filter_min, filter_max, remove);
 }

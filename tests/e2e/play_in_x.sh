@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plays the built game in a real X window: Xvfb with matchbox as window manager, real key
 # presses sent through XTEST by xdotool, screenshots taken with ImageMagick's import. It
-# also measures the processor time the game takes, on the menu and while playing, and the
-# length of its passes.
+# also measures the processor time the game takes, on the menu, hidden on the menu and while
+# playing, and the length of its passes.
 # Usage: play_in_x.sh <data folder> <game> <screen_check> <source folder> [<cpu limit %>].
 # Exit 77 when Xvfb is missing.
 set -u
@@ -22,6 +22,15 @@ wait_for_screen 60 menu || fail "the menu was not shown pixel for pixel"
 cat "$work/check.log"
 menu_cpu=$(cpu_percent 10)
 
+# Out of sight (the window unmapped, as a minimise does) the game presents nothing and idles;
+# back in sight its picture is exact at once.
+xdotool windowunmap --sync "$window"
+hidden_cpu=$(cpu_percent 3)
+xdotool windowmap --sync "$window"
+timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+wait_for_screen 2 menu || fail "the menu was not right at once after the window came back"
+
 start_and_walk_right
 xdotool key Next
 playing_cpu=$(cpu_percent 10)
@@ -32,7 +41,8 @@ wait_for_screen 30 menu || fail "Escape did not go back to the menu"
 xdotool key Escape
 finish_game "after Escape on the menu"
 
-echo "processor: menu ${menu_cpu} %, playing ${playing_cpu} % of one core (10 s each)"
+echo "processor: menu ${menu_cpu} %, playing ${playing_cpu} % of one core (10 s each)," \
+  "hidden on the menu ${hidden_cpu} % (3 s)"
 cat "$work/passes.txt" 2>/dev/null || fail "the game wrote no pass lengths"
 # Every pass waits for 30 ms on the clock: never shorter on average, and only a little longer
 # (within half a millisecond on a quiet machine; a busy one wakes the game late now and then).
@@ -43,5 +53,9 @@ if [ "$cpu_limit" != 0 ]; then
     awk -v u="$used" -v l="$cpu_limit" 'BEGIN { exit !(u <= l) }' ||
       fail "the game took $used % of a core, more than $cpu_limit %"
   done
+  # Out of sight it idles as on the menu at least. (The aim is 2 %; here, under matchbox, SDL
+  # has not been seen to report the unmapped window as hidden, so that is not checked.)
+  awk -v u="$hidden_cpu" -v l="$cpu_limit" 'BEGIN { exit !(u <= l) }' ||
+    fail "the game took $hidden_cpu % of a core while hidden, more than $cpu_limit %"
 fi
 echo "passed"

@@ -1,9 +1,13 @@
 // A long run of the real game loop on seeded random input: every key the game handles held
 // and let go, Enter and Escape between the screens, clicks anywhere. Memory must stay flat,
-// and the character's position finite; a character that walks off a side is steered back
+// and so must the sound: the voices the mixer plays and the DirectSound objects alive. The
+// character's position stays finite; a character that walks off a side is steered back
 // now and then, so that most played frames are played on the screen.
+#include "engine/sound/sound.h"
+#include "game/game_sounds.h"
 #include "game/screens.h"
 #include "game/setup.h"
+#include "platform/dsound/dsound_state.h"
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
 #include "platform/win32.h"
@@ -54,6 +58,11 @@ struct Soak {
     bool all_finite = true;
     long resident_at_tenth = -1;
     long resident_at_end = -1;
+    int voices_at_tenth = -1;
+    int voices_at_end = -1;
+    int voices_most = 0;
+    int objects_at_tenth = -1;
+    int objects_at_end = -1;
     bool held[256] = {};
     int steer_key = 0;    // the key held to bring the character back, or 0
     int quiet_frames = 0; // frames to wait before the next event, so the queue drains
@@ -163,10 +172,18 @@ void random_event() {
 void on_present(const HeadlessFrame&) {
     Soak& soak = *Current;
     ++soak.frames;
-    if (soak.frames == SOAK_FRAMES / 10) soak.resident_at_tenth = resident_bytes();
+    const int voices = dsound_voices_playing();
+    if (voices > soak.voices_most) soak.voices_most = voices;
+    if (soak.frames == SOAK_FRAMES / 10) {
+        soak.resident_at_tenth = resident_bytes();
+        soak.voices_at_tenth = voices;
+        soak.objects_at_tenth = dsound_objects_alive();
+    }
     if (soak.frames >= SOAK_FRAMES) {
         if (!soak.quit_scheduled) {
             soak.resident_at_end = resident_bytes();
+            soak.voices_at_end = voices;
+            soak.objects_at_end = dsound_objects_alive();
             headless_script_close(headless_clock());
             soak.quit_scheduled = true;
         }
@@ -211,11 +228,20 @@ TEST(Soak, MemoryStaysFlatAndTheCharacterFiniteThroughLongRandomPlay) {
     ASSERT_GT(soak.resident_at_end, 0);
     const long growth = soak.resident_at_end - soak.resident_at_tenth;
     EXPECT_LE(std::labs(growth), FLAT_BYTES);
+    // The sound was there (the device and its buffers) and stayed as it was: no buffer made
+    // and kept, and no sound heard more times at once than its cap of copies, however many
+    // jumps and landings were heard.
+    EXPECT_GT(soak.objects_at_tenth, 1);
+    EXPECT_EQ(soak.objects_at_end, soak.objects_at_tenth);
+    EXPECT_LE(soak.voices_most, (GAME_SOUND_COUNT + 1) * SOUND_MAX_COPIES);
     // The run is worth something only if it is mostly played, and played on the screen.
     EXPECT_GT(soak.played, SOAK_FRAMES / 2);
     EXPECT_GT(soak.played_on_screen, soak.played * 3 / 4);
     std::printf("soak: %d frames, %d played (%d on the screen), steered back %d times; "
-                "resident %.2f MB at 10%%, %.2f MB at the end (%+ld bytes)\n",
+                "resident %.2f MB at 10%%, %.2f MB at the end (%+ld bytes); voices %d at 10%%, "
+                "%d at the end, %d at most; %d sound objects at 10%%, %d at the end\n",
                 soak.frames, soak.played, soak.played_on_screen, soak.steered,
-                soak.resident_at_tenth / 1048576.0, soak.resident_at_end / 1048576.0, growth);
+                soak.resident_at_tenth / 1048576.0, soak.resident_at_end / 1048576.0, growth,
+                soak.voices_at_tenth, soak.voices_at_end, soak.voices_most, soak.objects_at_tenth,
+                soak.objects_at_end);
 }

@@ -220,6 +220,18 @@ void headless_script_focus_lost(std::uint32_t at_ms) {
     add_event(at_ms, event);
 }
 
+void headless_script_focus_gained(std::uint32_t at_ms) {
+    VideoEvent event = {};
+    event.kind = VIDEO_FOCUS_GAINED;
+    add_event(at_ms, event);
+}
+
+void headless_script_hidden(std::uint32_t at_ms, int hidden) {
+    VideoEvent event = {};
+    event.kind = hidden ? VIDEO_HIDDEN : VIDEO_SHOWN;
+    add_event(at_ms, event);
+}
+
 void headless_fail_window(const char* reason) {
     State.fail_window = reason != nullptr;
     State.fail_reason = reason ? reason : "";

@@ -38,6 +38,9 @@ void headless_script_text(std::uint32_t at_ms, const char* utf8);
 void headless_script_close(std::uint32_t at_ms);
 // The window losing the keyboard focus to another program.
 void headless_script_focus_lost(std::uint32_t at_ms);
+// The window given the focus again; minimised (hidden 1) and restored (hidden 0).
+void headless_script_focus_gained(std::uint32_t at_ms);
+void headless_script_hidden(std::uint32_t at_ms, int hidden);
 
 // Makes the next window creation fail with this reason (null: it succeeds).
 void headless_fail_window(const char* reason);

@@ -73,7 +73,7 @@ void close_recorder() {
     State.mix = nullptr;
 }
 
-AudioBackend Backend = {"headless", open_recorder, close_recorder, catch_up};
+AudioBackend Backend = {"headless", open_recorder, close_recorder, catch_up, nullptr};
 
 } // namespace
 
@@ -107,6 +107,17 @@ int headless_audio_keep(int max_frames) {
     if (!State.kept) return 0;
     State.kept_capacity = max_frames;
     return 1;
+}
+
+void headless_audio_unplug() {
+    catch_up();
+    audio_output_lost();
+}
+
+// The recorder mixed on while the device was away, so nothing was missed.
+void headless_audio_plug() {
+    catch_up();
+    audio_output_back(0);
 }
 
 int headless_audio_is_open() {

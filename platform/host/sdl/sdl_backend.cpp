@@ -401,6 +401,19 @@ int window_event(const SDL_WindowEvent& window, VideoEvent* event) {
         event->kind = VIDEO_FOCUS_LOST;
         return 1;
     }
+    if (window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+        event->kind = VIDEO_FOCUS_GAINED;
+        return 1;
+    }
+    // Minimised or unmapped, the window shows nothing: presenting stops until it is back.
+    if (window.event == SDL_WINDOWEVENT_MINIMIZED || window.event == SDL_WINDOWEVENT_HIDDEN) {
+        event->kind = VIDEO_HIDDEN;
+        return 1;
+    }
+    if (window.event == SDL_WINDOWEVENT_RESTORED || window.event == SDL_WINDOWEVENT_SHOWN) {
+        event->kind = VIDEO_SHOWN;
+        return 1;
+    }
     if (window.event == SDL_WINDOWEVENT_EXPOSED || window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
         window.event == SDL_WINDOWEVENT_RESIZED || window.event == SDL_WINDOWEVENT_DISPLAY_CHANGED)
         redraw();

@@ -49,6 +49,32 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
     };
     [ "keydown", "mousedown", "touchstart", "pointerdown" ].forEach(
         function(type) { window.addEventListener(type, resume, true); });
+    // A context that played and then stops (suspended, or "interrupted" by a call on a phone)
+    // is a device gone away; running again, it is back, and the sounds move on by the time
+    // it was away. A context still waiting for the player's first key was never running.
+    audio.played = false;
+    audio.lost = false;
+    audio.lostAt = 0;
+    audio.losses = 0;
+    context.onstatechange = function() {
+        if (context.state == "running") {
+            if (audio.lost) {
+                audio.lost = false;
+                Module["_web_audio_back"](
+                    Math.max(0, Math.round(performance.now() - audio.lostAt)));
+            }
+            audio.played = true;
+        } else if (context.state != "closed" && audio.played && !audio.lost) {
+            audio.lost = true;
+            audio.losses++;
+            audio.lostAt = performance.now();
+            Module["_web_audio_lost"]();
+        }
+    };
+    document.addEventListener(
+        "visibilitychange", function() {
+            if (document.visibilityState == "visible") resume();
+        });
     resume();
     Module["brambleleapAudio"] = audio;
     return 1;
@@ -57,6 +83,7 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
 EM_JS(void, web_audio_stop, (), {
     var audio = Module["brambleleapAudio"];
     if (!audio) return;
+    audio.context.onstatechange = null;
     audio.node.onaudioprocess = null;
     audio.node.disconnect();
     audio.context.close();
@@ -77,7 +104,7 @@ void close_page_audio() {
     Mix = nullptr;
 }
 
-AudioBackend Backend = {"Web Audio", open_page_audio, close_page_audio, nullptr};
+AudioBackend Backend = {"Web Audio", open_page_audio, close_page_audio, nullptr, nullptr};
 
 } // namespace
 
@@ -90,6 +117,16 @@ extern "C" EMSCRIPTEN_KEEPALIVE std::int16_t* web_audio_pull(int frames) {
         for (int i = 0; i < frames * 2; ++i)
             Block[i] = 0;
     return Block;
+}
+
+// The page's script reports its context stopping and running again (milliseconds away).
+extern "C" EMSCRIPTEN_KEEPALIVE void web_audio_lost() {
+    if (Mix) audio_output_lost();
+}
+
+extern "C" EMSCRIPTEN_KEEPALIVE void web_audio_back(int away_ms) {
+    if (Mix && away_ms >= 0)
+        audio_output_back(static_cast<std::uint64_t>(away_ms) * AUDIO_OUTPUT_RATE / 1000);
 }
 
 AudioBackend* web_audio_backend() {

@@ -190,6 +190,24 @@ EM_BOOL on_blur(int, const EmscriptenFocusEvent*, void*) {
     return EM_FALSE;
 }
 
+EM_BOOL on_focus(int, const EmscriptenFocusEvent*, void*) {
+    VideoEvent event = {};
+    event.kind = VIDEO_FOCUS_GAINED;
+    push_event(event);
+    return EM_FALSE;
+}
+
+// A hidden tab is a minimised window that has lost the focus as well: nothing is drawn, keys
+// held are let go and the sound falls silent; shown again, it has both back.
+EM_BOOL on_visibility(int, const EmscriptenVisibilityChangeEvent* change, void*) {
+    VideoEvent event = {};
+    event.kind = change->hidden ? VIDEO_FOCUS_LOST : VIDEO_SHOWN;
+    push_event(event);
+    event.kind = change->hidden ? VIDEO_HIDDEN : VIDEO_FOCUS_GAINED;
+    push_event(event);
+    return EM_FALSE;
+}
+
 EM_BOOL on_resize(int, const EmscriptenUiEvent*, void*) {
     if (Web.open) place_canvas();
     return EM_FALSE;
@@ -204,6 +222,8 @@ void listen(int on) {
     emscripten_set_mousemove_callback(page, nullptr, EM_TRUE, on ? on_mouse : nullptr);
     emscripten_set_wheel_callback(page, nullptr, EM_TRUE, on ? on_wheel : nullptr);
     emscripten_set_blur_callback(page, nullptr, EM_TRUE, on ? on_blur : nullptr);
+    emscripten_set_focus_callback(page, nullptr, EM_TRUE, on ? on_focus : nullptr);
+    emscripten_set_visibilitychange_callback(nullptr, EM_TRUE, on ? on_visibility : nullptr);
     emscripten_set_resize_callback(page, nullptr, EM_TRUE, on ? on_resize : nullptr);
     web_gamepads_listen(on ? push_event : nullptr);
 }

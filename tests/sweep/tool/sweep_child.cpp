@@ -4,29 +4,57 @@
 
 #include "failing_allocations.h"
 
+#include "engine/display/error_log.h"
 #include "game/screens.h"
 #include "platform/ddraw/ddraw_emulation.h"
+#include "platform/dsound/dsound_faults.h"
+#include "platform/dsound/dsound_state.h"
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
 #include "platform/win32.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
 SweepKind Kind = SweepKind::DirectDraw;
 int PlayedFrames = 0;
+// The error log, kept in a file of the C library's own so that it can be read back at exit.
+std::FILE* Log = nullptr;
 
 void count_played(const HeadlessFrame&) {
     if (GameState == STATE_PLAYING) ++PlayedFrames;
 }
 
+int counted_calls() {
+    switch (Kind) {
+    case SweepKind::Allocation:
+        return failing_allocations_disarm();
+    case SweepKind::DirectSound:
+        return dsound_failable_calls();
+    default:
+        return ddraw_failable_calls();
+    }
+}
+
+int logged_sound_failures() {
+    if (!Log) return -1;
+    std::fflush(Log);
+    std::rewind(Log);
+    int lines = 0;
+    char line[512];
+    while (std::fgets(line, sizeof line, Log))
+        if (std::strstr(line, SWEEP_SOUND_FAILURE_CODE)) ++lines;
+    return lines;
+}
+
 // Runs at exit, also when the game ends the process itself for want of artwork.
 void report() {
-    const int counted =
-        Kind == SweepKind::Allocation ? failing_allocations_disarm() : ddraw_failable_calls();
-    std::printf(SWEEP_REPORT, counted, ddraw_live_objects(), PlayedFrames);
+    const int counted = counted_calls();
+    std::printf(SWEEP_REPORT, counted, ddraw_live_objects(), PlayedFrames, dsound_objects_alive(),
+                logged_sound_failures());
     std::printf("\n");
     std::fflush(stdout);
 }
@@ -58,11 +86,15 @@ void run_sweep_child(SweepKind kind, int failing_number) {
     headless_keep_frames(1);
     headless_on_present(count_played);
     Kind = kind;
+    Log = std::tmpfile();
+    if (Log) open_error_log(nullptr, Log);
     std::atexit(report);
     // Nothing before set-up makes a DirectDraw call or a counted allocation, so arming here
     // sweeps set-up, the frames and tear-down.
     if (kind == SweepKind::DirectDraw)
         ddraw_fail_call_number(failing_number);
+    else if (kind == SweepKind::DirectSound)
+        dsound_fail_call_number(failing_number);
     else
         failing_allocations_arm(failing_number);
     char command_line[] = "";

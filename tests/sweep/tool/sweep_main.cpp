@@ -1,6 +1,8 @@
 // The sweep's driver: runs the game once per failure point, each run in a fresh process, and
-// checks every run: no crash or hang, no sanitizer report, no DirectDraw object alive after
-// tear-down, and either a normal end with code 0 or the start-up message with code 2.
+// checks every run: no crash or hang, no sanitizer report, no DirectDraw or DirectSound object
+// alive after tear-down, and either a normal end with code 0 or the start-up message with
+// code 2. A failed DirectSound call never ends the game: it plays on, silent where it must
+// be, and the failure is in the error log once.
 // Each kind is swept until a run makes fewer calls than the number meant to fail.
 #include "sweep_child.h"
 
@@ -28,6 +30,7 @@ constexpr int MAX_FAULTS = 20;
 // fewer played frames in the run without a failure that the script no longer plays.
 constexpr int MIN_DIRECTDRAW_POINTS = 40;
 constexpr int MIN_ALLOCATION_POINTS = 10;
+constexpr int MIN_DIRECTSOUND_POINTS = 20;
 constexpr int MIN_PLAYED_FRAMES = 15;
 constexpr const char* ARTWORK_MESSAGE = "Brambleleap 2005: the artwork file \"";
 
@@ -85,10 +88,16 @@ int check_run(const Run& run, const char* kind, int number, Tally& tally) {
     int counted = -1;
     int live = -1;
     int played = 0;
+    int sound_live = -1;
+    int logged = -1;
     const std::size_t at = run.output.rfind("sweep-report");
     if (at != std::string::npos)
-        std::sscanf(run.output.c_str() + at, SWEEP_REPORT, &counted, &live, &played);
+        std::sscanf(run.output.c_str() + at, SWEEP_REPORT, &counted, &live, &played, &sound_live,
+                    &logged);
     tally.clean_run_played = played;
+    const bool sound = std::strcmp(kind, "directsound") == 0;
+    // The last run of a sweep has nothing injected; every other one had its failure.
+    const bool injected = counted >= number;
     std::string fault;
     if (!run.exited)
         fault = "ended by signal " + std::to_string(run.signal);
@@ -96,6 +105,14 @@ int check_run(const Run& run, const char* kind, int number, Tally& tally) {
         fault = "no report (exit code " + std::to_string(run.code) + ")";
     else if (live != 0)
         fault = std::to_string(live) + " DirectDraw objects alive after tear-down";
+    else if (sound_live != 0)
+        fault = std::to_string(sound_live) + " DirectSound objects alive after tear-down";
+    else if (sound && run.code != 0)
+        fault = "a sound failure ended the game with code " + std::to_string(run.code);
+    else if (sound && played < MIN_PLAYED_FRAMES)
+        fault = "a sound failure left " + std::to_string(played) + " frames played";
+    else if (sound && logged != (injected ? 1 : 0))
+        fault = "the sound failure is in the error log " + std::to_string(logged) + " times";
     else if (run.code == 0 && !run.errors.empty())
         fault = "ended normally but wrote to standard error";
     else if (run.code == ARTWORK_EXIT_CODE && run.errors.find(ARTWORK_MESSAGE) != 0)
@@ -147,16 +164,18 @@ int sweep_all() {
     const std::string folder = pattern;
     const Tally directdraw = sweep(folder, "directdraw");
     const Tally allocation = sweep(folder, "allocation");
+    const Tally directsound = sweep(folder, "directsound");
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
 
-    int faults = directdraw.faults + allocation.faults;
+    int faults = directdraw.faults + allocation.faults + directsound.faults;
     const struct {
         const char* name;
         const Tally& tally;
         int minimum;
     } kinds[] = {{"DirectDraw calls", directdraw, MIN_DIRECTDRAW_POINTS},
-                 {"allocations", allocation, MIN_ALLOCATION_POINTS}};
+                 {"allocations", allocation, MIN_ALLOCATION_POINTS},
+                 {"DirectSound calls", directsound, MIN_DIRECTSOUND_POINTS}};
     for (const auto& k : kinds) {
         std::printf("%s: %d failure points and a run without failure (%d frames played); "
                     "%d normal ends, %d start-up messages (code 2), %d faults\n",
@@ -172,7 +191,10 @@ int sweep_all() {
             ++faults;
         }
     }
-    std::printf("failure points visited: %d\n", directdraw.points + allocation.points);
+    std::printf("failure points visited: %d (%d DirectDraw calls, %d allocations, %d DirectSound "
+                "calls)\n",
+                directdraw.points + allocation.points + directsound.points, directdraw.points,
+                allocation.points, directsound.points);
     return faults == 0 ? 0 : 1;
 }
 
@@ -180,8 +202,9 @@ int sweep_all() {
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::strcmp(argv[1], "--child") == 0) {
-        const SweepKind kind =
-            std::strcmp(argv[2], "allocation") == 0 ? SweepKind::Allocation : SweepKind::DirectDraw;
+        SweepKind kind = SweepKind::DirectDraw;
+        if (std::strcmp(argv[2], "allocation") == 0) kind = SweepKind::Allocation;
+        if (std::strcmp(argv[2], "directsound") == 0) kind = SweepKind::DirectSound;
         run_sweep_child(kind, std::atoi(argv[3]));
     }
     return sweep_all();
