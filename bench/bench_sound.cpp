@@ -22,7 +22,7 @@ int open_nothing(AudioMixFunction, char*, int) {
     return 1;
 }
 void close_nothing() {}
-AudioBackend Silent = {"benchmark", open_nothing, close_nothing, nullptr};
+AudioBackend Silent = {"benchmark", open_nothing, close_nothing, nullptr, nullptr};
 
 // Sixteen looping 16-bit stereo voices, half at the output's rate and half at 22,050 Hz, at
 // assorted volumes and pans: the mixer resamples half of them.
