@@ -69,7 +69,6 @@ TEST_F(DsoundTest, CreationChecksItsArgumentsWithThePublishedCodes) {
     desc.dwBufferBytes = 4000;
     desc.lpwfxFormat = &good;
     LPDIRECTSOUNDBUFFER buffer = nullptr;
-    EXPECT_EQ(ds->CreateSoundBuffer(&desc, &buffer, nullptr), DSERR_PRIOLEVELNEEDED);
     EXPECT_EQ(ds->SetCooperativeLevel(nullptr, DSSCL_PRIORITY), DSERR_INVALIDPARAM);
     ASSERT_EQ(ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
 
@@ -87,16 +86,20 @@ TEST_F(DsoundTest, CreationChecksItsArgumentsWithThePublishedCodes) {
         {good, 4000, 0, DS_OK},
         {pcm(1, 8, 8000), 4, DSBCAPS_CTRLVOLUME, DS_OK},
         {pcm(2, 16, 48000), 4, 0, DS_OK},
+        {pcm(1, 8, 5000), 4, 0, DS_OK},
+        {pcm(2, 16, 96000), 4, 0, DS_OK},
+        {pcm(1, 8, DSBFREQUENCY_MIN), 4, 0, DS_OK},
+        {pcm(2, 16, DSBFREQUENCY_MAX), 4, 0, DS_OK},
         {float_format, 4000, 0, DSERR_BADFORMAT},
         {pcm(3, 16, 22050), 6000, 0, DSERR_BADFORMAT},
         {pcm(1, 24, 22050), 3000, 0, DSERR_BADFORMAT},
-        {pcm(1, 16, 7999), 4000, 0, DSERR_BADFORMAT},
-        {pcm(1, 16, 48001), 4000, 0, DSERR_BADFORMAT},
+        {pcm(1, 16, DSBFREQUENCY_MIN - 1), 4000, 0, DSERR_BADFORMAT},
+        {pcm(1, 16, DSBFREQUENCY_MAX + 1), 4000, 0, DSERR_BADFORMAT},
         {bad_align, 4000, 0, DSERR_BADFORMAT},
         {good, 0, 0, DSERR_INVALIDPARAM},
         {good, 4002, 0, DSERR_INVALIDPARAM}, // not whole frames
         {good, DSBSIZE_MAX + 1u, 0, DSERR_INVALIDPARAM},
-        {good, 4000, DSBCAPS_PRIMARYBUFFER, DSERR_UNSUPPORTED},
+        {good, 4000, DSBCAPS_PRIMARYBUFFER, DSERR_INVALIDPARAM}, // its size is the device's
         {good, 4000, DSBCAPS_CTRL3D, DSERR_UNSUPPORTED},
     };
     for (const Case& c : cases) {
