@@ -97,27 +97,15 @@ HRESULT DsBuffer::GetFormat(LPWAVEFORMATEX to, DWORD room, LPDWORD written) {
 }
 
 HRESULT DsBuffer::GetVolume(LPLONG to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLVOLUME)) return DSERR_CONTROLUNAVAIL;
-    *to = volume;
-    return DS_OK;
+    return dsound_read_control(flags, DSBCAPS_CTRLVOLUME, volume, to);
 }
 
 HRESULT DsBuffer::GetPan(LPLONG to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLPAN)) return DSERR_CONTROLUNAVAIL;
-    *to = pan;
-    return DS_OK;
+    return dsound_read_control(flags, DSBCAPS_CTRLPAN, pan, to);
 }
 
 HRESULT DsBuffer::GetFrequency(LPDWORD to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLFREQUENCY)) return DSERR_CONTROLUNAVAIL;
-    *to = frequency;
-    return DS_OK;
+    return dsound_read_control(flags, DSBCAPS_CTRLFREQUENCY, frequency, to);
 }
 
 HRESULT DsBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {

@@ -90,25 +90,16 @@ HRESULT DsPrimary::GetFormat(LPWAVEFORMATEX to, DWORD room, LPDWORD written) {
 }
 
 HRESULT DsPrimary::GetVolume(LPLONG to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLVOLUME)) return DSERR_CONTROLUNAVAIL;
-    *to = volume;
-    return DS_OK;
+    return dsound_read_control(flags, DSBCAPS_CTRLVOLUME, volume, to);
 }
 
 HRESULT DsPrimary::GetPan(LPLONG to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLPAN)) return DSERR_CONTROLUNAVAIL;
-    *to = pan;
-    return DS_OK;
+    return dsound_read_control(flags, DSBCAPS_CTRLPAN, pan, to);
 }
 
 HRESULT DsPrimary::GetFrequency(LPDWORD to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    return DSERR_CONTROLUNAVAIL;
+    // Never made with frequency control: its rate is the format's.
+    return dsound_read_control(flags, DSBCAPS_CTRLFREQUENCY, DWORD{0}, to);
 }
 
 HRESULT DsPrimary::GetStatus(LPDWORD status) {

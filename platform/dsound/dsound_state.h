@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dsound.h"
+#include "platform/dsound/dsound_faults.h"
 #include "platform/dsound/dsound_mixer.h"
 #include "platform/host/host_audio.h"
 
@@ -120,6 +121,14 @@ bool dsound_same_id(REFIID a, REFIID b);
 HRESULT dsound_caps(DWORD flags, DWORD bytes, LPDSBCAPS caps);
 HRESULT dsound_copy_format(const WAVEFORMATEX& format, LPWAVEFORMATEX to, DWORD room,
                            LPDWORD written);
+// GetVolume, GetPan and GetFrequency: the value, when the buffer was made with its control.
+template <typename T> HRESULT dsound_read_control(DWORD flags, DWORD control, T value, T* to) {
+    if (!to) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    if (!(flags & control)) return DSERR_CONTROLUNAVAIL;
+    *to = value;
+    return DS_OK;
+}
 // Makes the primary buffer for a device that has none.
 HRESULT dsound_create_primary(DsDevice* device, DWORD flags, LPDIRECTSOUNDBUFFER* buffer);
 // The whole mix's volume and pan, as the primary buffer sets them.

@@ -9,6 +9,8 @@
 #include "platform/host/screen.h"
 #include "platform/platform_reset.h"
 
+#include "support/sound_buffers.h"
+
 #include <gtest/gtest.h>
 
 #include <cstddef>
@@ -17,17 +19,6 @@
 namespace {
 
 HWND const WINDOW = reinterpret_cast<HWND>(1);
-
-WAVEFORMATEX pcm(WORD channels, WORD bits, DWORD rate) {
-    WAVEFORMATEX f{};
-    f.wFormatTag = WAVE_FORMAT_PCM;
-    f.nChannels = channels;
-    f.wBitsPerSample = bits;
-    f.nSamplesPerSec = rate;
-    f.nBlockAlign = static_cast<WORD>(channels * bits / 8);
-    f.nAvgBytesPerSec = rate * f.nBlockAlign;
-    return f;
-}
 
 // The objects the script makes, and what its read-back calls wrote.
 struct World {
@@ -59,7 +50,7 @@ HRESULT create(World& w, DWORD flags, DWORD bytes, WAVEFORMATEX* format,
 }
 
 HRESULT create_primary(World& w, DWORD flags, DWORD bytes, bool with_format) {
-    WAVEFORMATEX f = pcm(2, 16, 44100);
+    WAVEFORMATEX f = pcm_format(2, 16, 44100);
     return create(w, DSBCAPS_PRIMARYBUFFER | flags, bytes, with_format ? &f : nullptr, nullptr);
 }
 
@@ -97,13 +88,13 @@ const Step SCRIPT[] = {
     // Sounds are loaded before the window exists; they need a level only to play.
     {"a 96 kHz buffer before the cooperative level",
      [](World& w) {
-         WAVEFORMATEX f = pcm(1, 16, 96000);
+         WAVEFORMATEX f = pcm_format(1, 16, 96000);
          return create(w, MUSIC_FLAGS, 9600, &f, &w.music);
      },
      DS_OK, nullptr, ANY},
     {"a 5 kHz 8-bit buffer without controls",
      [](World& w) {
-         WAVEFORMATEX f = pcm(1, 8, 5000);
+         WAVEFORMATEX f = pcm_format(1, 8, 5000);
          return create(w, 0, 500, &f, &w.click);
      },
      DS_OK, nullptr, ANY},
@@ -133,7 +124,7 @@ const Step SCRIPT[] = {
      DS_OK, [](World& w) { return static_cast<long>(w.dword); }, 1},
     {"its format before any level",
      [](World& w) {
-         WAVEFORMATEX f = pcm(2, 16, 22050);
+         WAVEFORMATEX f = pcm_format(2, 16, 22050);
          return w.primary->SetFormat(&f);
      },
      DSERR_PRIOLEVELNEEDED, nullptr, ANY},
@@ -141,7 +132,7 @@ const Step SCRIPT[] = {
      DS_OK, nullptr, ANY},
     {"its format at the normal level",
      [](World& w) {
-         WAVEFORMATEX f = pcm(2, 16, 22050);
+         WAVEFORMATEX f = pcm_format(2, 16, 22050);
          return w.primary->SetFormat(&f);
      },
      DSERR_PRIOLEVELNEEDED, nullptr, ANY},
@@ -150,7 +141,7 @@ const Step SCRIPT[] = {
      ANY},
     {"its format at the priority level",
      [](World& w) {
-         WAVEFORMATEX f = pcm(1, 8, 22050);
+         WAVEFORMATEX f = pcm_format(1, 8, 22050);
          return w.primary->SetFormat(&f);
      },
      DS_OK, nullptr, ANY},
@@ -165,7 +156,7 @@ const Step SCRIPT[] = {
      nullptr, ANY},
     {"a format with the wrong block",
      [](World& w) {
-         WAVEFORMATEX f = pcm(2, 16, 22050);
+         WAVEFORMATEX f = pcm_format(2, 16, 22050);
          f.nBlockAlign = 3;
          return w.primary->SetFormat(&f);
      },
@@ -219,7 +210,7 @@ const Step SCRIPT[] = {
     // Secondary buffers: a fixed format, and every setting read back.
     {"a secondary buffer's format",
      [](World& w) {
-         WAVEFORMATEX f = pcm(1, 16, 96000);
+         WAVEFORMATEX f = pcm_format(1, 16, 96000);
          return w.music->SetFormat(&f);
      },
      DSERR_INVALIDCALL, nullptr, ANY},
@@ -354,7 +345,7 @@ TEST(DsoundContract, ThePrimaryVolumeAndPanShapeTheWholeMix) {
     ASSERT_EQ(ds->CreateSoundBuffer(&desc, &primary, nullptr), DS_OK);
     // A looping constant at full scale; -2000 hundredths of a decibel is a tenth of it, and a
     // pan fully right silences the left.
-    WAVEFORMATEX f = pcm(1, 16, 44100);
+    WAVEFORMATEX f = pcm_format(1, 16, 44100);
     desc.dwFlags = 0;
     desc.dwBufferBytes = 441 * 2;
     desc.lpwfxFormat = &f;
