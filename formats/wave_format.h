@@ -6,9 +6,10 @@
 #include <cstdint>
 #include <vector>
 
-// The rates every part of the program plays, and the most sample bytes a file may hold.
-constexpr std::uint32_t WAVE_MIN_RATE = 8000;
-constexpr std::uint32_t WAVE_MAX_RATE = 48000;
+// The rates every part of the program plays (those DirectSound buffers take), and the most
+// sample bytes a file may hold.
+constexpr std::uint32_t WAVE_MIN_RATE = 100;
+constexpr std::uint32_t WAVE_MAX_RATE = 200000;
 constexpr std::uint32_t WAVE_MAX_DATA_BYTES = 16u << 20;
 
 // Where a file's samples lie and what they are.

@@ -11,11 +11,16 @@
 #include <dsound.h>
 #else
 
+extern const GUID IID_IUnknown;
 extern const GUID IID_IDirectSoundBuffer8;
 typedef const GUID* LPCGUID;
+typedef LONG* LPLONG;
 
 #define WAVE_FORMAT_PCM 1
 
+// Byte-packed as on Windows (18 bytes), so that a WAVE file's format chunk can be read
+// straight into it.
+#pragma pack(push, 1)
 struct WAVEFORMATEX {
     WORD wFormatTag;
     WORD nChannels;
@@ -25,6 +30,8 @@ struct WAVEFORMATEX {
     WORD wBitsPerSample;
     WORD cbSize;
 };
+#pragma pack(pop)
+static_assert(sizeof(WAVEFORMATEX) == 18, "WAVEFORMATEX is packed as on Windows");
 typedef WAVEFORMATEX* LPWAVEFORMATEX;
 typedef const WAVEFORMATEX* LPCWAVEFORMATEX;
 
@@ -37,6 +44,15 @@ struct DSBUFFERDESC {
     GUID guid3DAlgorithm;
 };
 typedef const DSBUFFERDESC* LPCDSBUFFERDESC;
+
+struct DSBCAPS {
+    DWORD dwSize;
+    DWORD dwFlags;
+    DWORD dwBufferBytes;
+    DWORD dwUnlockTransferRate;
+    DWORD dwPlayCpuOverhead;
+};
+typedef DSBCAPS* LPDSBCAPS;
 
 #define MAKE_DSHRESULT(code) static_cast<HRESULT>(0x88780000u + (code))
 #define DS_OK 0
@@ -52,6 +68,8 @@ typedef const DSBUFFERDESC* LPCDSBUFFERDESC;
 #define DSERR_NODRIVER MAKE_DSHRESULT(120)
 #define DSERR_NOAGGREGATION static_cast<HRESULT>(0x80040110u)
 #define DSERR_NOINTERFACE static_cast<HRESULT>(0x80004002u)
+#define DSERR_BUFFERLOST MAKE_DSHRESULT(150)
+#define DSERR_UNINITIALIZED MAKE_DSHRESULT(170)
 
 #define DSSCL_NORMAL 1
 #define DSSCL_PRIORITY 2
@@ -74,6 +92,7 @@ typedef const DSBUFFERDESC* LPCDSBUFFERDESC;
 
 #define DSBPLAY_LOOPING 0x00000001
 #define DSBSTATUS_PLAYING 0x00000001
+#define DSBSTATUS_BUFFERLOST 0x00000002
 #define DSBSTATUS_LOOPING 0x00000004
 #define DSBLOCK_FROMWRITECURSOR 0x00000001
 #define DSBLOCK_ENTIREBUFFER 0x00000002
@@ -97,17 +116,25 @@ typedef IDirectSoundBuffer* LPDIRECTSOUNDBUFFER;
 typedef IDirectSoundBuffer8* LPDIRECTSOUNDBUFFER8;
 
 struct IDirectSoundBuffer : IUnknown {
+    virtual HRESULT GetCaps(LPDSBCAPS caps) = 0;
     virtual HRESULT GetCurrentPosition(LPDWORD play_cursor, LPDWORD write_cursor) = 0;
+    virtual HRESULT GetFormat(LPWAVEFORMATEX format, DWORD bytes_allocated,
+                              LPDWORD bytes_written) = 0;
+    virtual HRESULT GetVolume(LPLONG volume) = 0;
+    virtual HRESULT GetPan(LPLONG pan) = 0;
+    virtual HRESULT GetFrequency(LPDWORD frequency) = 0;
     virtual HRESULT GetStatus(LPDWORD status) = 0;
     virtual HRESULT Lock(DWORD offset, DWORD bytes, LPVOID* part1, LPDWORD bytes1, LPVOID* part2,
                          LPDWORD bytes2, DWORD flags) = 0;
     virtual HRESULT Play(DWORD reserved1, DWORD priority, DWORD flags) = 0;
     virtual HRESULT SetCurrentPosition(DWORD position) = 0;
+    virtual HRESULT SetFormat(LPCWAVEFORMATEX format) = 0;
     virtual HRESULT SetVolume(LONG volume) = 0;
     virtual HRESULT SetPan(LONG pan) = 0;
     virtual HRESULT SetFrequency(DWORD frequency) = 0;
     virtual HRESULT Stop() = 0;
     virtual HRESULT Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD bytes2) = 0;
+    virtual HRESULT Restore() = 0;
 
   protected:
     ~IDirectSoundBuffer() = default;
@@ -121,6 +148,8 @@ struct IDirectSoundBuffer8 : IDirectSoundBuffer {
 struct IDirectSound8 : IUnknown {
     virtual HRESULT CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* buffer,
                                       IUnknown* outer) = 0;
+    virtual HRESULT DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER original,
+                                         LPDIRECTSOUNDBUFFER* duplicate) = 0;
     virtual HRESULT SetCooperativeLevel(HWND window, DWORD level) = 0;
 
   protected:

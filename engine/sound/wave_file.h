@@ -8,7 +8,7 @@
 struct WaveData {
     std::int32_t channels; // 1 or 2
     std::int32_t bits;     // 8 (unsigned) or 16 (signed, little-endian)
-    std::int32_t rate;     // frames a second, 8000 to 48000
+    std::int32_t rate;     // frames a second, 100 to 200000
     std::uint8_t* samples; // owned by the record, null if none
     std::uint32_t bytes;   // whole frames
 };

@@ -1,5 +1,6 @@
-// A secondary sound buffer: its memory, locked in up to two parts as a ring, and the play
-// state, volume, pan and frequency that the mixer reads under the shared lock.
+// A secondary sound buffer: its memory (shared with its duplicates), locked in up to two parts
+// as a ring, and the play state, volume, pan and frequency that the mixer reads under the
+// shared lock.
 #include "platform/dsound/dsound_state.h"
 
 #include "platform/dsound/dsound_faults.h"
@@ -28,13 +29,39 @@ bool inside(const DsBuffer& b, const void* p, DWORD bytes) {
 
 } // namespace
 
+HRESULT dsound_caps(DWORD flags, DWORD bytes, LPDSBCAPS caps) {
+    if (!caps || caps->dwSize != sizeof(DSBCAPS)) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    // Every buffer is mixed in software.
+    caps->dwFlags = flags | DSBCAPS_LOCSOFTWARE;
+    caps->dwBufferBytes = bytes;
+    caps->dwUnlockTransferRate = 0;
+    caps->dwPlayCpuOverhead = 0;
+    return DS_OK;
+}
+
+HRESULT dsound_copy_format(const WAVEFORMATEX& format, LPWAVEFORMATEX to, DWORD room,
+                           LPDWORD written) {
+    if (!to && !written) return DSERR_INVALIDPARAM;
+    if (to && room < sizeof(WAVEFORMATEX)) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    // Without a place for the format, the caller learns the room it needs.
+    if (to) std::memcpy(to, &format, sizeof(WAVEFORMATEX));
+    if (written) *written = sizeof(WAVEFORMATEX);
+    return DS_OK;
+}
+
 HRESULT DsBuffer::QueryInterface(REFIID iid, LPVOID* object) {
     if (!object) return DSERR_INVALIDPARAM;
     *object = nullptr;
     if (dsound_call_fails()) return DSERR_GENERIC;
-    if (std::memcmp(&iid, &IID_IDirectSoundBuffer8, sizeof(GUID)) != 0) return DSERR_NOINTERFACE;
+    if (dsound_same_id(iid, IID_IDirectSoundBuffer8))
+        *object = static_cast<IDirectSoundBuffer8*>(this);
+    else if (dsound_same_id(iid, IID_IUnknown))
+        *object = static_cast<IUnknown*>(this);
+    else
+        return DSERR_NOINTERFACE;
     ++refs;
-    *object = static_cast<IDirectSoundBuffer8*>(this);
     return DS_OK;
 }
 
@@ -55,15 +82,36 @@ DWORD DsBuffer::Release() {
             if (next) next->previous = previous;
         }
     }
-    std::free(memory);
+    if (--samples->users == 0) std::free(samples);
     dsound_count_object(-1);
     delete this;
     return 0;
 }
 
+HRESULT DsBuffer::GetCaps(LPDSBCAPS caps) {
+    return dsound_caps(flags, bytes, caps);
+}
+
+HRESULT DsBuffer::GetFormat(LPWAVEFORMATEX to, DWORD room, LPDWORD written) {
+    return dsound_copy_format(format, to, room, written);
+}
+
+HRESULT DsBuffer::GetVolume(LPLONG to) {
+    return dsound_read_control(flags, DSBCAPS_CTRLVOLUME, volume, to);
+}
+
+HRESULT DsBuffer::GetPan(LPLONG to) {
+    return dsound_read_control(flags, DSBCAPS_CTRLPAN, pan, to);
+}
+
+HRESULT DsBuffer::GetFrequency(LPDWORD to) {
+    return dsound_read_control(flags, DSBCAPS_CTRLFREQUENCY, frequency, to);
+}
+
 HRESULT DsBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
-    if (!play && !write) return DSERR_INVALIDPARAM;
     if (dsound_call_fails()) return DSERR_GENERIC;
+    // Either cursor may be left out; leaving out both asks for nothing.
+    if (!play && !write) return DS_OK;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     const DWORD at = play_cursor(*this);
@@ -77,8 +125,8 @@ HRESULT DsBuffer::GetStatus(LPDWORD status) {
     if (dsound_call_fails()) return DSERR_GENERIC;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
-    *status = 0;
-    if (voice.playing) *status = DSBSTATUS_PLAYING | (voice.looping ? DSBSTATUS_LOOPING : 0);
+    *status = device ? 0 : DSBSTATUS_BUFFERLOST;
+    if (voice.playing) *status |= DSBSTATUS_PLAYING | (voice.looping ? DSBSTATUS_LOOPING : 0);
     return DS_OK;
 }
 
@@ -90,6 +138,7 @@ HRESULT DsBuffer::Lock(DWORD offset, DWORD count, LPVOID* part1, LPDWORD bytes1,
     if (part2) *part2 = nullptr;
     if (bytes2) *bytes2 = 0;
     if (dsound_call_fails()) return DSERR_GENERIC;
+    if (!device) return DSERR_BUFFERLOST;
     if (lock_flags & DSBLOCK_FROMWRITECURSOR) {
         DWORD write = 0;
         GetCurrentPosition(nullptr, &write);
@@ -118,7 +167,8 @@ HRESULT DsBuffer::Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD bytes2)
 HRESULT DsBuffer::Play(DWORD reserved1, DWORD, DWORD play_flags) {
     if (dsound_call_fails()) return DSERR_GENERIC;
     if (reserved1 != 0) return DSERR_INVALIDPARAM;
-    if (!device) return DSERR_NODRIVER;
+    if (!device) return DSERR_BUFFERLOST;
+    // Buffers are made at any time, but play only once the program has a cooperative level.
     if (device->level == 0) return DSERR_PRIOLEVELNEEDED;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
@@ -142,6 +192,18 @@ HRESULT DsBuffer::SetCurrentPosition(DWORD position) {
     std::lock_guard<std::mutex> hold(dsound_lock);
     voice.position = static_cast<std::uint64_t>(position / format.nBlockAlign) << 32;
     return DS_OK;
+}
+
+HRESULT DsBuffer::SetFormat(LPCWAVEFORMATEX) {
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    // A secondary buffer keeps the format it was made with.
+    return DSERR_INVALIDCALL;
+}
+
+HRESULT DsBuffer::Restore() {
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    // Memory is lost only with the device, and nothing brings that back.
+    return device ? DS_OK : DSERR_BUFFERLOST;
 }
 
 HRESULT DsBuffer::SetVolume(LONG new_volume) {

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <new>
 
+const GUID IID_IUnknown = {0, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const GUID IID_IDirectSoundBuffer8 = {
     0x6825A449, 0x7524, 0x4D82, {0x92, 0x0F, 0x50, 0xE3, 0x6A, 0xB3, 0xAB, 0x1E}};
 
@@ -29,22 +30,54 @@ std::int32_t Sum[CHUNK_FRAMES * 2];
 // program's window has the focus (buffers without DSBCAPS_GLOBALFOCUS are silent without it).
 bool OutputLost = false;
 bool WindowFocused = true;
+// The primary buffer's volume and pan over the whole mix, and the frames mixed so far; under
+// dsound_lock.
+std::int32_t MasterLeft = MIX_UNITY_GAIN;
+std::int32_t MasterRight = MIX_UNITY_GAIN;
+std::uint64_t FramesMixed = 0;
 
 // Whether a buffer is heard now, or only moves on in silence.
 bool audible(const DsBuffer& b) {
     return !OutputLost && (WindowFocused || (b.flags & DSBCAPS_GLOBALFOCUS));
 }
 
-bool valid_format(const WAVEFORMATEX* f) {
+// Scales the summed frames by the whole mix's gains.
+void apply_master(std::int32_t* sum, int frames) {
+    if (MasterLeft == MIX_UNITY_GAIN && MasterRight == MIX_UNITY_GAIN) return;
+    for (int i = 0; i < frames; ++i) {
+        sum[2 * i] =
+            static_cast<std::int32_t>((static_cast<std::int64_t>(sum[2 * i]) * MasterLeft) >> 16);
+        sum[2 * i + 1] = static_cast<std::int32_t>(
+            (static_cast<std::int64_t>(sum[2 * i + 1]) * MasterRight) >> 16);
+    }
+}
+
+} // namespace
+
+bool dsound_format_valid(const WAVEFORMATEX* f) {
     if (!f || f->wFormatTag != WAVE_FORMAT_PCM) return false;
     if (f->nChannels != 1 && f->nChannels != 2) return false;
     if (f->wBitsPerSample != 8 && f->wBitsPerSample != 16) return false;
-    if (f->nSamplesPerSec < 8000 || f->nSamplesPerSec > 48000) return false;
+    if (f->nSamplesPerSec < DSBFREQUENCY_MIN || f->nSamplesPerSec > DSBFREQUENCY_MAX) return false;
     const DWORD align = f->nChannels * f->wBitsPerSample / 8;
     return f->nBlockAlign == align && f->nAvgBytesPerSec == f->nSamplesPerSec * align;
 }
 
-} // namespace
+bool dsound_same_id(REFIID a, REFIID b) {
+    return std::memcmp(&a, &b, sizeof(GUID)) == 0;
+}
+
+void dsound_set_master(LONG volume, LONG pan) {
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    mix_pan_gains(volume, pan, &MasterLeft, &MasterRight);
+}
+
+std::uint64_t dsound_frames_mixed() {
+    dsound_catch_up();
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    return FramesMixed;
+}
 
 void dsound_catch_up() {
     if (OpenBackend && OpenBackend->catch_up) OpenBackend->catch_up();
@@ -74,9 +107,11 @@ void dsound_mix(std::int16_t* out, int frames) {
                 else
                     mix_voice_skip(&b->voice, static_cast<std::uint64_t>(n));
             }
+        apply_master(Sum, n);
         mix_clip(Sum, out, 2 * n);
         out += 2 * n;
         frames -= n;
+        FramesMixed += static_cast<std::uint64_t>(n);
     }
 }
 
@@ -148,15 +183,21 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
         std::lock_guard<std::mutex> hold(dsound_lock);
         Current = created;
         OutputLost = false;
+        MasterLeft = MasterRight = MIX_UNITY_GAIN;
+        FramesMixed = 0;
     }
     dsound_count_object(1);
     *object = created;
     return DS_OK;
 }
 
-HRESULT DsDevice::QueryInterface(REFIID, LPVOID* object) {
-    if (object) *object = nullptr;
-    return DSERR_NOINTERFACE;
+HRESULT DsDevice::QueryInterface(REFIID iid, LPVOID* object) {
+    if (!object) return DSERR_INVALIDPARAM;
+    *object = nullptr;
+    if (!dsound_same_id(iid, IID_IUnknown)) return DSERR_NOINTERFACE;
+    ++refs;
+    *object = static_cast<IUnknown*>(this);
+    return DS_OK;
 }
 
 DWORD DsDevice::AddRef() {
@@ -179,6 +220,8 @@ DWORD DsDevice::Release() {
             b = next;
         }
         buffers = nullptr;
+        if (primary) primary->device = nullptr;
+        primary = nullptr;
         Current = nullptr;
     }
     dsound_count_object(-1);
@@ -201,12 +244,18 @@ HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* b
     if (dsound_call_fails()) return DSERR_GENERIC;
     if (outer) return DSERR_NOAGGREGATION;
     if (!desc || desc->dwSize != sizeof(DSBUFFERDESC)) return DSERR_INVALIDPARAM;
-    if (level == 0) return DSERR_PRIOLEVELNEEDED;
-    // The primary buffer and 3D sound are not part of this subset.
-    if (desc->dwFlags & (DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRL3D | DSBCAPS_CTRLFX))
-        return DSERR_UNSUPPORTED;
+    // 3D sound and effects are not part of this subset.
+    if (desc->dwFlags & (DSBCAPS_CTRL3D | DSBCAPS_CTRLFX)) return DSERR_UNSUPPORTED;
+    if (desc->dwFlags & DSBCAPS_PRIMARYBUFFER) {
+        // The primary buffer has its size and format from the device; only volume and pan
+        // apply to it.
+        if (desc->dwBufferBytes != 0 || desc->lpwfxFormat ||
+            (desc->dwFlags & (DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPOSITIONNOTIFY)))
+            return DSERR_INVALIDPARAM;
+        return dsound_create_primary(this, desc->dwFlags, buffer);
+    }
     if (!desc->lpwfxFormat) return DSERR_INVALIDPARAM;
-    if (!valid_format(desc->lpwfxFormat)) return DSERR_BADFORMAT;
+    if (!dsound_format_valid(desc->lpwfxFormat)) return DSERR_BADFORMAT;
     const DWORD align = desc->lpwfxFormat->nBlockAlign;
     if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX ||
         desc->dwBufferBytes % align != 0)
@@ -214,11 +263,16 @@ HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* b
 
     DsBuffer* created = new (std::nothrow) DsBuffer;
     if (!created) return DSERR_OUTOFMEMORY;
-    created->memory = static_cast<std::uint8_t*>(std::malloc(desc->dwBufferBytes));
-    if (!created->memory) {
+    // The share count and the samples in one block: one allocation, as before duplicates.
+    void* block = std::malloc(sizeof(DsSamples) + desc->dwBufferBytes);
+    if (!block) {
         delete created;
         return DSERR_OUTOFMEMORY;
     }
+    created->samples = static_cast<DsSamples*>(block);
+    created->samples->bytes = reinterpret_cast<std::uint8_t*>(created->samples + 1);
+    created->samples->users = 1;
+    created->memory = created->samples->bytes;
     const WAVEFORMATEX& f = *desc->lpwfxFormat;
     std::memset(created->memory, f.wBitsPerSample == 8 ? 0x80 : 0, desc->dwBufferBytes);
     created->device = this;
@@ -242,5 +296,45 @@ HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* b
     }
     dsound_count_object(1);
     *buffer = created;
+    return DS_OK;
+}
+
+HRESULT DsDevice::DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER original,
+                                       LPDIRECTSOUNDBUFFER* duplicate) {
+    if (!duplicate) return DSERR_INVALIDPARAM;
+    *duplicate = nullptr;
+    if (!original) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    // Only this device's secondary buffers are duplicated: not the primary buffer, which has no
+    // samples to share, nor a lost one. Only this thread changes the list, so it reads it freely.
+    DsBuffer* source = buffers;
+    while (source && static_cast<LPDIRECTSOUNDBUFFER>(source) != original)
+        source = source->next;
+    if (!source) return DSERR_INVALIDCALL;
+    DsBuffer* created = new (std::nothrow) DsBuffer;
+    if (!created) return DSERR_OUTOFMEMORY;
+    created->device = this;
+    created->flags = source->flags;
+    created->bytes = source->bytes;
+    created->format = source->format;
+    created->samples = source->samples;
+    created->memory = source->memory;
+    ++created->samples->users;
+    created->volume = source->volume;
+    created->pan = source->pan;
+    created->frequency = source->frequency;
+    {
+        std::lock_guard<std::mutex> hold(dsound_lock);
+        // The same parameters, stopped at the start.
+        created->voice = source->voice;
+        created->voice.position = 0;
+        created->voice.playing = 0;
+        created->voice.looping = 0;
+        created->next = buffers;
+        if (buffers) buffers->previous = created;
+        buffers = created;
+    }
+    dsound_count_object(1);
+    *duplicate = created;
     return DS_OK;
 }

@@ -4,20 +4,31 @@
 #pragma once
 
 #include "platform/dsound.h"
+#include "platform/dsound/dsound_faults.h"
 #include "platform/dsound/dsound_mixer.h"
+#include "platform/host/host_audio.h"
 
 #include <cstdint>
 #include <mutex>
 
 struct DsDevice;
 
+// Sample memory, shared by a buffer and its duplicates and freed with the last of them.
+struct DsSamples {
+    std::uint8_t* bytes;
+    DWORD users;
+};
+
+// A secondary buffer. One whose device was let go is lost: it keeps its memory but can no
+// longer play or be restored.
 struct DsBuffer final : IDirectSoundBuffer8 {
     DWORD refs = 1;
     DsDevice* device = nullptr; // null once the device is gone
     DWORD flags = 0;
     DWORD bytes = 0;
     WAVEFORMATEX format{};
-    std::uint8_t* memory = nullptr;
+    DsSamples* samples = nullptr;
+    std::uint8_t* memory = nullptr; // samples->bytes
     LONG volume = 0;
     LONG pan = 0;
     DWORD frequency = 0;
@@ -28,31 +39,102 @@ struct DsBuffer final : IDirectSoundBuffer8 {
     HRESULT QueryInterface(REFIID iid, LPVOID* object) override;
     DWORD AddRef() override;
     DWORD Release() override;
+    HRESULT GetCaps(LPDSBCAPS caps) override;
     HRESULT GetCurrentPosition(LPDWORD play_cursor, LPDWORD write_cursor) override;
+    HRESULT GetFormat(LPWAVEFORMATEX format, DWORD bytes_allocated, LPDWORD bytes_written) override;
+    HRESULT GetVolume(LPLONG volume) override;
+    HRESULT GetPan(LPLONG pan) override;
+    HRESULT GetFrequency(LPDWORD frequency) override;
     HRESULT GetStatus(LPDWORD status) override;
     HRESULT Lock(DWORD offset, DWORD bytes, LPVOID* part1, LPDWORD bytes1, LPVOID* part2,
                  LPDWORD bytes2, DWORD flags) override;
     HRESULT Play(DWORD reserved1, DWORD priority, DWORD flags) override;
     HRESULT SetCurrentPosition(DWORD position) override;
+    HRESULT SetFormat(LPCWAVEFORMATEX format) override;
     HRESULT SetVolume(LONG volume) override;
     HRESULT SetPan(LONG pan) override;
     HRESULT SetFrequency(DWORD frequency) override;
     HRESULT Stop() override;
     HRESULT Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD bytes2) override;
+    HRESULT Restore() override;
+};
+
+// The primary buffer: the device's output as the program sees it. It holds no samples of its
+// own; its format is what the program asked for, its volume and pan shape the whole mix.
+struct DsPrimary final : IDirectSoundBuffer {
+    DWORD refs = 1;
+    DsDevice* device = nullptr; // null once the device is gone
+    DWORD flags = 0;
+    WAVEFORMATEX format{};
+    LONG volume = 0;
+    LONG pan = 0;
+    int played = 0; // Play was called and Stop was not since
+
+    HRESULT QueryInterface(REFIID iid, LPVOID* object) override;
+    DWORD AddRef() override;
+    DWORD Release() override;
+    HRESULT GetCaps(LPDSBCAPS caps) override;
+    HRESULT GetCurrentPosition(LPDWORD play_cursor, LPDWORD write_cursor) override;
+    HRESULT GetFormat(LPWAVEFORMATEX format, DWORD bytes_allocated, LPDWORD bytes_written) override;
+    HRESULT GetVolume(LPLONG volume) override;
+    HRESULT GetPan(LPLONG pan) override;
+    HRESULT GetFrequency(LPDWORD frequency) override;
+    HRESULT GetStatus(LPDWORD status) override;
+    HRESULT Lock(DWORD offset, DWORD bytes, LPVOID* part1, LPDWORD bytes1, LPVOID* part2,
+                 LPDWORD bytes2, DWORD flags) override;
+    HRESULT Play(DWORD reserved1, DWORD priority, DWORD flags) override;
+    HRESULT SetCurrentPosition(DWORD position) override;
+    HRESULT SetFormat(LPCWAVEFORMATEX format) override;
+    HRESULT SetVolume(LONG volume) override;
+    HRESULT SetPan(LONG pan) override;
+    HRESULT SetFrequency(DWORD frequency) override;
+    HRESULT Stop() override;
+    HRESULT Unlock(LPVOID part1, DWORD bytes1, LPVOID part2, DWORD bytes2) override;
+    HRESULT Restore() override;
 };
 
 struct DsDevice final : IDirectSound8 {
     DWORD refs = 1;
-    DWORD level = 0; // 0 until SetCooperativeLevel
+    DWORD level = 0; // 0 until SetCooperativeLevel; buffers need one only to play
     DsBuffer* buffers = nullptr;
+    DsPrimary* primary = nullptr; // while the program holds it
 
     HRESULT QueryInterface(REFIID iid, LPVOID* object) override;
     DWORD AddRef() override;
     DWORD Release() override;
     HRESULT CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* buffer,
                               IUnknown* outer) override;
+    HRESULT DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER original,
+                                 LPDIRECTSOUNDBUFFER* duplicate) override;
     HRESULT SetCooperativeLevel(HWND window, DWORD level) override;
 };
+
+// The bytes of the primary buffer's ring: a tenth of a second of the output stream.
+constexpr DWORD DS_PRIMARY_BYTES = AUDIO_OUTPUT_RATE / 10 * 4;
+
+// Whether buffers may hold this format: PCM, 8 or 16 bits, mono or stereo, any rate from
+// DSBFREQUENCY_MIN to DSBFREQUENCY_MAX, the block and byte rate agreeing.
+bool dsound_format_valid(const WAVEFORMATEX* format);
+// Whether two interface identifiers are the same.
+bool dsound_same_id(REFIID a, REFIID b);
+// GetCaps and GetFormat as every buffer answers them.
+HRESULT dsound_caps(DWORD flags, DWORD bytes, LPDSBCAPS caps);
+HRESULT dsound_copy_format(const WAVEFORMATEX& format, LPWAVEFORMATEX to, DWORD room,
+                           LPDWORD written);
+// GetVolume, GetPan and GetFrequency: the value, when the buffer was made with its control.
+template <typename T> HRESULT dsound_read_control(DWORD flags, DWORD control, T value, T* to) {
+    if (!to) return DSERR_INVALIDPARAM;
+    if (dsound_call_fails()) return DSERR_GENERIC;
+    if (!(flags & control)) return DSERR_CONTROLUNAVAIL;
+    *to = value;
+    return DS_OK;
+}
+// Makes the primary buffer for a device that has none.
+HRESULT dsound_create_primary(DsDevice* device, DWORD flags, LPDIRECTSOUNDBUFFER* buffer);
+// The whole mix's volume and pan, as the primary buffer sets them.
+void dsound_set_master(LONG volume, LONG pan);
+// Frames mixed into the stream since the device was made.
+std::uint64_t dsound_frames_mixed();
 
 // Held by the mixer while it walks the buffers, and by a buffer's call while it changes what
 // the mixer reads; never while the program draws.

@@ -8,6 +8,8 @@
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
 
+#include "support/sound_buffers.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -16,17 +18,6 @@
 namespace {
 
 HWND const WINDOW = reinterpret_cast<HWND>(1);
-
-WAVEFORMATEX pcm(WORD channels, WORD bits, DWORD rate) {
-    WAVEFORMATEX f{};
-    f.wFormatTag = WAVE_FORMAT_PCM;
-    f.nChannels = channels;
-    f.wBitsPerSample = bits;
-    f.nSamplesPerSec = rate;
-    f.nBlockAlign = static_cast<WORD>(channels * bits / 8);
-    f.nAvgBytesPerSec = rate * f.nBlockAlign;
-    return f;
-}
 
 struct DsoundTest : testing::Test {
     LPDIRECTSOUND8 ds = nullptr;
@@ -63,13 +54,12 @@ struct DsoundTest : testing::Test {
 } // namespace
 
 TEST_F(DsoundTest, CreationChecksItsArgumentsWithThePublishedCodes) {
-    WAVEFORMATEX good = pcm(2, 16, 22050);
+    WAVEFORMATEX good = pcm_format(2, 16, 22050);
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
     desc.dwBufferBytes = 4000;
     desc.lpwfxFormat = &good;
     LPDIRECTSOUNDBUFFER buffer = nullptr;
-    EXPECT_EQ(ds->CreateSoundBuffer(&desc, &buffer, nullptr), DSERR_PRIOLEVELNEEDED);
     EXPECT_EQ(ds->SetCooperativeLevel(nullptr, DSSCL_PRIORITY), DSERR_INVALIDPARAM);
     ASSERT_EQ(ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
 
@@ -85,18 +75,22 @@ TEST_F(DsoundTest, CreationChecksItsArgumentsWithThePublishedCodes) {
     bad_align.nBlockAlign = 3;
     const Case cases[] = {
         {good, 4000, 0, DS_OK},
-        {pcm(1, 8, 8000), 4, DSBCAPS_CTRLVOLUME, DS_OK},
-        {pcm(2, 16, 48000), 4, 0, DS_OK},
+        {pcm_format(1, 8, 8000), 4, DSBCAPS_CTRLVOLUME, DS_OK},
+        {pcm_format(2, 16, 48000), 4, 0, DS_OK},
+        {pcm_format(1, 8, 5000), 4, 0, DS_OK},
+        {pcm_format(2, 16, 96000), 4, 0, DS_OK},
+        {pcm_format(1, 8, DSBFREQUENCY_MIN), 4, 0, DS_OK},
+        {pcm_format(2, 16, DSBFREQUENCY_MAX), 4, 0, DS_OK},
         {float_format, 4000, 0, DSERR_BADFORMAT},
-        {pcm(3, 16, 22050), 6000, 0, DSERR_BADFORMAT},
-        {pcm(1, 24, 22050), 3000, 0, DSERR_BADFORMAT},
-        {pcm(1, 16, 7999), 4000, 0, DSERR_BADFORMAT},
-        {pcm(1, 16, 48001), 4000, 0, DSERR_BADFORMAT},
+        {pcm_format(3, 16, 22050), 6000, 0, DSERR_BADFORMAT},
+        {pcm_format(1, 24, 22050), 3000, 0, DSERR_BADFORMAT},
+        {pcm_format(1, 16, DSBFREQUENCY_MIN - 1), 4000, 0, DSERR_BADFORMAT},
+        {pcm_format(1, 16, DSBFREQUENCY_MAX + 1), 4000, 0, DSERR_BADFORMAT},
         {bad_align, 4000, 0, DSERR_BADFORMAT},
         {good, 0, 0, DSERR_INVALIDPARAM},
         {good, 4002, 0, DSERR_INVALIDPARAM}, // not whole frames
         {good, DSBSIZE_MAX + 1u, 0, DSERR_INVALIDPARAM},
-        {good, 4000, DSBCAPS_PRIMARYBUFFER, DSERR_UNSUPPORTED},
+        {good, 4000, DSBCAPS_PRIMARYBUFFER, DSERR_INVALIDPARAM}, // its size is the device's
         {good, 4000, DSBCAPS_CTRL3D, DSERR_UNSUPPORTED},
     };
     for (const Case& c : cases) {
@@ -122,7 +116,7 @@ TEST_F(DsoundTest, CreationChecksItsArgumentsWithThePublishedCodes) {
 
 TEST_F(DsoundTest, LockSplitsAtTheEndOfTheRingAndControlsNeedTheirCaps) {
     ASSERT_EQ(ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
-    LPDIRECTSOUNDBUFFER8 b = make(pcm(1, 16, 22050), 1000, DSBCAPS_CTRLVOLUME);
+    LPDIRECTSOUNDBUFFER8 b = make(pcm_format(1, 16, 22050), 1000, DSBCAPS_CTRLVOLUME);
     ASSERT_NE(b, nullptr);
     LPVOID p1 = nullptr, p2 = nullptr;
     DWORD n1 = 0, n2 = 0;
@@ -160,8 +154,8 @@ TEST_F(DsoundTest, PlayedBuffersAreHeardOnTheVirtualClock) {
     const DWORD start = headless_audio_start_ms();
     // One second of a constant at the output's own rate: the stream holds it sample for
     // sample from the moment Play was called.
-    LPDIRECTSOUNDBUFFER8 once = make(pcm(1, 16, 44100), 4410 * 2, DSBCAPS_CTRLFREQUENCY);
-    LPDIRECTSOUNDBUFFER8 loop = make(pcm(2, 8, 22050), 8, DSBCAPS_CTRLPAN);
+    LPDIRECTSOUNDBUFFER8 once = make(pcm_format(1, 16, 44100), 4410 * 2, DSBCAPS_CTRLFREQUENCY);
+    LPDIRECTSOUNDBUFFER8 loop = make(pcm_format(2, 8, 22050), 8, DSBCAPS_CTRLPAN);
     ASSERT_NE(once, nullptr);
     ASSERT_NE(loop, nullptr);
     LPVOID p = nullptr;

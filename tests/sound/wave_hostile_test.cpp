@@ -119,9 +119,10 @@ TEST(WaveHostile, EveryDamagedFileIsRefusedWithNothingHeld) {
 
 TEST(WaveFile, EveryShapeReadsBackItsSamplesAndUnknownChunksAreSkipped) {
     const auto folder = make_temp_folder("wave");
-    const int shapes[][2] = {{1, 8}, {2, 8}, {1, 16}, {2, 16}};
+    // Channels, bits and rate: any rate DirectSound buffers take, the extremes among them.
+    const int shapes[][3] = {{1, 8, 100}, {2, 8, 5000}, {1, 16, 96000}, {2, 16, 200000}};
     for (const auto& shape : shapes) {
-        Bytes file = wave_encode(shape[0], shape[1], 11025, SAMPLES, sizeof SAMPLES);
+        Bytes file = wave_encode(shape[0], shape[1], shape[2], SAMPLES, sizeof SAMPLES);
         ASSERT_FALSE(file.empty());
         const std::string name = (folder / "sound.wav").string();
         ASSERT_TRUE(write_file_bytes(name.c_str(), file));
@@ -129,7 +130,7 @@ TEST(WaveFile, EveryShapeReadsBackItsSamplesAndUnknownChunksAreSkipped) {
         ASSERT_EQ(read_wave_file(&wave, name.c_str()), 1);
         EXPECT_EQ(wave.channels, shape[0]);
         EXPECT_EQ(wave.bits, shape[1]);
-        EXPECT_EQ(wave.rate, 11025);
+        EXPECT_EQ(wave.rate, shape[2]);
         ASSERT_EQ(wave.bytes, sizeof SAMPLES);
         EXPECT_EQ(std::memcmp(wave.samples, SAMPLES, sizeof SAMPLES), 0);
         EXPECT_EQ(read_wave_file(&wave, name.c_str()), 0) << "a full record is refused";
@@ -145,6 +146,7 @@ TEST(WaveFile, EveryShapeReadsBackItsSamplesAndUnknownChunksAreSkipped) {
     EXPECT_EQ(wave.bytes, 8u);
     release_wave(&wave);
     EXPECT_EQ(read_wave_file(&wave, (folder / "missing.wav").string().c_str()), 0);
-    EXPECT_TRUE(wave_encode(1, 16, 7000, SAMPLES, 2).empty());
+    EXPECT_TRUE(wave_encode(1, 16, 99, SAMPLES, 2).empty());
+    EXPECT_TRUE(wave_encode(1, 16, 200001, SAMPLES, 2).empty());
     EXPECT_TRUE(wave_encode(2, 16, 8000, SAMPLES, 6).empty()) << "not whole frames";
 }

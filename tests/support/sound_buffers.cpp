@@ -1,15 +1,20 @@
-// Making and filling the tests' 16-bit mono buffers.
+// The tests' PCM formats, and making and filling their 16-bit mono buffers.
 #include "support/sound_buffers.h"
+
+WAVEFORMATEX pcm_format(WORD channels, WORD bits, DWORD rate) {
+    WAVEFORMATEX f{};
+    f.wFormatTag = WAVE_FORMAT_PCM;
+    f.nChannels = channels;
+    f.wBitsPerSample = bits;
+    f.nSamplesPerSec = rate;
+    f.nBlockAlign = static_cast<WORD>(channels * bits / 8);
+    f.nAvgBytesPerSec = rate * f.nBlockAlign;
+    return f;
+}
 
 LPDIRECTSOUNDBUFFER make_mono16_buffer(LPDIRECTSOUND8 device, DWORD rate, DWORD frames, DWORD flags,
                                        FrameSample sample, int seed) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = 1;
-    format.wBitsPerSample = 16;
-    format.nSamplesPerSec = rate;
-    format.nBlockAlign = 2;
-    format.nAvgBytesPerSec = rate * 2;
+    WAVEFORMATEX format = pcm_format(1, 16, rate);
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
     desc.dwFlags = flags;

@@ -6,6 +6,9 @@
 
 #include <cstdint>
 
+// A PCM format with its block and byte rate worked out.
+WAVEFORMATEX pcm_format(WORD channels, WORD bits, DWORD rate);
+
 using FrameSample = std::int16_t (*)(DWORD frame, int seed);
 
 // A buffer of `frames` frames at `rate` with those caps; null when the device refuses it.

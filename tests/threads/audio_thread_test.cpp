@@ -69,6 +69,12 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
             buffers.push_back(make_buffer(device, 22050, 2205, i));
         for (LPDIRECTSOUNDBUFFER b : buffers)
             ASSERT_NE(b, nullptr);
+        // The primary buffer's volume and pan shape the mix the thread is making.
+        DSBUFFERDESC primary_desc{};
+        primary_desc.dwSize = sizeof primary_desc;
+        primary_desc.dwFlags = DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN;
+        LPDIRECTSOUNDBUFFER primary = nullptr;
+        ASSERT_EQ(device->CreateSoundBuffer(&primary_desc, &primary, nullptr), DS_OK);
         for (int step = 0; step < 300; ++step) {
             LPDIRECTSOUNDBUFFER b = buffers[step % buffers.size()];
             switch (step % 7) {
@@ -77,9 +83,11 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
                 break;
             case 1:
                 b->SetVolume(-(step * 13 % 3000));
+                primary->SetVolume(-(step * 7 % 1000));
                 break;
             case 2:
                 b->SetPan(step * 31 % 2000 - 1000);
+                primary->SetPan(step * 11 % 2000 - 1000);
                 break;
             case 3:
                 b->SetFrequency(11025 + step * 97 % 30000);
@@ -91,9 +99,15 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
                 b->Stop();
                 break;
             default: {
-                // One buffer is let go and another made while the mixer walks the list.
+                // One buffer is let go and another made while the mixer walks the list: every
+                // other time a duplicate of a neighbour, whose samples outlive whichever of the
+                // two goes first.
                 b->Release();
-                b = make_buffer(device, 44100, 1000 + step, step);
+                b = nullptr;
+                if (step % 2)
+                    device->DuplicateSoundBuffer(buffers[(step + 1) % buffers.size()], &b);
+                else
+                    b = make_buffer(device, 44100, 1000 + step, step);
                 ASSERT_NE(b, nullptr);
                 buffers[step % buffers.size()] = b;
                 b->Play(0, 0, DSBPLAY_LOOPING);
@@ -102,6 +116,7 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
             DWORD play = 0;
             DWORD write = 0;
             b->GetCurrentPosition(&play, &write);
+            primary->GetStatus(&play);
             if (step % 50 == 0) std::this_thread::sleep_for(std::chrono::milliseconds(3));
         }
         // A tenth of a second played once must end within a couple of the thread's blocks.
@@ -115,7 +130,9 @@ TEST(AudioThread, BuffersAndTheDeviceChangeWhileSdlMixes) {
             EXPECT_EQ(device->Release(), 0u);
             for (LPDIRECTSOUNDBUFFER b : buffers)
                 b->Release();
+            primary->Release();
         } else {
+            primary->Release();
             for (LPDIRECTSOUNDBUFFER b : buffers)
                 b->Release();
             EXPECT_EQ(device->Release(), 0u);
