@@ -24,9 +24,6 @@
 
 namespace {
 
-// Out of sight, a wait on the clock rests this much longer at each step: nobody sees the
-// passes end a few milliseconds late, and the processor wakes a quarter as often.
-constexpr int OUT_OF_SIGHT_EXTRA_REST_MS = 3;
 // Room kept for the window manager's title bar while the window's frame is not yet known.
 constexpr int ASSUMED_TITLE_BAR = 32;
 
