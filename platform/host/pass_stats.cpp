@@ -17,6 +17,7 @@ struct PassStats {
     std::int64_t last_us = -1;
     int last_cursor = -1;
     PassLengths by_cursor[2]; // [0] no cursor (playing), [1] cursor (menus)
+    long out_of_sight = 0;
 };
 
 PassStats Passes;
@@ -43,12 +44,18 @@ void pass_stats_frame(std::int64_t now_us, int cursor_visible) {
     Passes.last_cursor = cursor;
 }
 
+void pass_stats_out_of_sight() {
+    Passes.last_us = -1;
+    Passes.out_of_sight++;
+}
+
 void pass_stats_finish() {
     const char* path = std::getenv("BRAMBLELEAP_PASS_STATS");
     if (path && path[0]) {
         if (std::FILE* file = std::fopen(path, "w")) {
             write_line(file, "menu", Passes.by_cursor[1]);
             write_line(file, "playing", Passes.by_cursor[0]);
+            std::fprintf(file, "out_of_sight %ld\n", Passes.out_of_sight);
             std::fclose(file);
         }
     }

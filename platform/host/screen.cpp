@@ -1,5 +1,6 @@
 // The host's clock as the screen reads it, and when the screen's changes reach the presenter.
 #include "platform/host/screen.h"
+#include "platform/host/pass_stats.h"
 
 namespace {
 
@@ -70,6 +71,7 @@ void video_refresh() {
 }
 
 void video_set_hidden(int hidden) {
+    if (hidden && !Hidden) pass_stats_out_of_sight();
     Hidden = hidden != 0;
     // Back in sight, the picture is put right at once, whatever was missed.
     if (!Hidden) present_now(take_reading());

@@ -7,10 +7,13 @@ from the page and checked by screen_check (the X test's helper) in the folder of
 data files. Each part plays in a fresh browser context of one Chromium:
 - keys: the menu pixel for pixel through the level's palette, Down moving the highlight,
   Enter and a held Right moving the character, the page's Web Audio node receiving sound
-  (the menu's blips and the tune), and Escape twice ending the game, after which the page
-  must say so; where the canvas stands (centred at scale 2, unsmoothed); no error in the
-  console while the page loads;
-- pacing: 10 s of play in real time, off the virtual clock: the passes' mean and worst;
+  (the menu's blips and the tune), the tab hidden for 3 s while Right is held (nothing put
+  on the canvas, silence; shown, the current picture at once, no burst of frames, sound
+  again), and Escape twice ending the game, after which the page must say so; where the
+  canvas stands (centred at scale 2, unsmoothed); no error in the console while the page
+  loads;
+- pacing: 10 s of play in real time, off the virtual clock: the passes' mean and worst; then
+  the processor time of the page shown and with its tab hidden, 3 s each;
 - touch: a phone held sideways (844 x 390 at scale 3, touch input): the controls show clear of
   the picture, a tap on "Start game" starts, the right control walks, jump tapped while it is
   held jumps while moving, Escape's control goes back to the menu, a key hides the controls,
@@ -77,6 +80,8 @@ PACING_SECONDS = 10
 PACING_TOLERANCE_MS = 0.5
 # The menu's first entry ("Start game"), in picture coordinates.
 START_ENTRY = (300, 281)
+# How long the tab is hidden, on the virtual clock.
+HIDDEN_MS = 3000
 # How many rows a jump lifts the character at least: more than the hills lift a walker.
 JUMP_ROWS = 60
 
@@ -269,6 +274,7 @@ class Run:
     def __init__(self, data, check, work):
         self.data, self.check, self.work = data, check, work
         self.tools = None
+        self.chief = None  # the browser's own connection
         self.shots = 0
 
     def advance(self, milliseconds):
@@ -350,6 +356,69 @@ class Run:
                           f"loudest sample {peak})")
         print(f"sound: the page's audio node received {blocks} blocks, loudest sample {peak}")
 
+    # The tab hidden and shown as the browser does it: the document says so, and the event
+    # goes to the page's own handlers.
+    SET_HIDDEN = """((hidden) => {
+        Object.defineProperty(document, 'hidden', {configurable: true, get: () => hidden});
+        const state = hidden ? 'hidden' : 'visible';
+        Object.defineProperty(document, 'visibilityState', {configurable: true, get: () => state});
+        document.dispatchEvent(new Event('visibilitychange'));
+    })(%s)"""
+
+    def hidden_sound(self):
+        return self.evaluate("[Module.brambleleapAudio.context.state, "
+                             "Module.brambleleapAudio.blocks, Module.brambleleapAudio.peak]")
+
+    def check_hidden_tab(self):
+        """The tab hidden for HIDDEN_MS while Right is held: the game plays on (the character
+        walks) but puts nothing on the canvas, and its sound is silent; shown again, the
+        current picture is there at once, the next second's frames come a pass apart at the
+        least (no burst of catch-up passes), and the sound is heard again."""
+        self.advance(500)
+        before = self.character()
+        self.evaluate("window.__puts.splice(0)")
+        self.evaluate(self.SET_HIDDEN % "true")
+        # The sound already mixed before the game heard of it may still play out.
+        self.advance(200)
+        self.evaluate("Module.brambleleapAudio.peak = 0")
+        _, blocks_then, _ = self.hidden_sound()
+        self.key("rawKeyDown", "ArrowRight", "ArrowRight", 0x27)
+        # The audio node pulls on the real clock: each step lets some of it pass as well.
+        for _ in range((HIDDEN_MS - 1000) // STEP_MS):
+            self.advance(STEP_MS)
+            time.sleep(0.05)
+        self.key("keyUp", "ArrowRight", "ArrowRight", 0x27)
+        self.advance(800)
+        hidden_puts = len(self.evaluate("window.__puts.splice(0)") or [])
+        state, blocks, peak = self.hidden_sound()
+        if hidden_puts or peak or blocks <= blocks_then:
+            raise Failure(f"hidden tab: {hidden_puts} frames put on the canvas, the audio node "
+                          f"took {blocks - blocks_then} blocks, loudest sample {peak} ({state})")
+        shown_at = self.evaluate(self.SET_HIDDEN % "false" + "; performance.now()")
+        self.advance(50)
+        first = (self.evaluate("window.__puts") or [shown_at + 1e9])[0] - shown_at
+        at_once = self.character()
+        if not before or not at_once or at_once[0] <= before[0] or first > 35:
+            raise Failure(f"hidden tab: shown again, the first frame came {first:.0f} ms later "
+                          f"with the character at {at_once}, having stood at {before}")
+        self.evaluate("window.__puts.splice(0); Module.brambleleapAudio.peak = 0")
+        self.key("rawKeyDown", "ArrowRight", "ArrowRight", 0x27)
+        self.advance(1000)
+        self.key("keyUp", "ArrowRight", "ArrowRight", 0x27)
+        puts = self.evaluate("window.__puts.splice(0)") or []
+        gaps = [b - a for a, b in zip(puts, puts[1:])]
+        state, _, peak = self.hidden_sound()
+        if len(puts) < 20 or len(puts) > 1000 // 30 + 2 or min(gaps) < 25:
+            raise Failure(f"hidden tab: after it, {len(puts)} frames in 1 s, the closest "
+                          f"{min(gaps, default=0):.1f} ms apart")
+        if state != "running" or peak == 0:
+            raise Failure(f"hidden tab: the sound did not come back ({state}, loudest {peak})")
+        print(f"hidden tab ({HIDDEN_MS} ms): nothing put on the canvas and silence "
+              f"({blocks - blocks_then} blocks) while the character walked from column "
+              f"{before[0]} to {at_once[0]}; shown, the picture {first:.0f} ms later, then "
+              f"{len(puts)} frames in 1 s, at least {min(gaps):.1f} ms apart, and sound again "
+              f"(loudest {peak})")
+
     def check_console(self, what):
         """No error in the console so far: no message logged as one, no exception, no failed
         load (a missing file shows as an error entry of the browser's log)."""
@@ -412,6 +481,7 @@ class Run:
         self.wait_for_screen("Enter, Right held", "moved", "60")
         self.pacing("playing")
         self.check_audio()
+        self.check_hidden_tab()
         self.press("Escape", "Escape", 0x1B)
         self.wait_for_screen("Escape", "menu")
         self.press("Escape", "Escape", 0x1B)
@@ -688,9 +758,28 @@ class Run:
         for _ in range(2):
             mean = self.measure_passes()
             if abs(mean - 30) <= PACING_TOLERANCE_MS:
+                self.hidden_processor()
                 return
         raise Failure(f"pacing: the mean pass lasts {mean:.2f} ms, not 30 +- "
                       f"{PACING_TOLERANCE_MS}")
+
+    def renderer_seconds(self):
+        """The processor time of the pages' renderers so far, in seconds."""
+        processes = self.chief.call("SystemInfo.getProcessInfo")["processInfo"]
+        return sum(p["cpuTime"] for p in processes if p["type"] == "renderer")
+
+    def hidden_processor(self):
+        """Prints the processor time the page takes over HIDDEN_MS in real time, shown and
+        then with the tab hidden (the game standing on the level)."""
+        used = []
+        for hidden in ("false", "true"):
+            self.evaluate(self.SET_HIDDEN % hidden)
+            before = self.renderer_seconds()
+            time.sleep(HIDDEN_MS / 1000)
+            used.append((self.renderer_seconds() - before) * 100000 / HIDDEN_MS)
+        self.evaluate(self.SET_HIDDEN % "false")
+        print(f"processor (real time, {HIDDEN_MS} ms each): the page's renderer took "
+              f"{used[0]:.2f} % of a core shown, {used[1]:.2f} % hidden")
 
     def measure_passes(self):
         self.evaluate("window.__puts.splice(0)")
@@ -911,6 +1000,7 @@ def main():
         port = browser_address(profile, browser)
         with urllib.request.urlopen(f"http://127.0.0.1:{port}/json/version", timeout=10) as reply:
             chief = DevTools(json.load(reply)["webSocketDebuggerUrl"], timeout=60)
+        run.chief = chief
         page = f"http://127.0.0.1:{server.server_address[1]}/brambleleap.html"
         showcase = f"http://127.0.0.1:{server.server_address[1]}/showcase.html"
         bundle_server = serve(bundle_root)

@@ -5,7 +5,8 @@
 #     the processor's use (menu and playing, 10 s each) within 10 % of a core and passes of
 #     30 ms on average, then Escape twice ends with 0. In a second run: Down moves the
 #     highlight; Enter and a held Right move the character; Alt+Enter gives a window with the
-#     menu still exact, and back; a click on "Quit" where it is seen ends with 0.
+#     menu still exact; minimised for 3 s, the program knows it and idles, and restored the
+#     menu is exact again; Alt+Enter goes back; a click on "Quit" where it is seen ends with 0.
 #   play_in_wine.sh <folder> <screen_check> system       the program over the system's
 #     DirectDraw, whose exclusive 640 x 480 x 8 mode needs a screen of that size.
 # <folder> holds brambleleap.exe and its data. Exit 77 when Xvfb is missing.
@@ -157,7 +158,8 @@ play_in_window() {
   # The second run checks the screen: Down moves the highlight, Enter and a held Right move
   # the character, Escape goes back; Alt+Enter to a window and back; then a click on the
   # middle of "Quit" (247 to 296 across, 346 to 364 down) where the screen shows it ends it.
-  BRAMBLELEAP_PASS_STATS="" run_program
+  # Its pass lengths say whether the program saw itself minimised.
+  BRAMBLELEAP_PASS_STATS="Z:${work//\//\\}\\passes2.txt" run_program
   extra=("$scale")
   wait_for_screen 60 menu || fail "$size: the menu did not come back in a second run"
   xdotool key Down
@@ -178,12 +180,30 @@ play_in_window() {
   xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN &&
     fail "$size: Alt+Enter did not leave full screen"
   menu_in_window || fail "$size: the menu was not exact in the window"
+  # Minimised for 3 s: matchbox iconifies the window, and Wine minimises it, as it does a
+  # window with a minimise box (the full screen's has none). The window itself is unmapped
+  # as an iconified window is, so that mapping it again has matchbox restore it. Minimised,
+  # the program draws nothing and idles; restored, the menu is exact at once.
+  timeout 10 xdotool windowminimize --sync "$window" ||
+    fail "$size: the window could not be minimised"
+  xdotool windowunmap --sync "$window"
+  local minimised_cpu
+  minimised_cpu=$(cpu_percent 3)
+  xdotool windowmap --sync "$window"
+  timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+  menu_in_window || fail "$size: the menu was not exact at once after the restore"
+  echo "$size: processor: minimised on the menu ${minimised_cpu} % of one core (3 s)"
   xdotool key alt+Return
   wait_for_screen 30 menu || fail "$size: Alt+Enter did not go back to full screen"
   local x=$(((screen_w - 640 * scale) / 2 + 271 * scale + scale / 2))
   local y=$(((screen_h - 480 * scale) / 2 + 355 * scale + scale / 2))
   xdotool mousemove "$x" "$y" click 1
   finish_game "$size: after a click on Quit at ($x, $y)"
+  # The program writes its lines the Windows way, ending in CR LF.
+  tr -d '\r' <"$work/passes2.txt" | grep -qx "out_of_sight 1" ||
+    fail "$size: the program did not see itself minimised once: $(cat "$work/passes2.txt")"
+  awk -v u="$minimised_cpu" -v l="$cpu_limit" 'BEGIN { exit !(u <= l) }' ||
+    fail "$size: the game took $minimised_cpu % of a core minimised, more than $cpu_limit %"
   stop_x
   echo "$size: passed"
 }

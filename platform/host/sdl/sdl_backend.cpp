@@ -37,6 +37,7 @@ struct SdlState {
     int mode_height = 480;
     int fullscreen = 0;
     int cursor_visible = 1;
+    int out_of_sight = 0; // minimised or unmapped, as SDL last said
     // Open game controllers, and the keys that they hold together.
     std::vector<SDL_GameController*> controllers;
     std::uint32_t pad_keys = 0;
@@ -407,10 +408,12 @@ int window_event(const SDL_WindowEvent& window, VideoEvent* event) {
     }
     // Minimised or unmapped, the window shows nothing: presenting stops until it is back.
     if (window.event == SDL_WINDOWEVENT_MINIMIZED || window.event == SDL_WINDOWEVENT_HIDDEN) {
+        Sdl.out_of_sight = 1;
         event->kind = VIDEO_HIDDEN;
         return 1;
     }
     if (window.event == SDL_WINDOWEVENT_RESTORED || window.event == SDL_WINDOWEVENT_SHOWN) {
+        Sdl.out_of_sight = 0;
         event->kind = VIDEO_SHOWN;
         return 1;
     }
@@ -490,6 +493,7 @@ std::int64_t steady_milliseconds() {
 TickPacing Pacing;
 
 void rest_until(std::int64_t next_ms) {
+    if (Sdl.out_of_sight) next_ms += OUT_OF_SIGHT_EXTRA_REST_MS;
     std::this_thread::sleep_until(
         std::chrono::steady_clock::time_point(std::chrono::milliseconds(next_ms)));
 }

@@ -32,6 +32,8 @@ struct Presenter {
     VideoViewport viewport = {};
     PresenterBitmap bitmap;
     bool bitmap_current = false; // the bitmap holds the last picture at the viewport's size
+    bool pads = false;           // the controllers are read on PAD_TIMER
+    bool iconic = false;         // minimised at the last present
     PictureCopy shown;
 };
 Presenter P;
@@ -160,6 +162,13 @@ int handle_message(HWND window, UINT message, WPARAM wparam, LPARAM* lparam) {
     case WM_SYSCHAR:
         return wparam == '\r'; // no beep for Alt+Enter
     case WM_SIZE:
+        // Minimised, the window has no inside to lay out and nothing to read the pads for;
+        // restored, it is laid out again from the last picture, which is drawn at once.
+        if (wparam == SIZE_MINIMIZED) {
+            KillTimer(window, PAD_TIMER);
+            return 0;
+        }
+        if (P.pads) SetTimer(window, PAD_TIMER, PAD_POLL_MS, nullptr);
         lay_out();
         return 0;
     case WM_ERASEBKGND:
@@ -239,7 +248,10 @@ void show_rows(int top, int height) {
 
 void win32_present(const VideoPicture* picture) {
     if (!P.window || !picture || !picture->pixels) return;
-    note_pass();
+    const bool iconic = IsIconic(P.window) != 0;
+    if (iconic && !P.iconic) pass_stats_out_of_sight();
+    P.iconic = iconic;
+    if (!iconic) note_pass();
     int first = 0, last = 0;
     if (!picture_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
     if (picture->width != P.picture_width || picture->height != P.picture_height) {
@@ -247,6 +259,11 @@ void win32_present(const VideoPicture* picture) {
         P.picture_height = picture->height;
         P.viewport = {};
         lay_out();
+        return;
+    }
+    if (iconic) {
+        // Nobody sees a minimised window: the picture is only kept, and drawn on the restore.
+        P.bitmap_current = false;
         return;
     }
     if (!P.bitmap_current) {
@@ -295,7 +312,8 @@ int win32_presenter_attach(HWND window) {
     P.window = window;
     P.program_proc = reinterpret_cast<WNDPROC>(previous);
     // The controllers are read in the message pump, on a timer of the window's.
-    if (presenter_pads_start()) SetTimer(window, PAD_TIMER, PAD_POLL_MS, nullptr);
+    P.pads = presenter_pads_start();
+    if (P.pads) SetTimer(window, PAD_TIMER, PAD_POLL_MS, nullptr);
     return 1;
 }
 

@@ -65,6 +65,8 @@ std::int64_t elapsed_milliseconds() {
 }
 
 void rest_until(std::int64_t next_ms) {
+    const HWND window = presenter_window();
+    if (window && IsIconic(window)) next_ms += OUT_OF_SIGHT_EXTRA_REST_MS;
     const std::int64_t wait_us = next_ms * 1000 - elapsed_microseconds();
     if (wait_us <= 0) return;
     if (Clock.delay) {
