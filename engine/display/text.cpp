@@ -23,7 +23,11 @@ std::int32_t text_failed() {
         NoFontSaid = true;
         const char* line = "No text: no usable font was found (install fonts-dejavu-core).";
         write_error_log("\n%s", line);
+#ifndef __EMSCRIPTEN__
+        // A page carries no font by design, so there it goes to the log alone and does not
+        // stand as an error in the browser's console.
         std::fprintf(stderr, "%s\n", line);
+#endif
     }
     return 0;
 }
