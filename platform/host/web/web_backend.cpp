@@ -1,6 +1,7 @@
 // The browser target's presenter, input and clock: the page's 640 x 480 canvas placed at the
-// largest whole scale that fits the browser window (or filling a handheld screen), frames put on it through the palette, keys and
-// clicks from the page, and the browser's clock. The page itself (page.html) holds the canvas.
+// largest whole scale that fits the browser window (or filling a handheld screen), frames put on it
+// through the palette, keys and clicks from the page, and the browser's clock. The page itself
+// (page.html) holds the canvas.
 #include "platform/host/web/web_backend.h"
 #include "platform/host/convert.h"
 #include "platform/host/picture_copy.h"
