@@ -8,7 +8,9 @@
 // next one; in the second half it would now and then end in the one after, and lengthen the
 // pass that ends there, so message hops, a few microseconds each, cover that half instead.
 // A clock that stands still while hopping (a page on a virtual clock, which moves on only
-// while the page waits for timers) gets the timer after all.
+// while the page waits for timers) gets the timer after all. A hidden page shows nothing, so
+// its passes need no such precision: one timer covers the whole rest, and the processor
+// sleeps instead of waking every millisecond.
 mergeInto(LibraryManager.library, {
   web_rest_until__deps: ['$callUserCallback', '$runtimeKeepalivePush', '$runtimeKeepalivePop'],
   web_rest_until: function (next_ms) {
@@ -26,6 +28,9 @@ mergeInto(LibraryManager.library, {
           runtimeKeepalivePop();
           // The program may end while it runs: the runtime's wrapper sees to that.
           if (wake) callUserCallback(wake);
+        } else if (document.hidden) {
+          rest.still = 0;
+          setTimeout(hop, Math.ceil(left));
         } else if (left < 0.5 && (now !== rest.seen || ++rest.still < 20)) {
           if (now !== rest.seen) {
             rest.seen = now;
