@@ -208,24 +208,12 @@ template <typename Pixel> void check_shape(Shape shape) {
 
 } // namespace
 
-TEST(Shapes, RectangleOutlinesMatchTheModelInsideEveryClip) {
-    check_shape<std::uint8_t>(RECT_OUTLINE);
-    check_shape<std::uint16_t>(RECT_OUTLINE);
-}
-
-TEST(Shapes, FilledRectanglesMatchTheModelInsideEveryClip) {
-    check_shape<std::uint8_t>(RECT_FILLED);
-    check_shape<std::uint16_t>(RECT_FILLED);
-}
-
-TEST(Shapes, CircleOutlinesMatchTheModelInsideEveryClip) {
-    check_shape<std::uint8_t>(CIRCLE_OUTLINE);
-    check_shape<std::uint16_t>(CIRCLE_OUTLINE);
-}
-
-TEST(Shapes, FilledCirclesMatchTheModelInsideEveryClip) {
-    check_shape<std::uint8_t>(CIRCLE_FILLED);
-    check_shape<std::uint16_t>(CIRCLE_FILLED);
+TEST(Shapes, EachShapeMatchesTheModelInsideEveryClipAtBothDepths) {
+    for (auto shape : {RECT_OUTLINE, RECT_FILLED, CIRCLE_OUTLINE, CIRCLE_FILLED}) {
+        SCOPED_TRACE(shape);
+        check_shape<std::uint8_t>(shape);
+        check_shape<std::uint16_t>(shape);
+    }
 }
 
 // Every radius from 0 to 40, drawn whole: the pixels are the same under each of the eight
