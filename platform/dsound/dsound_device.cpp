@@ -126,13 +126,34 @@ void audio_output_lost() {
     if (first) std::fprintf(stderr, "Sound: the audio device went away; playing silently.\n");
 }
 
+namespace {
+
+// Under dsound_lock: what should still be playing picks up where it would be by now.
+void skip_playing(std::uint64_t frames) {
+    if (Current)
+        for (DsBuffer* b = Current->buffers; b; b = b->next)
+            mix_voice_skip(&b->voice, frames);
+}
+
+} // namespace
+
 void audio_output_back(std::uint64_t missed_frames) {
     std::lock_guard<std::mutex> hold(dsound_lock);
     OutputLost = false;
-    // What should still be playing picks up where it would be by now.
+    skip_playing(missed_frames);
+}
+
+void audio_output_skip(std::uint64_t frames) {
+    std::lock_guard<std::mutex> hold(dsound_lock);
+    skip_playing(frames);
+}
+
+int audio_output_heard() {
+    std::lock_guard<std::mutex> hold(dsound_lock);
     if (Current)
-        for (DsBuffer* b = Current->buffers; b; b = b->next)
-            mix_voice_skip(&b->voice, missed_frames);
+        for (const DsBuffer* b = Current->buffers; b; b = b->next)
+            if (b->voice.playing && audible(*b)) return 1;
+    return 0;
 }
 
 void dsound_set_focus(int focused) {

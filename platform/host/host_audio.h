@@ -19,7 +19,8 @@ struct AudioBackend {
     // on the caller's thread (the recorder, on the virtual clock); null where it does not.
     void (*catch_up)();
     // Acts on device changes reported since the last call, on the program's thread, once a
-    // pass of its message loop; null where devices do not come and go.
+    // pass of its message loop (the browser also rests its output there while its page is
+    // hidden); null where there is nothing to do.
     void (*service)();
 };
 
@@ -28,6 +29,10 @@ struct AudioBackend {
 // away is moved on by the frames it missed (0 where the backend went on mixing meanwhile).
 void audio_output_lost();
 void audio_output_back(std::uint64_t missed_frames);
+// For a backend that stops pulling while nothing would be heard: moves what plays on in
+// silence on by that many frames, and whether any playing buffer would be heard now.
+void audio_output_skip(std::uint64_t frames);
+int audio_output_heard();
 
 // What the message pump tells the sound side: the window's focus (buffers made without
 // DSBCAPS_GLOBALFOCUS are heard only with it), and each pass, so that a device that went

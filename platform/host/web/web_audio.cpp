@@ -1,6 +1,7 @@
 // Web Audio pulls the mixed stream on the page's thread: a script processor node asks for a
 // block at a time and copies it into its two channels. Browsers hold a page's sound until the
-// player first presses a key, touches or clicks, so the context resumes then.
+// player first presses a key, touches or clicks, so the context resumes then. A hidden page
+// with nothing to be heard suspends its context, so that it costs the processor nothing.
 #include "platform/host/web/web_audio.h"
 
 #include <emscripten.h>
@@ -14,6 +15,8 @@ constexpr int BLOCK_FRAMES = 2048;
 AudioMixFunction Mix = nullptr;
 // Filled by the mixer for the page's script; never allocated while sound plays.
 std::int16_t Block[BLOCK_FRAMES * 2];
+// When the context last rested (performance.now()), or -1 while it plays.
+double RestingSince = -1;
 
 // The context, its node, and the loudest sample the page has received (for the tests).
 EM_JS(int, web_audio_start, (int rate, int frames), {
@@ -44,8 +47,9 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
         audio.blocks++;
     };
     node.connect(context.destination);
+    // A context resting while the page is hidden is the pump's to resume (web_audio_rest).
     var resume = function() {
-        if (context.state != "running") context.resume();
+        if (context.state != "running" && !audio.resting) context.resume();
     };
     [ "keydown", "mousedown", "touchstart", "pointerdown" ].forEach(
         function(type) { window.addEventListener(type, resume, true); });
@@ -64,7 +68,7 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
                     Math.max(0, Math.round(performance.now() - audio.lostAt)));
             }
             audio.played = true;
-        } else if (context.state != "closed" && audio.played && !audio.lost) {
+        } else if (context.state != "closed" && audio.played && !audio.lost && !audio.resting) {
             audio.lost = true;
             audio.losses++;
             audio.lostAt = performance.now();
@@ -78,6 +82,22 @@ EM_JS(int, web_audio_start, (int rate, int frames), {
     resume();
     Module["brambleleapAudio"] = audio;
     return 1;
+});
+
+// Suspends the context while the page is hidden and nothing playing would be heard, so that
+// neither the audio thread nor the node wakes the page; resumes it otherwise. 1 while resting.
+EM_JS(int, web_audio_rest, (int heard), {
+    var audio = Module["brambleleapAudio"];
+    if (!audio) return 0;
+    var rest = document.hidden && !heard;
+    if (rest && !audio.resting && audio.context.state == "running") {
+        audio.resting = true;
+        audio.context.suspend();
+    } else if (!rest && audio.resting) {
+        audio.resting = false;
+        audio.context.resume();
+    }
+    return audio.resting ? 1 : 0;
 });
 
 EM_JS(void, web_audio_stop, (), {
@@ -102,9 +122,28 @@ int open_page_audio(AudioMixFunction mix, char* error, int error_size) {
 void close_page_audio() {
     web_audio_stop();
     Mix = nullptr;
+    RestingSince = -1;
 }
 
-AudioBackend Backend = {"Web Audio", open_page_audio, close_page_audio, nullptr, nullptr};
+// What plays on in silence while the context rests is moved on here, a pass at a time, by
+// the time that went by: on Windows such buffers keep playing unheard.
+void rest_page_audio() {
+    if (!Mix) return;
+    if (!web_audio_rest(audio_output_heard())) {
+        RestingSince = -1;
+        return;
+    }
+    double now = emscripten_get_now();
+    if (RestingSince >= 0) {
+        auto frames = static_cast<std::uint64_t>((now - RestingSince) * AUDIO_OUTPUT_RATE / 1000);
+        audio_output_skip(frames);
+        // The fraction of a frame left over is carried to the next pass.
+        now = RestingSince + static_cast<double>(frames) * 1000 / AUDIO_OUTPUT_RATE;
+    }
+    RestingSince = now;
+}
+
+AudioBackend Backend = {"Web Audio", open_page_audio, close_page_audio, nullptr, rest_page_audio};
 
 } // namespace
 
