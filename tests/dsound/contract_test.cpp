@@ -3,13 +3,10 @@
 // calls, duplicates sharing memory, lost buffers once the device is gone, and the layout of
 // WAVEFORMATEX.
 #include "platform/dsound.h"
-#include "platform/dsound/dsound_state.h"
-#include "platform/host/headless/headless.h"
 #include "platform/host/headless/headless_audio.h"
-#include "platform/host/screen.h"
-#include "platform/platform_reset.h"
 
 #include "support/sound_buffers.h"
+#include "support/sound_device.h"
 
 #include <gtest/gtest.h>
 
@@ -18,11 +15,9 @@
 
 namespace {
 
-HWND const WINDOW = reinterpret_cast<HWND>(1);
-
 // The objects the script makes, and what its read-back calls wrote.
 struct World {
-    LPDIRECTSOUND8 ds = nullptr;
+    LPDIRECTSOUND8& ds; // the fixture's, which the script lets go of
     LPDIRECTSOUNDBUFFER primary = nullptr;
     LPDIRECTSOUNDBUFFER music = nullptr; // 96 kHz 16-bit mono, every control
     LPDIRECTSOUNDBUFFER click = nullptr; // 5 kHz 8-bit mono, no control
@@ -37,13 +32,8 @@ struct World {
 
 HRESULT create(World& w, DWORD flags, DWORD bytes, WAVEFORMATEX* format,
                LPDIRECTSOUNDBUFFER* into) {
-    DSBUFFERDESC desc{};
-    desc.dwSize = sizeof desc;
-    desc.dwFlags = flags;
-    desc.dwBufferBytes = bytes;
-    desc.lpwfxFormat = format;
     LPDIRECTSOUNDBUFFER made = nullptr;
-    const HRESULT result = w.ds->CreateSoundBuffer(&desc, &made, nullptr);
+    const HRESULT result = create_buffer(w.ds, flags, bytes, format, &made);
     if (made && into) *into = made;
     if (made && !into) made->Release();
     return result;
@@ -70,6 +60,10 @@ HRESULT query(IUnknown* object, REFIID iid) {
     const HRESULT result = object->QueryInterface(iid, &got);
     if (got) static_cast<IUnknown*>(got)->Release();
     return result;
+}
+
+std::int16_t constant(DWORD, int seed) {
+    return static_cast<std::int16_t>(seed);
 }
 
 constexpr DWORD MUSIC_FLAGS = DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY;
@@ -315,11 +309,10 @@ const Step SCRIPT[] = {
 
 } // namespace
 
-TEST(DsoundContract, EachCallGivesThePublishedCodeAndState) {
-    platform_reset();
-    ASSERT_EQ(headless_audio_keep(44100), 1);
-    World w;
-    ASSERT_EQ(DirectSoundCreate8(nullptr, &w.ds, nullptr), DS_OK);
+using DsoundContract = SoundDeviceTest;
+
+TEST_F(DsoundContract, EachCallGivesThePublishedCodeAndState) {
+    World w{ds};
     for (const Step& step : SCRIPT) {
         EXPECT_EQ(step.call(w), step.code) << step.what;
         if (step.read) {
@@ -327,44 +320,25 @@ TEST(DsoundContract, EachCallGivesThePublishedCodeAndState) {
         }
     }
     for (LPDIRECTSOUNDBUFFER b : {w.primary, w.music, w.click, w.copy})
-        if (b) b->Release();
-    if (w.ds) w.ds->Release();
-    EXPECT_EQ(dsound_objects_alive(), 0);
+        hold(b);
 }
 
-TEST(DsoundContract, ThePrimaryVolumeAndPanShapeTheWholeMix) {
-    platform_reset();
-    ASSERT_EQ(headless_audio_keep(44100), 1);
-    LPDIRECTSOUND8 ds = nullptr;
-    ASSERT_EQ(DirectSoundCreate8(nullptr, &ds, nullptr), DS_OK);
+TEST_F(DsoundContract, ThePrimaryVolumeAndPanShapeTheWholeMix) {
     ASSERT_EQ(ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
-    DSBUFFERDESC desc{};
-    desc.dwSize = sizeof desc;
-    desc.dwFlags = DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN;
-    LPDIRECTSOUNDBUFFER primary = nullptr;
-    ASSERT_EQ(ds->CreateSoundBuffer(&desc, &primary, nullptr), DS_OK);
+    World w{ds};
+    const DWORD primary_flags = DSBCAPS_PRIMARYBUFFER | DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN;
+    ASSERT_EQ(create(w, primary_flags, 0, nullptr, &w.primary), DS_OK);
+    LPDIRECTSOUNDBUFFER primary = hold(w.primary);
     // A looping constant at full scale; -2000 hundredths of a decibel is a tenth of it, and a
     // pan fully right silences the left.
-    WAVEFORMATEX f = pcm_format(1, 16, 44100);
-    desc.dwFlags = 0;
-    desc.dwBufferBytes = 441 * 2;
-    desc.lpwfxFormat = &f;
-    LPDIRECTSOUNDBUFFER tone = nullptr;
-    ASSERT_EQ(ds->CreateSoundBuffer(&desc, &tone, nullptr), DS_OK);
-    LPVOID part = nullptr;
-    DWORD bytes = 0;
-    ASSERT_EQ(tone->Lock(0, 0, &part, &bytes, nullptr, nullptr, DSBLOCK_ENTIREBUFFER), DS_OK);
-    for (DWORD i = 0; i < bytes / 2; ++i)
-        static_cast<std::int16_t*>(part)[i] = 20000;
-    ASSERT_EQ(tone->Unlock(part, bytes, nullptr, 0), DS_OK);
+    LPDIRECTSOUNDBUFFER tone = hold(make_mono16_buffer(ds, 44100, 441, 0, constant, 20000));
+    ASSERT_NE(tone, nullptr);
     const DWORD start = headless_audio_start_ms();
     ASSERT_EQ(primary->SetVolume(-2000), DS_OK);
     ASSERT_EQ(tone->Play(0, 0, DSBPLAY_LOOPING), DS_OK);
-    headless_set_clock(start + 100);
-    video_read_clock();
+    advance_to(start + 100);
     ASSERT_EQ(primary->SetPan(DSBPAN_RIGHT), DS_OK);
-    headless_set_clock(start + 200);
-    video_read_clock();
+    advance_to(start + 200);
     int frames = 0;
     const std::int16_t* s = headless_audio_samples(&frames);
     ASSERT_GE(frames, 44100 / 5 - 50);
@@ -374,8 +348,4 @@ TEST(DsoundContract, ThePrimaryVolumeAndPanShapeTheWholeMix) {
     EXPECT_NEAR(s[2 * mid_first + 1], 2000, 2);
     EXPECT_EQ(s[2 * mid_second], 0);
     EXPECT_NEAR(s[2 * mid_second + 1], 2000, 2);
-    tone->Release();
-    primary->Release();
-    ds->Release();
-    EXPECT_EQ(dsound_objects_alive(), 0);
 }

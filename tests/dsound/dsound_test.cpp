@@ -5,10 +5,9 @@
 #include "platform/dsound/dsound_state.h"
 #include "platform/host/headless/headless_audio.h"
 #include "platform/platform_reset.h"
-#include "platform/host/headless/headless.h"
-#include "platform/host/screen.h"
 
 #include "support/sound_buffers.h"
+#include "support/sound_device.h"
 
 #include <gtest/gtest.h>
 
@@ -17,37 +16,17 @@
 
 namespace {
 
-HWND const WINDOW = reinterpret_cast<HWND>(1);
-
-struct DsoundTest : testing::Test {
-    LPDIRECTSOUND8 ds = nullptr;
-    void SetUp() override {
-        platform_reset();
-        ASSERT_EQ(headless_audio_keep(44100 * 4), 1);
-        ASSERT_EQ(DirectSoundCreate8(nullptr, &ds, nullptr), DS_OK);
-    }
-    void TearDown() override {
-        if (ds) ds->Release();
-        EXPECT_EQ(dsound_objects_alive(), 0);
-    }
+// Works on IDirectSoundBuffer8, as a DirectX 8 program does.
+struct DsoundTest : SoundDeviceTest {
     LPDIRECTSOUNDBUFFER8 make(WAVEFORMATEX format, DWORD bytes, DWORD flags) {
-        DSBUFFERDESC desc{};
-        desc.dwSize = sizeof desc;
-        desc.dwFlags = flags;
-        desc.dwBufferBytes = bytes;
-        desc.lpwfxFormat = &format;
         LPDIRECTSOUNDBUFFER plain = nullptr;
-        if (ds->CreateSoundBuffer(&desc, &plain, nullptr) != DS_OK) return nullptr;
+        if (create_buffer(ds, flags, bytes, &format, &plain) != DS_OK) return nullptr;
         LPDIRECTSOUNDBUFFER8 buffer = nullptr;
         EXPECT_EQ(
             plain->QueryInterface(IID_IDirectSoundBuffer8, reinterpret_cast<LPVOID*>(&buffer)),
             DS_OK);
         plain->Release();
         return buffer;
-    }
-    static void advance_to(DWORD ms) {
-        headless_set_clock(ms);
-        video_read_clock();
     }
 };
 

@@ -4,42 +4,28 @@
 #include "platform/dsound.h"
 #include "platform/dsound/dsound_state.h"
 #include "platform/host/headless/headless_audio.h"
-#include "platform/platform_reset.h"
-#include "platform/host/headless/headless.h"
-#include "platform/host/screen.h"
 
 #include "support/sound_buffers.h"
+#include "support/sound_device.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-HWND const WINDOW = reinterpret_cast<HWND>(1);
 
 // Frame i holds seed + i.
 std::int16_t counting(DWORD frame, int seed) {
     return static_cast<std::int16_t>(seed + static_cast<int>(frame));
 }
 
-LPDIRECTSOUNDBUFFER counting_buffer(LPDIRECTSOUND8 device, DWORD flags, int base) {
-    return make_mono16_buffer(device, 44100, 2000, flags, counting, base);
-}
-
-void advance_to(DWORD ms) {
-    headless_set_clock(ms);
-    video_read_clock();
-}
-
 } // namespace
 
-TEST(FocusRule, OnlyGlobalFocusBuffersAreHeardWithoutTheFocus) {
-    platform_reset();
-    ASSERT_EQ(headless_audio_keep(44100), 1);
-    LPDIRECTSOUND8 device = nullptr;
-    ASSERT_EQ(DirectSoundCreate8(nullptr, &device, nullptr), DS_OK);
-    ASSERT_EQ(device->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
-    LPDIRECTSOUNDBUFFER global = counting_buffer(device, DSBCAPS_GLOBALFOCUS, 10000);
-    LPDIRECTSOUNDBUFFER own = counting_buffer(device, 0, 100);
+using FocusRule = SoundDeviceTest;
+
+TEST_F(FocusRule, OnlyGlobalFocusBuffersAreHeardWithoutTheFocus) {
+    ASSERT_EQ(ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
+    LPDIRECTSOUNDBUFFER global =
+        hold(make_mono16_buffer(ds, 44100, 2000, DSBCAPS_GLOBALFOCUS, counting, 10000));
+    LPDIRECTSOUNDBUFFER own = hold(make_mono16_buffer(ds, 44100, 2000, 0, counting, 100));
     ASSERT_NE(global, nullptr);
     ASSERT_NE(own, nullptr);
     const DWORD start = headless_audio_start_ms();
@@ -62,7 +48,4 @@ TEST(FocusRule, OnlyGlobalFocusBuffersAreHeardWithoutTheFocus) {
         if (s[2 * f] != want || s[2 * f + 1] != want) ++wrong;
     }
     EXPECT_EQ(wrong, 0);
-    global->Release();
-    own->Release();
-    device->Release();
 }

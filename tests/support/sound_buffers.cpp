@@ -12,16 +12,21 @@ WAVEFORMATEX pcm_format(WORD channels, WORD bits, DWORD rate) {
     return f;
 }
 
-LPDIRECTSOUNDBUFFER make_mono16_buffer(LPDIRECTSOUND8 device, DWORD rate, DWORD frames, DWORD flags,
-                                       FrameSample sample, int seed) {
-    WAVEFORMATEX format = pcm_format(1, 16, rate);
+HRESULT create_buffer(LPDIRECTSOUND8 device, DWORD flags, DWORD bytes, WAVEFORMATEX* format,
+                      LPDIRECTSOUNDBUFFER* into) {
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
     desc.dwFlags = flags;
-    desc.dwBufferBytes = frames * 2;
-    desc.lpwfxFormat = &format;
+    desc.dwBufferBytes = bytes;
+    desc.lpwfxFormat = format;
+    return device->CreateSoundBuffer(&desc, into, nullptr);
+}
+
+LPDIRECTSOUNDBUFFER make_mono16_buffer(LPDIRECTSOUND8 device, DWORD rate, DWORD frames, DWORD flags,
+                                       FrameSample sample, int seed) {
+    WAVEFORMATEX format = pcm_format(1, 16, rate);
     LPDIRECTSOUNDBUFFER buffer = nullptr;
-    if (FAILED(device->CreateSoundBuffer(&desc, &buffer, nullptr))) return nullptr;
+    if (FAILED(create_buffer(device, flags, frames * 2, &format, &buffer))) return nullptr;
     LPVOID part1 = nullptr;
     DWORD bytes1 = 0;
     if (FAILED(buffer->Lock(0, 0, &part1, &bytes1, nullptr, nullptr, DSBLOCK_ENTIREBUFFER))) {
