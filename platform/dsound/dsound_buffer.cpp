@@ -7,7 +7,6 @@
 #include "platform/host/host_audio.h"
 
 #include <cstdlib>
-#include <cstring>
 
 namespace {
 
@@ -28,28 +27,6 @@ bool inside(const DsBuffer& b, const void* p, DWORD bytes) {
 }
 
 } // namespace
-
-HRESULT dsound_caps(DWORD flags, DWORD bytes, LPDSBCAPS caps) {
-    if (!caps || caps->dwSize != sizeof(DSBCAPS)) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    // Every buffer is mixed in software.
-    caps->dwFlags = flags | DSBCAPS_LOCSOFTWARE;
-    caps->dwBufferBytes = bytes;
-    caps->dwUnlockTransferRate = 0;
-    caps->dwPlayCpuOverhead = 0;
-    return DS_OK;
-}
-
-HRESULT dsound_copy_format(const WAVEFORMATEX& format, LPWAVEFORMATEX to, DWORD room,
-                           LPDWORD written) {
-    if (!to && !written) return DSERR_INVALIDPARAM;
-    if (to && room < sizeof(WAVEFORMATEX)) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    // Without a place for the format, the caller learns the room it needs.
-    if (to) std::memcpy(to, &format, sizeof(WAVEFORMATEX));
-    if (written) *written = sizeof(WAVEFORMATEX);
-    return DS_OK;
-}
 
 HRESULT DsBuffer::QueryInterface(REFIID iid, LPVOID* object) {
     if (!object) return DSERR_INVALIDPARAM;
@@ -89,23 +66,23 @@ DWORD DsBuffer::Release() {
 }
 
 HRESULT DsBuffer::GetCaps(LPDSBCAPS caps) {
-    return dsound_caps(flags, bytes, caps);
+    return dsound_get_caps(*this, caps);
 }
 
 HRESULT DsBuffer::GetFormat(LPWAVEFORMATEX to, DWORD room, LPDWORD written) {
-    return dsound_copy_format(format, to, room, written);
+    return dsound_get_format(*this, to, room, written);
 }
 
 HRESULT DsBuffer::GetVolume(LPLONG to) {
-    return dsound_read_control(flags, DSBCAPS_CTRLVOLUME, volume, to);
+    return dsound_get_volume(*this, to);
 }
 
 HRESULT DsBuffer::GetPan(LPLONG to) {
-    return dsound_read_control(flags, DSBCAPS_CTRLPAN, pan, to);
+    return dsound_get_pan(*this, to);
 }
 
 HRESULT DsBuffer::GetFrequency(LPDWORD to) {
-    return dsound_read_control(flags, DSBCAPS_CTRLFREQUENCY, frequency, to);
+    return dsound_get_frequency(*this, to);
 }
 
 HRESULT DsBuffer::GetCurrentPosition(LPDWORD play, LPDWORD write) {
@@ -207,9 +184,8 @@ HRESULT DsBuffer::Restore() {
 }
 
 HRESULT DsBuffer::SetVolume(LONG new_volume) {
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLVOLUME)) return DSERR_CONTROLUNAVAIL;
-    if (new_volume < DSBVOLUME_MIN || new_volume > DSBVOLUME_MAX) return DSERR_INVALIDPARAM;
+    const HRESULT checked = dsound_check_volume(*this, new_volume);
+    if (checked != DS_OK) return checked;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     volume = new_volume;
@@ -218,9 +194,8 @@ HRESULT DsBuffer::SetVolume(LONG new_volume) {
 }
 
 HRESULT DsBuffer::SetPan(LONG new_pan) {
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLPAN)) return DSERR_CONTROLUNAVAIL;
-    if (new_pan < DSBPAN_LEFT || new_pan > DSBPAN_RIGHT) return DSERR_INVALIDPARAM;
+    const HRESULT checked = dsound_check_pan(*this, new_pan);
+    if (checked != DS_OK) return checked;
     dsound_catch_up();
     std::lock_guard<std::mutex> hold(dsound_lock);
     pan = new_pan;

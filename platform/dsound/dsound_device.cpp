@@ -335,15 +335,10 @@ HRESULT DsDevice::DuplicateSoundBuffer(LPDIRECTSOUNDBUFFER original,
     DsBuffer* created = new (std::nothrow) DsBuffer;
     if (!created) return DSERR_OUTOFMEMORY;
     created->device = this;
-    created->flags = source->flags;
-    created->bytes = source->bytes;
-    created->format = source->format;
+    static_cast<DsSettings&>(*created) = *source;
     created->samples = source->samples;
     created->memory = source->memory;
     ++created->samples->users;
-    created->volume = source->volume;
-    created->pan = source->pan;
-    created->frequency = source->frequency;
     {
         std::lock_guard<std::mutex> hold(dsound_lock);
         // The same parameters, stopped at the start.

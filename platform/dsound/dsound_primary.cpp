@@ -41,6 +41,7 @@ HRESULT dsound_create_primary(DsDevice* device, DWORD flags, LPDIRECTSOUNDBUFFER
     if (!created) return DSERR_OUTOFMEMORY;
     created->device = device;
     created->flags = flags;
+    created->bytes = DS_PRIMARY_BYTES;
     created->format = output_format();
     device->primary = created;
     dsound_set_master(0, 0);
@@ -73,7 +74,7 @@ DWORD DsPrimary::Release() {
 }
 
 HRESULT DsPrimary::GetCaps(LPDSBCAPS caps) {
-    return dsound_caps(flags, DS_PRIMARY_BYTES, caps);
+    return dsound_get_caps(*this, caps);
 }
 
 HRESULT DsPrimary::GetCurrentPosition(LPDWORD play, LPDWORD write) {
@@ -86,20 +87,20 @@ HRESULT DsPrimary::GetCurrentPosition(LPDWORD play, LPDWORD write) {
 }
 
 HRESULT DsPrimary::GetFormat(LPWAVEFORMATEX to, DWORD room, LPDWORD written) {
-    return dsound_copy_format(format, to, room, written);
+    return dsound_get_format(*this, to, room, written);
 }
 
 HRESULT DsPrimary::GetVolume(LPLONG to) {
-    return dsound_read_control(flags, DSBCAPS_CTRLVOLUME, volume, to);
+    return dsound_get_volume(*this, to);
 }
 
 HRESULT DsPrimary::GetPan(LPLONG to) {
-    return dsound_read_control(flags, DSBCAPS_CTRLPAN, pan, to);
+    return dsound_get_pan(*this, to);
 }
 
 HRESULT DsPrimary::GetFrequency(LPDWORD to) {
     // Never made with frequency control: its rate is the format's.
-    return dsound_read_control(flags, DSBCAPS_CTRLFREQUENCY, DWORD{0}, to);
+    return dsound_get_frequency(*this, to);
 }
 
 HRESULT DsPrimary::GetStatus(LPDWORD status) {
@@ -153,18 +154,16 @@ HRESULT DsPrimary::SetFormat(LPCWAVEFORMATEX new_format) {
 }
 
 HRESULT DsPrimary::SetVolume(LONG new_volume) {
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLVOLUME)) return DSERR_CONTROLUNAVAIL;
-    if (new_volume < DSBVOLUME_MIN || new_volume > DSBVOLUME_MAX) return DSERR_INVALIDPARAM;
+    const HRESULT checked = dsound_check_volume(*this, new_volume);
+    if (checked != DS_OK) return checked;
     volume = new_volume;
     if (device) dsound_set_master(volume, pan);
     return DS_OK;
 }
 
 HRESULT DsPrimary::SetPan(LONG new_pan) {
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & DSBCAPS_CTRLPAN)) return DSERR_CONTROLUNAVAIL;
-    if (new_pan < DSBPAN_LEFT || new_pan > DSBPAN_RIGHT) return DSERR_INVALIDPARAM;
+    const HRESULT checked = dsound_check_pan(*this, new_pan);
+    if (checked != DS_OK) return checked;
     pan = new_pan;
     if (device) dsound_set_master(volume, pan);
     return DS_OK;

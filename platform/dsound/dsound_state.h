@@ -19,19 +19,25 @@ struct DsSamples {
     DWORD users;
 };
 
-// A secondary buffer. One whose device was let go is lost: it keeps its memory but can no
-// longer play or be restored.
-struct DsBuffer final : IDirectSoundBuffer8 {
-    DWORD refs = 1;
-    DsDevice* device = nullptr; // null once the device is gone
+// What every buffer, primary or secondary, was made with and reads back through GetCaps,
+// GetFormat, GetVolume, GetPan and GetFrequency. Both buffers hold it as a base after their
+// interface, which keeps the interface's table at the object's start.
+struct DsSettings {
     DWORD flags = 0;
     DWORD bytes = 0;
     WAVEFORMATEX format{};
-    DsSamples* samples = nullptr;
-    std::uint8_t* memory = nullptr; // samples->bytes
     LONG volume = 0;
     LONG pan = 0;
-    DWORD frequency = 0;
+    DWORD frequency = 0; // the primary buffer has none: its rate is its format's
+};
+
+// A secondary buffer. One whose device was let go is lost: it keeps its memory but can no
+// longer play or be restored.
+struct DsBuffer final : IDirectSoundBuffer8, DsSettings {
+    DWORD refs = 1;
+    DsDevice* device = nullptr; // null once the device is gone
+    DsSamples* samples = nullptr;
+    std::uint8_t* memory = nullptr; // samples->bytes
     MixVoice voice{};
     DsBuffer* next = nullptr;
     DsBuffer* previous = nullptr;
@@ -61,14 +67,10 @@ struct DsBuffer final : IDirectSoundBuffer8 {
 
 // The primary buffer: the device's output as the program sees it. It holds no samples of its
 // own; its format is what the program asked for, its volume and pan shape the whole mix.
-struct DsPrimary final : IDirectSoundBuffer {
+struct DsPrimary final : IDirectSoundBuffer, DsSettings {
     DWORD refs = 1;
     DsDevice* device = nullptr; // null once the device is gone
-    DWORD flags = 0;
-    WAVEFORMATEX format{};
-    LONG volume = 0;
-    LONG pan = 0;
-    int played = 0; // Play was called and Stop was not since
+    int played = 0;             // Play was called and Stop was not since
 
     HRESULT QueryInterface(REFIID iid, LPVOID* object) override;
     DWORD AddRef() override;
@@ -117,18 +119,17 @@ constexpr DWORD DS_PRIMARY_BYTES = AUDIO_OUTPUT_RATE / 10 * 4;
 bool dsound_format_valid(const WAVEFORMATEX* format);
 // Whether two interface identifiers are the same.
 bool dsound_same_id(REFIID a, REFIID b);
-// GetCaps and GetFormat as every buffer answers them.
-HRESULT dsound_caps(DWORD flags, DWORD bytes, LPDSBCAPS caps);
-HRESULT dsound_copy_format(const WAVEFORMATEX& format, LPWAVEFORMATEX to, DWORD room,
-                           LPDWORD written);
-// GetVolume, GetPan and GetFrequency: the value, when the buffer was made with its control.
-template <typename T> HRESULT dsound_read_control(DWORD flags, DWORD control, T value, T* to) {
-    if (!to) return DSERR_INVALIDPARAM;
-    if (dsound_call_fails()) return DSERR_GENERIC;
-    if (!(flags & control)) return DSERR_CONTROLUNAVAIL;
-    *to = value;
-    return DS_OK;
-}
+// The read-back calls as every buffer answers them: GetVolume, GetPan and GetFrequency give
+// the value only when the buffer was made with its control.
+HRESULT dsound_get_caps(const DsSettings& settings, LPDSBCAPS caps);
+HRESULT dsound_get_format(const DsSettings& settings, LPWAVEFORMATEX to, DWORD room,
+                          LPDWORD written);
+HRESULT dsound_get_volume(const DsSettings& settings, LPLONG to);
+HRESULT dsound_get_pan(const DsSettings& settings, LPLONG to);
+HRESULT dsound_get_frequency(const DsSettings& settings, LPDWORD to);
+// Whether SetVolume or SetPan may set this value: DS_OK, or the code the call returns.
+HRESULT dsound_check_volume(const DsSettings& settings, LONG volume);
+HRESULT dsound_check_pan(const DsSettings& settings, LONG pan);
 // Makes the primary buffer for a device that has none.
 HRESULT dsound_create_primary(DsDevice* device, DWORD flags, LPDIRECTSOUNDBUFFER* buffer);
 // The whole mix's volume and pan, as the primary buffer sets them.
