@@ -50,12 +50,16 @@ std::int32_t until(std::uint32_t at) {
     return static_cast<std::int32_t>(at - State.clock);
 }
 
-void add_event(std::uint32_t at, const VideoEvent& event) {
+// Adds an event of this kind to the script, all its other fields 0, and gives it back for the
+// caller to fill in at once (the next event added may move it).
+VideoEvent& script_event(std::uint32_t at, VideoEventKind kind) {
     // Stable: events at the same time are delivered in the order they were scripted.
     std::int32_t wait = until(at);
     auto place = std::find_if(State.script.begin(), State.script.end(),
                               [wait](const ScriptedEvent& e) { return until(e.at) > wait; });
-    State.script.insert(place, {at, event});
+    VideoEvent event = {};
+    event.kind = kind;
+    return State.script.insert(place, {at, event})->event;
 }
 
 int bytes_per_pixel(int bpp) {
@@ -167,69 +171,45 @@ std::uint32_t headless_clock() {
 }
 
 void headless_script_key(std::uint32_t at_ms, int virtual_key, int down) {
-    VideoEvent event = {};
-    event.kind = down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
-    event.virtual_key = virtual_key;
-    add_event(at_ms, event);
+    script_event(at_ms, down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP).virtual_key = virtual_key;
 }
 
 void headless_script_click(std::uint32_t at_ms, int x, int y) {
-    VideoEvent event = {};
-    event.kind = VIDEO_MOUSE_DOWN;
-    event.x = x;
-    event.y = y;
-    add_event(at_ms, event);
+    headless_script_mouse(at_ms, VIDEO_MOUSE_DOWN, VIDEO_BUTTON_LEFT, x, y);
 }
 
 void headless_script_mouse(std::uint32_t at_ms, VideoEventKind kind, int button, int x, int y) {
-    VideoEvent event = {};
-    event.kind = kind;
+    VideoEvent& event = script_event(at_ms, kind);
     event.button = button;
     event.x = x;
     event.y = y;
-    add_event(at_ms, event);
 }
 
 void headless_script_wheel(std::uint32_t at_ms, int notches) {
-    VideoEvent event = {};
-    event.kind = VIDEO_MOUSE_WHEEL;
-    event.wheel = notches;
-    add_event(at_ms, event);
+    script_event(at_ms, VIDEO_MOUSE_WHEEL).wheel = notches;
 }
 
 void headless_script_text(std::uint32_t at_ms, const char* utf8) {
     int length = utf8 ? static_cast<int>(std::strlen(utf8)) : 0;
     int at = 0, code_point = 0;
-    while ((code_point = utf8_next(utf8, length, &at)) >= 0) {
-        VideoEvent event = {};
-        event.kind = VIDEO_CHARACTER;
-        event.character = code_point;
-        add_event(at_ms, event);
-    }
+    while ((code_point = utf8_next(utf8, length, &at)) >= 0)
+        script_event(at_ms, VIDEO_CHARACTER).character = code_point;
 }
 
 void headless_script_close(std::uint32_t at_ms) {
-    VideoEvent event = {};
-    event.kind = VIDEO_CLOSE;
-    add_event(at_ms, event);
+    script_event(at_ms, VIDEO_CLOSE);
 }
 
 void headless_script_focus_lost(std::uint32_t at_ms) {
-    VideoEvent event = {};
-    event.kind = VIDEO_FOCUS_LOST;
-    add_event(at_ms, event);
+    script_event(at_ms, VIDEO_FOCUS_LOST);
 }
 
 void headless_script_focus_gained(std::uint32_t at_ms) {
-    VideoEvent event = {};
-    event.kind = VIDEO_FOCUS_GAINED;
-    add_event(at_ms, event);
+    script_event(at_ms, VIDEO_FOCUS_GAINED);
 }
 
 void headless_script_hidden(std::uint32_t at_ms, int hidden) {
-    VideoEvent event = {};
-    event.kind = hidden ? VIDEO_HIDDEN : VIDEO_SHOWN;
-    add_event(at_ms, event);
+    script_event(at_ms, hidden ? VIDEO_HIDDEN : VIDEO_SHOWN);
 }
 
 void headless_fail_window(const char* reason) {
