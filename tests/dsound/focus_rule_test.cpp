@@ -49,3 +49,29 @@ TEST_F(FocusRule, OnlyGlobalFocusBuffersAreHeardWithoutTheFocus) {
     }
     EXPECT_EQ(wrong, 0);
 }
+
+// What a backend that rests while nothing would be heard asks: whether any playing buffer is
+// heard now, and to move what plays on in silence on by the time it rested.
+TEST_F(FocusRule, HeardFollowsFocusAndSkipMovesPlayingBuffersOn) {
+    ASSERT_EQ(ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY), DS_OK);
+    LPDIRECTSOUNDBUFFER own = hold(make_mono16_buffer(ds, 44100, 2000, 0, counting, 0));
+    LPDIRECTSOUNDBUFFER global =
+        hold(make_mono16_buffer(ds, 44100, 2000, DSBCAPS_GLOBALFOCUS, counting, 0));
+    ASSERT_NE(own, nullptr);
+    ASSERT_NE(global, nullptr);
+    EXPECT_EQ(audio_output_heard(), 0); // nothing plays
+    own->Play(0, 0, DSBPLAY_LOOPING);
+    EXPECT_EQ(audio_output_heard(), 1);
+    dsound_set_focus(0);
+    EXPECT_EQ(audio_output_heard(), 0);
+    global->Play(0, 0, 0);
+    EXPECT_EQ(audio_output_heard(), 1);
+    global->Stop();
+
+    DWORD before = 0, after = 0;
+    ASSERT_EQ(own->GetCurrentPosition(&before, nullptr), DS_OK);
+    audio_output_skip(1500 + 2000); // past the end of the loop and round again
+    ASSERT_EQ(own->GetCurrentPosition(&after, nullptr), DS_OK);
+    EXPECT_EQ(after, (before + 1500 * 2) % 4000);
+    dsound_set_focus(1);
+}
