@@ -49,17 +49,7 @@ run_program() {
   cd "$data" || fail "no data folder $data"
   wine brambleleap.exe >"$work/game.log" 2>&1 &
   game_pid=$!
-  window=""
-  # The window's name is the game's title; poll until Wine has mapped it.
-  for _ in $(seq 300); do
-    window=$(xdotool search --name "Brambleleap 2005" 2>/dev/null | head -1)
-    [ -n "$window" ] && break
-    kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared"
-    sleep 0.2
-  done
-  [ -n "$window" ] || fail "the game's window did not appear"
-  timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
-  timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+  await_game_window
 }
 
 # The largest whole scale of 640 x 480 within w x h, at least 1.

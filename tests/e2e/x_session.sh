@@ -45,7 +45,19 @@ start_game() {
   # are not the game's; leaks are judged below by whether the game's own code made them.
   LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}exitcode=0" "$game" >"$work/game.log" 2>&1 &
   game_pid=$!
-  window=$(timeout 60 xdotool search --sync --name "Brambleleap 2005" | head -1)
+  await_game_window
+}
+
+# Waits up to 60 s for the window of the game started as $game_pid (its name is the game's
+# title), failing at once if the game ends first; then gives it the focus. Sets $window.
+await_game_window() {
+  window=""
+  for _ in $(seq 300); do
+    window=$(xdotool search --name "Brambleleap 2005" 2>/dev/null | head -1)
+    [ -n "$window" ] && break
+    kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared"
+    sleep 0.2
+  done
   [ -n "$window" ] || fail "the game's window did not appear"
   timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
   timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1

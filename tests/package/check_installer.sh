@@ -54,14 +54,7 @@ echo "--- the installed program, started in its folder as the shortcut starts it
 cd "$folder" || fail "no $folder"
 wine brambleleap.exe >"$work/game.log" 2>&1 &
 game_pid=$!
-for _ in $(seq 300); do
-  window=$(xdotool search --name "Brambleleap 2005" 2>/dev/null | head -1)
-  [ -n "$window" ] && break
-  kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.2
-done
-[ -n "$window" ] || fail "the game's window did not appear"
-timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
+await_game_window
 extra=()
 wait_for_screen 60 menu || fail "the installed program's menu was not shown pixel for pixel"
 cat "$work/check.log"
