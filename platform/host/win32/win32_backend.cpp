@@ -15,7 +15,9 @@
 
 namespace {
 
-constexpr DWORD FULL_SCREEN_STYLE = WS_POPUP | WS_VISIBLE;
+// The minimise box, unseen without a frame, lets the taskbar (and under Wine the window
+// manager) minimise the full screen.
+constexpr DWORD FULL_SCREEN_STYLE = WS_POPUP | WS_MINIMIZEBOX | WS_VISIBLE;
 constexpr DWORD WINDOWED_STYLE = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 // The timer that has the message pump read the controllers, and how often.
 constexpr UINT_PTR PAD_TIMER = 0x5041;
