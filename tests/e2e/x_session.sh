@@ -49,11 +49,13 @@ start_game() {
 }
 
 # Waits up to 60 s for the window of the game started as $game_pid (its name is the game's
-# title), failing at once if the game ends first; then gives it the focus. Sets $window.
+# title) to be mapped, failing at once if the game ends first; then gives it the focus. A
+# window activated before it is mapped may miss the full-screen state it asked for. Sets
+# $window.
 await_game_window() {
   window=""
   for _ in $(seq 300); do
-    window=$(xdotool search --name "Brambleleap 2005" 2>/dev/null | head -1)
+    window=$(xdotool search --onlyvisible --name "Brambleleap 2005" 2>/dev/null | head -1)
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared"
     sleep 0.2
