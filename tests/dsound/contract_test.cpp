@@ -44,6 +44,17 @@ HRESULT create_primary(World& w, DWORD flags, DWORD bytes, bool with_format) {
     return create(w, DSBCAPS_PRIMARYBUFFER | flags, bytes, with_format ? &f : nullptr, nullptr);
 }
 
+// SetFormat with a PCM format, its block alignment replaced when `block` is set.
+HRESULT set_format(LPDIRECTSOUNDBUFFER b, WORD channels, WORD bits, DWORD rate, WORD block = 0) {
+    WAVEFORMATEX f = pcm_format(channels, bits, rate);
+    if (block) f.nBlockAlign = block;
+    return b->SetFormat(&f);
+}
+
+long read_dword(World& w) {
+    return static_cast<long>(w.dword);
+}
+
 HRESULT status(LPDIRECTSOUNDBUFFER b, World& w) {
     return b->GetStatus(&w.dword);
 }
@@ -115,46 +126,30 @@ const Step SCRIPT[] = {
          if (again) again->Release();
          return result;
      },
-     DS_OK, [](World& w) { return static_cast<long>(w.dword); }, 1},
-    {"its format before any level",
-     [](World& w) {
-         WAVEFORMATEX f = pcm_format(2, 16, 22050);
-         return w.primary->SetFormat(&f);
-     },
+     DS_OK, read_dword, 1},
+    {"its format before any level", [](World& w) { return set_format(w.primary, 2, 16, 22050); },
      DSERR_PRIOLEVELNEEDED, nullptr, ANY},
     {"the normal level", [](World& w) { return w.ds->SetCooperativeLevel(WINDOW, DSSCL_NORMAL); },
      DS_OK, nullptr, ANY},
-    {"its format at the normal level",
-     [](World& w) {
-         WAVEFORMATEX f = pcm_format(2, 16, 22050);
-         return w.primary->SetFormat(&f);
-     },
+    {"its format at the normal level", [](World& w) { return set_format(w.primary, 2, 16, 22050); },
      DSERR_PRIOLEVELNEEDED, nullptr, ANY},
     {"the priority level",
      [](World& w) { return w.ds->SetCooperativeLevel(WINDOW, DSSCL_PRIORITY); }, DS_OK, nullptr,
      ANY},
     {"its format at the priority level",
-     [](World& w) {
-         WAVEFORMATEX f = pcm_format(1, 8, 22050);
-         return w.primary->SetFormat(&f);
-     },
-     DS_OK, nullptr, ANY},
+     [](World& w) { return set_format(w.primary, 1, 8, 22050); }, DS_OK, nullptr, ANY},
     {"the format read back",
      [](World& w) { return w.primary->GetFormat(&w.format, sizeof w.format, &w.dword); }, DS_OK,
      [](World& w) { return static_cast<long>(w.format.nSamplesPerSec * 100 + w.dword); },
      22050 * 100 + 18},
     {"the room a format needs", [](World& w) { return w.primary->GetFormat(nullptr, 0, &w.dword); },
-     DS_OK, [](World& w) { return static_cast<long>(w.dword); }, 18},
+     DS_OK, read_dword, 18},
     {"too little room for the format",
      [](World& w) { return w.primary->GetFormat(&w.format, 17, nullptr); }, DSERR_INVALIDPARAM,
      nullptr, ANY},
     {"a format with the wrong block",
-     [](World& w) {
-         WAVEFORMATEX f = pcm_format(2, 16, 22050);
-         f.nBlockAlign = 3;
-         return w.primary->SetFormat(&f);
-     },
-     DSERR_BADFORMAT, nullptr, ANY},
+     [](World& w) { return set_format(w.primary, 2, 16, 22050, 3); }, DSERR_BADFORMAT, nullptr,
+     ANY},
     {"no format", [](World& w) { return w.primary->SetFormat(nullptr); }, DSERR_INVALIDPARAM,
      nullptr, ANY},
     {"caps with a wrong size", [](World& w) { return w.primary->GetCaps(&w.caps); },
@@ -175,11 +170,11 @@ const Step SCRIPT[] = {
      nullptr, ANY},
     {"playing it looping", [](World& w) { return w.primary->Play(0, 0, DSBPLAY_LOOPING); }, DS_OK,
      nullptr, ANY},
-    {"its status while it plays", [](World& w) { return status(w.primary, w); }, DS_OK,
-     [](World& w) { return static_cast<long>(w.dword); }, DSBSTATUS_PLAYING | DSBSTATUS_LOOPING},
+    {"its status while it plays", [](World& w) { return status(w.primary, w); }, DS_OK, read_dword,
+     DSBSTATUS_PLAYING | DSBSTATUS_LOOPING},
     {"stopping it", [](World& w) { return w.primary->Stop(); }, DS_OK, nullptr, ANY},
     {"its status stopped, nothing else playing", [](World& w) { return status(w.primary, w); },
-     DS_OK, [](World& w) { return static_cast<long>(w.dword); }, 0},
+     DS_OK, read_dword, 0},
     {"the primary buffer has no IDirectSoundBuffer8",
      [](World& w) { return query(w.primary, IID_IDirectSoundBuffer8); }, DSERR_NOINTERFACE, nullptr,
      ANY},
@@ -202,14 +197,10 @@ const Step SCRIPT[] = {
     {"locking the primary below write-primary",
      [](World& w) { return lock_all(w.primary, &w.part); }, DSERR_PRIOLEVELNEEDED, nullptr, ANY},
     // Secondary buffers: a fixed format, and every setting read back.
-    {"a secondary buffer's format",
-     [](World& w) {
-         WAVEFORMATEX f = pcm_format(1, 16, 96000);
-         return w.music->SetFormat(&f);
-     },
+    {"a secondary buffer's format", [](World& w) { return set_format(w.music, 1, 16, 96000); },
      DSERR_INVALIDCALL, nullptr, ANY},
     {"its frequency as made", [](World& w) { return w.music->GetFrequency(&w.dword); }, DS_OK,
-     [](World& w) { return static_cast<long>(w.dword); }, 96000},
+     read_dword, 96000},
     {"the highest frequency", [](World& w) { return w.music->SetFrequency(DSBFREQUENCY_MAX); },
      DS_OK, [](World& w) { return w.music->GetFrequency(&w.dword) == DS_OK ? w.dword : 0L; },
      DSBFREQUENCY_MAX},
@@ -259,7 +250,7 @@ const Step SCRIPT[] = {
      [](World& w) { return w.ds->DuplicateSoundBuffer(w.music, &w.copy); }, DS_OK,
      [](World& w) { return w.copy->GetVolume(&w.value) == DS_OK ? w.value : 1; }, -1200},
     {"the duplicate's frequency", [](World& w) { return w.copy->GetFrequency(&w.dword); }, DS_OK,
-     [](World& w) { return static_cast<long>(w.dword); }, 96000},
+     read_dword, 96000},
     {"it shares the memory",
      [](World& w) {
          const HRESULT first = lock_all(w.music, &w.part);
@@ -268,11 +259,11 @@ const Step SCRIPT[] = {
      DS_OK, [](World& w) { return w.part == w.part_of_copy ? 1L : 0L; }, 1},
     {"the music plays looping", [](World& w) { return w.music->Play(0, 0, DSBPLAY_LOOPING); },
      DS_OK, nullptr, ANY},
-    {"the duplicate stays stopped", [](World& w) { return status(w.copy, w); }, DS_OK,
-     [](World& w) { return static_cast<long>(w.dword); }, 0},
+    {"the duplicate stays stopped", [](World& w) { return status(w.copy, w); }, DS_OK, read_dword,
+     0},
     {"the primary plays while a secondary buffer does",
-     [](World& w) { return status(w.primary, w); }, DS_OK,
-     [](World& w) { return static_cast<long>(w.dword); }, DSBSTATUS_PLAYING | DSBSTATUS_LOOPING},
+     [](World& w) { return status(w.primary, w); }, DS_OK, read_dword,
+     DSBSTATUS_PLAYING | DSBSTATUS_LOOPING},
     {"restoring a buffer that is not lost", [](World& w) { return w.music->Restore(); }, DS_OK,
      nullptr, ANY},
     // The device let go: what outlives it is lost, and stays so.
