@@ -109,21 +109,6 @@ play_system_ddraw() {
   stop_x
 }
 
-# Minimised for 3 s, then restored; sets $minimised_cpu to the processor's use meanwhile.
-# Matchbox iconifies the window, and Wine minimises it, as it does a window with a minimise
-# box. The window itself is unmapped as an iconified window is, so that mapping it again has
-# matchbox restore it. Minimised, the program draws nothing and idles.
-minimise_for_3s() {
-  timeout 10 xdotool windowminimize --sync "$window" ||
-    fail "$size: the window could not be minimised"
-  xdotool windowunmap --sync "$window"
-  xprop -id "$window" WM_STATE | grep -q Iconic ||
-    fail "$size: the window manager did not iconify the window"
-  minimised_cpu=$(cpu_percent 3)
-  xdotool windowmap --sync "$window"
-  timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
-}
-
 play_in_window() {
   local size=$1 screen_w=${1%x*} screen_h=${1#*x}
   start_x "$size" yes

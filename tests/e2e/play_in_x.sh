@@ -22,18 +22,10 @@ wait_for_screen 60 menu || fail "the menu was not shown pixel for pixel"
 cat "$work/check.log"
 menu_cpu=$(cpu_percent 10)
 
-# Minimised: matchbox iconifies the window (its frame unmapped, WM_STATE Iconic), and the
-# window itself is unmapped as an iconified window is; only that reaches SDL, as hidden and
-# minimised. Out of sight the game presents nothing and idles; back in sight its picture is
-# exact at once.
-timeout 10 xdotool windowminimize --sync "$window" || fail "the window could not be minimised"
-xdotool windowunmap --sync "$window"
-xprop -id "$window" WM_STATE | grep -q Iconic ||
-  fail "the window manager did not iconify the window"
-hidden_cpu=$(cpu_percent 3)
-xdotool windowmap --sync "$window"
-timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
-timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
+# Minimised, only the unmapping reaches SDL, as hidden and minimised. Out of sight the game
+# presents nothing and idles; back in sight its picture is exact at once.
+minimise_for_3s
+hidden_cpu=$minimised_cpu
 wait_for_screen 2 menu || fail "the menu was not right at once after the window came back"
 
 start_and_walk_right
