@@ -131,36 +131,28 @@ InkBox text_ink_box(Fonts& fonts, const TextStyle& style, int x, int baseline,
     return box;
 }
 
-int draw_text(Canvas& canvas, Fonts& fonts, const TextStyle& style, int x, int baseline,
-              std::string_view text) {
-    const TextMask mask = render_text_mask(fonts, style, text);
-    const int ox = x + mask.left, oy = baseline + mask.top;
-    const int margin = margin_of(style);
-    // Layers go back to front: shadow, outline, letters.
-    if (style.shadow != NO_COLOUR) {
-        const int d = style.shadow_offset;
-        const int ring = style.outline != NO_COLOUR ? 1 : 0;
-        for (int y = -margin; y < mask.height + margin; ++y)
-            for (int xx = -margin; xx < mask.width + margin; ++xx) {
-                bool ink = false;
-                for (int dy = -ring; dy <= ring && !ink; ++dy)
-                    for (int dx = -ring; dx <= ring && !ink; ++dx)
-                        ink = mask_at(mask, xx - d + dx, y - d + dy);
-                if (ink)
-                    canvas_put(canvas, ox + xx, oy + y, static_cast<std::uint8_t>(style.shadow));
-            }
-    }
-    if (style.outline != NO_COLOUR) {
-        for (int y = -1; y <= mask.height; ++y)
-            for (int xx = -1; xx <= mask.width; ++xx) {
-                bool ink = false;
-                for (int dy = -1; dy <= 1 && !ink; ++dy)
-                    for (int dx = -1; dx <= 1 && !ink; ++dx)
-                        ink = mask_at(mask, xx + dx, y + dy);
-                if (ink)
-                    canvas_put(canvas, ox + xx, oy + y, static_cast<std::uint8_t>(style.outline));
-            }
-    }
+namespace {
+
+// Whether any ink lies within `ring` pixels (a square) of (x, y).
+bool ink_near(const TextMask& mask, int x, int y, int ring) {
+    for (int dy = -ring; dy <= ring; ++dy)
+        for (int dx = -ring; dx <= ring; ++dx)
+            if (mask_at(mask, x + dx, y + dy)) return true;
+    return false;
+}
+
+// Paints, in one colour, the letters grown by `ring` and moved by `shift` down and right,
+// over the mask's area widened by `reach` on every side.
+void stamp_grown(Canvas& canvas, const TextMask& mask, int ox, int oy, int reach, int shift,
+                 int ring, int colour) {
+    for (int y = -reach; y < mask.height + reach; ++y)
+        for (int x = -reach; x < mask.width + reach; ++x)
+            if (ink_near(mask, x - shift, y - shift, ring))
+                canvas_put(canvas, ox + x, oy + y, static_cast<std::uint8_t>(colour));
+}
+
+// The letters themselves, in one colour or shaded row by row down a ramp.
+void stamp_letters(Canvas& canvas, const TextMask& mask, const TextStyle& style, int ox, int oy) {
     for (int y = 0; y < mask.height; ++y) {
         int colour = style.colour;
         if (style.gradient) {
@@ -169,10 +161,25 @@ int draw_text(Canvas& canvas, Fonts& fonts, const TextStyle& style, int x, int b
                 style.gradient_top + (style.gradient_bottom - style.gradient_top) * y / span;
             colour = ramp_colour(*style.gradient, step);
         }
-        for (int xx = 0; xx < mask.width; ++xx)
-            if (mask_at(mask, xx, y))
-                canvas_put(canvas, ox + xx, oy + y, static_cast<std::uint8_t>(colour));
+        for (int x = 0; x < mask.width; ++x)
+            if (mask_at(mask, x, y))
+                canvas_put(canvas, ox + x, oy + y, static_cast<std::uint8_t>(colour));
     }
+}
+
+} // namespace
+
+int draw_text(Canvas& canvas, Fonts& fonts, const TextStyle& style, int x, int baseline,
+              std::string_view text) {
+    const TextMask mask = render_text_mask(fonts, style, text);
+    const int ox = x + mask.left, oy = baseline + mask.top;
+    const int ring = style.outline != NO_COLOUR ? 1 : 0;
+    // Layers go back to front: shadow, outline, letters.
+    if (style.shadow != NO_COLOUR)
+        stamp_grown(canvas, mask, ox, oy, margin_of(style), style.shadow_offset, ring,
+                    style.shadow);
+    if (style.outline != NO_COLOUR) stamp_grown(canvas, mask, ox, oy, 1, 0, 1, style.outline);
+    stamp_letters(canvas, mask, style, ox, oy);
     return x + mask.advance;
 }
 

@@ -116,10 +116,10 @@ std::int32_t say_refused(const BmpInfoHeader& info, BmpRefusal why, const char* 
     return 0;
 }
 
-std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char* name) {
-    const std::int64_t length = file_length(file_data);
-    if (length < 0) return say_refused({}, BMP_REFUSED_TRUNCATED, name);
-    // The record keeps the headers' bytes exactly as the file holds them.
+// The file's two headers, kept in the record exactly as the file holds them, and the info
+// header decoded into `info`.
+std::int32_t read_headers(std::FILE* file_data, BitmapFile* bitmap, const char* name,
+                          BmpInfoHeader* info) {
     std::uint8_t file_bytes[BMP_FILE_HEADER_SIZE];
     if (std::fread(file_bytes, sizeof file_bytes, 1, file_data) != 1)
         return say_refused({}, BMP_REFUSED_TRUNCATED, name);
@@ -132,19 +132,31 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char*
     if (std::fread(info_bytes, sizeof info_bytes, 1, file_data) != 1)
         return say_refused({}, BMP_REFUSED_TRUNCATED, name);
     std::memcpy(&bitmap->info_header, info_bytes, sizeof info_bytes);
-    const BmpInfoHeader info_header = bmp_decode_info_header(info_bytes);
+    *info = bmp_decode_info_header(info_bytes);
+    return 1;
+}
+
+// A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
+// refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
+// describe the old pixels, so those go.
+std::int32_t refuse_layout(const BmpInfoHeader& info, BmpRefusal why, const char* name,
+                           BitmapFile* bitmap) {
+    say_refused(info, why, name);
+    const std::uint16_t bits = info.bit_count;
+    if (bits == 0 || bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
+    return 0;
+}
+
+std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char* name) {
+    const std::int64_t length = file_length(file_data);
+    if (length < 0) return say_refused({}, BMP_REFUSED_TRUNCATED, name);
+    BmpInfoHeader info_header = {};
+    if (!read_headers(file_data, bitmap, name, &info_header)) return 0;
 
     BmpLayout layout;
     BmpRefusal why = BMP_REFUSED_TRUNCATED;
-    if (!bmp_plan_layout(info_header, length, &layout, &why)) {
-        say_refused(info_header, why, name);
-        // A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
-        // refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
-        // describe the old pixels, so those go.
-        const std::uint16_t bits = info_header.bit_count;
-        if (bits == 0 || bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
-        return 0;
-    }
+    if (!bmp_plan_layout(info_header, length, &layout, &why))
+        return refuse_layout(info_header, why, name, bitmap);
     if (layout.bytes_per_pixel == 1 && !read_palette(file_data, layout, bitmap->palette)) {
         drop_pixels(bitmap);
         return say_refused(info_header, BMP_REFUSED_TRUNCATED, name);

@@ -36,6 +36,86 @@ HRESULT clip_pieces(const DdSurface* surface, const RECT& dest, std::vector<RECT
     return DD_OK;
 }
 
+HRESULT fill_colour(DdSurface* surface, const RECT& dest, const DDBLTFX* fx) {
+    if (!fx) return DDERR_INVALIDPARAMS;
+    thread_local std::vector<RECT> pieces;
+    HRESULT result = clip_pieces(surface, dest, &pieces);
+    if (FAILED(result)) return result;
+    for (const RECT& piece : pieces)
+        ddraw_fill_rect(surface->pixels, surface->pitch, ddraw_bytes_per_pixel(surface->bpp), piece,
+                        fx->dwFillColor);
+    ddraw_primary_changed(surface);
+    return DD_OK;
+}
+
+// Whether `source` may be copied from into a surface of `bpp` bits per pixel now.
+HRESULT source_usable(const DdSurface* source, int bpp) {
+    if (source->lost) return DDERR_SURFACELOST;
+    if (source->locked || source->dc) return DDERR_SURFACEBUSY;
+    if (source->bpp != bpp) return DDERR_INVALIDPIXELFORMAT;
+    return DD_OK;
+}
+
+DdBlitJob copy_job(const DdSurface* dest_surface, const RECT& dest, const DdSurface* source,
+                   const RECT& from, DWORD flags) {
+    DdBlitJob job = {};
+    job.dest = dest_surface->pixels;
+    job.dest_pitch = dest_surface->pitch;
+    job.source = source->pixels;
+    job.source_pitch = source->pitch;
+    job.bytes_per_pixel = ddraw_bytes_per_pixel(dest_surface->bpp);
+    job.dest_rect = dest;
+    job.source_rect = from;
+    if ((flags & DDBLT_KEYSRC) && source->has_key) {
+        job.keyed = 1;
+        job.key_low = source->key.dwColorSpaceLowValue;
+        job.key_high = source->key.dwColorSpaceHighValue;
+    }
+    return job;
+}
+
+// A blit within one surface reads from a copy so that overlapping rows are not read after
+// they were written: points the job at a copy of the source rectangle, which the caller frees.
+std::uint8_t* read_from_copy(DdBlitJob* job) {
+    const RECT from = job->source_rect;
+    const size_t row_bytes = static_cast<size_t>(from.right - from.left) * job->bytes_per_pixel;
+    const size_t rows = static_cast<size_t>(from.bottom - from.top);
+    auto* copy = static_cast<std::uint8_t*>(std::malloc(row_bytes * rows));
+    if (!copy) return nullptr;
+    for (size_t y = 0; y < rows; ++y)
+        std::memcpy(copy + y * row_bytes,
+                    job->source + (from.top + static_cast<long>(y)) * job->source_pitch +
+                        static_cast<long>(from.left) * job->bytes_per_pixel,
+                    row_bytes);
+    job->source = copy;
+    job->source_pitch = static_cast<LONG>(row_bytes);
+    job->source_rect = {0, 0, from.right - from.left, from.bottom - from.top};
+    return copy;
+}
+
+HRESULT blit_copy(DdSurface* surface, const RECT& dest, LPDIRECTDRAWSURFACE7 source_surface,
+                  const RECT* source_rect, DWORD flags) {
+    if (!source_surface) return DDERR_INVALIDPARAMS;
+    DdSurface* source = static_cast<DdSurface*>(source_surface);
+    HRESULT result = source_usable(source, surface->bpp);
+    if (FAILED(result)) return result;
+    const RECT from = source_rect ? *source_rect : RECT{0, 0, source->width, source->height};
+    if (!ddraw_rect_inside(from, source->width, source->height)) return DDERR_INVALIDRECT;
+
+    thread_local std::vector<RECT> pieces;
+    result = clip_pieces(surface, dest, &pieces);
+    if (FAILED(result)) return result;
+
+    DdBlitJob job = copy_job(surface, dest, source, from, flags);
+    std::uint8_t* copy = source == surface ? read_from_copy(&job) : nullptr;
+    if (source == surface && !copy) return DDERR_OUTOFMEMORY;
+    for (const RECT& piece : pieces)
+        ddraw_copy_rect(job, piece);
+    std::free(copy);
+    ddraw_primary_changed(surface);
+    return DD_OK;
+}
+
 } // namespace
 
 HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LPRECT source_rect,
@@ -45,64 +125,6 @@ HRESULT DdSurface::Blt(LPRECT dest_rect, LPDIRECTDRAWSURFACE7 source_surface, LP
     if (locked || dc) return DDERR_SURFACEBUSY;
     const RECT dest = dest_rect ? *dest_rect : RECT{0, 0, width, height};
     if (!ddraw_rect_valid(dest)) return DDERR_INVALIDRECT;
-
-    if (flags & DDBLT_COLORFILL) {
-        if (!fx) return DDERR_INVALIDPARAMS;
-        thread_local std::vector<RECT> pieces;
-        HRESULT result = clip_pieces(this, dest, &pieces);
-        if (FAILED(result)) return result;
-        for (const RECT& piece : pieces)
-            ddraw_fill_rect(pixels, pitch, ddraw_bytes_per_pixel(bpp), piece, fx->dwFillColor);
-        ddraw_primary_changed(this);
-        return DD_OK;
-    }
-
-    if (!source_surface) return DDERR_INVALIDPARAMS;
-    DdSurface* source = static_cast<DdSurface*>(source_surface);
-    if (source->lost) return DDERR_SURFACELOST;
-    if (source->locked || source->dc) return DDERR_SURFACEBUSY;
-    if (source->bpp != bpp) return DDERR_INVALIDPIXELFORMAT;
-    const RECT from = source_rect ? *source_rect : RECT{0, 0, source->width, source->height};
-    if (!ddraw_rect_inside(from, source->width, source->height)) return DDERR_INVALIDRECT;
-
-    thread_local std::vector<RECT> pieces;
-    HRESULT result = clip_pieces(this, dest, &pieces);
-    if (FAILED(result)) return result;
-
-    DdBlitJob job = {};
-    job.dest = pixels;
-    job.dest_pitch = pitch;
-    job.source = source->pixels;
-    job.source_pitch = source->pitch;
-    job.bytes_per_pixel = ddraw_bytes_per_pixel(bpp);
-    job.dest_rect = dest;
-    job.source_rect = from;
-    if ((flags & DDBLT_KEYSRC) && source->has_key) {
-        job.keyed = 1;
-        job.key_low = source->key.dwColorSpaceLowValue;
-        job.key_high = source->key.dwColorSpaceHighValue;
-    }
-
-    // A blit within one surface reads from a copy so that overlapping rows are not read
-    // after they were written.
-    std::uint8_t* copy = nullptr;
-    if (source == this) {
-        size_t row_bytes = static_cast<size_t>(from.right - from.left) * job.bytes_per_pixel;
-        size_t rows = static_cast<size_t>(from.bottom - from.top);
-        copy = static_cast<std::uint8_t*>(std::malloc(row_bytes * rows));
-        if (!copy) return DDERR_OUTOFMEMORY;
-        for (size_t y = 0; y < rows; ++y)
-            std::memcpy(copy + y * row_bytes,
-                        pixels + (from.top + static_cast<long>(y)) * pitch +
-                            static_cast<long>(from.left) * job.bytes_per_pixel,
-                        row_bytes);
-        job.source = copy;
-        job.source_pitch = static_cast<LONG>(row_bytes);
-        job.source_rect = {0, 0, from.right - from.left, from.bottom - from.top};
-    }
-    for (const RECT& piece : pieces)
-        ddraw_copy_rect(job, piece);
-    std::free(copy);
-    ddraw_primary_changed(this);
-    return DD_OK;
+    if (flags & DDBLT_COLORFILL) return fill_colour(this, dest, fx);
+    return blit_copy(this, dest, source_surface, source_rect, flags);
 }

@@ -26,6 +26,15 @@ bool inside(const DsBuffer& b, const void* p, DWORD bytes) {
     return bytes <= static_cast<DWORD>(b.memory + b.bytes - q);
 }
 
+// A lock's parts start out empty, so that a refused lock hands out nothing; the second part is
+// optional.
+void clear_parts(LPVOID* part1, LPDWORD bytes1, LPVOID* part2, LPDWORD bytes2) {
+    *part1 = nullptr;
+    *bytes1 = 0;
+    if (part2) *part2 = nullptr;
+    if (bytes2) *bytes2 = 0;
+}
+
 } // namespace
 
 HRESULT DsBuffer::QueryInterface(REFIID iid, LPVOID* object) {
@@ -110,10 +119,7 @@ HRESULT DsBuffer::GetStatus(LPDWORD status) {
 HRESULT DsBuffer::Lock(DWORD offset, DWORD count, LPVOID* part1, LPDWORD bytes1, LPVOID* part2,
                        LPDWORD bytes2, DWORD lock_flags) {
     if (!part1 || !bytes1) return DSERR_INVALIDPARAM;
-    *part1 = nullptr;
-    *bytes1 = 0;
-    if (part2) *part2 = nullptr;
-    if (bytes2) *bytes2 = 0;
+    clear_parts(part1, bytes1, part2, bytes2);
     if (dsound_call_fails()) return DSERR_GENERIC;
     if (!device) return DSERR_BUFFERLOST;
     if (lock_flags & DSBLOCK_FROMWRITECURSOR) {

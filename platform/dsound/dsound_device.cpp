@@ -258,6 +258,59 @@ HRESULT DsDevice::SetCooperativeLevel(HWND window, DWORD new_level) {
     return DS_OK;
 }
 
+namespace {
+
+// The primary buffer has its size and format from the device; only volume and pan apply to it.
+HRESULT check_primary_desc(const DSBUFFERDESC& desc) {
+    if (desc.dwBufferBytes != 0 || desc.lpwfxFormat ||
+        (desc.dwFlags & (DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPOSITIONNOTIFY)))
+        return DSERR_INVALIDPARAM;
+    return DS_OK;
+}
+
+HRESULT check_secondary_desc(const DSBUFFERDESC& desc) {
+    if (!desc.lpwfxFormat) return DSERR_INVALIDPARAM;
+    if (!dsound_format_valid(desc.lpwfxFormat)) return DSERR_BADFORMAT;
+    if (desc.dwBufferBytes < DSBSIZE_MIN || desc.dwBufferBytes > DSBSIZE_MAX ||
+        desc.dwBufferBytes % desc.lpwfxFormat->nBlockAlign != 0)
+        return DSERR_INVALIDPARAM;
+    return DS_OK;
+}
+
+// A secondary buffer for a checked description, its samples silent; null without memory.
+DsBuffer* new_secondary(DsDevice* device, const DSBUFFERDESC& desc) {
+    DsBuffer* created = new (std::nothrow) DsBuffer;
+    if (!created) return nullptr;
+    // The share count and the samples in one block: one allocation, as before duplicates.
+    void* block = std::malloc(sizeof(DsSamples) + desc.dwBufferBytes);
+    if (!block) {
+        delete created;
+        return nullptr;
+    }
+    created->samples = static_cast<DsSamples*>(block);
+    created->samples->bytes = reinterpret_cast<std::uint8_t*>(created->samples + 1);
+    created->samples->users = 1;
+    created->memory = created->samples->bytes;
+    const WAVEFORMATEX& f = *desc.lpwfxFormat;
+    std::memset(created->memory, f.wBitsPerSample == 8 ? 0x80 : 0, desc.dwBufferBytes);
+    created->device = device;
+    created->flags = desc.dwFlags;
+    created->bytes = desc.dwBufferBytes;
+    created->format = f;
+    created->format.cbSize = 0;
+    created->frequency = f.nSamplesPerSec;
+    MixVoice& v = created->voice;
+    v.data = created->memory;
+    v.frames = desc.dwBufferBytes / f.nBlockAlign;
+    v.channels = f.nChannels;
+    v.bits = f.wBitsPerSample;
+    v.step = mix_step(f.nSamplesPerSec, AUDIO_OUTPUT_RATE);
+    v.left_gain = v.right_gain = MIX_UNITY_GAIN;
+    return created;
+}
+
+} // namespace
+
 HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* buffer,
                                     IUnknown* outer) {
     if (!buffer) return DSERR_INVALIDPARAM;
@@ -268,47 +321,13 @@ HRESULT DsDevice::CreateSoundBuffer(LPCDSBUFFERDESC desc, LPDIRECTSOUNDBUFFER* b
     // 3D sound and effects are not part of this subset.
     if (desc->dwFlags & (DSBCAPS_CTRL3D | DSBCAPS_CTRLFX)) return DSERR_UNSUPPORTED;
     if (desc->dwFlags & DSBCAPS_PRIMARYBUFFER) {
-        // The primary buffer has its size and format from the device; only volume and pan
-        // apply to it.
-        if (desc->dwBufferBytes != 0 || desc->lpwfxFormat ||
-            (desc->dwFlags & (DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPOSITIONNOTIFY)))
-            return DSERR_INVALIDPARAM;
-        return dsound_create_primary(this, desc->dwFlags, buffer);
+        const HRESULT checked = check_primary_desc(*desc);
+        return FAILED(checked) ? checked : dsound_create_primary(this, desc->dwFlags, buffer);
     }
-    if (!desc->lpwfxFormat) return DSERR_INVALIDPARAM;
-    if (!dsound_format_valid(desc->lpwfxFormat)) return DSERR_BADFORMAT;
-    const DWORD align = desc->lpwfxFormat->nBlockAlign;
-    if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX ||
-        desc->dwBufferBytes % align != 0)
-        return DSERR_INVALIDPARAM;
-
-    DsBuffer* created = new (std::nothrow) DsBuffer;
+    const HRESULT checked = check_secondary_desc(*desc);
+    if (FAILED(checked)) return checked;
+    DsBuffer* created = new_secondary(this, *desc);
     if (!created) return DSERR_OUTOFMEMORY;
-    // The share count and the samples in one block: one allocation, as before duplicates.
-    void* block = std::malloc(sizeof(DsSamples) + desc->dwBufferBytes);
-    if (!block) {
-        delete created;
-        return DSERR_OUTOFMEMORY;
-    }
-    created->samples = static_cast<DsSamples*>(block);
-    created->samples->bytes = reinterpret_cast<std::uint8_t*>(created->samples + 1);
-    created->samples->users = 1;
-    created->memory = created->samples->bytes;
-    const WAVEFORMATEX& f = *desc->lpwfxFormat;
-    std::memset(created->memory, f.wBitsPerSample == 8 ? 0x80 : 0, desc->dwBufferBytes);
-    created->device = this;
-    created->flags = desc->dwFlags;
-    created->bytes = desc->dwBufferBytes;
-    created->format = f;
-    created->format.cbSize = 0;
-    created->frequency = f.nSamplesPerSec;
-    MixVoice& v = created->voice;
-    v.data = created->memory;
-    v.frames = desc->dwBufferBytes / align;
-    v.channels = f.nChannels;
-    v.bits = f.wBitsPerSample;
-    v.step = mix_step(f.nSamplesPerSec, AUDIO_OUTPUT_RATE);
-    v.left_gain = v.right_gain = MIX_UNITY_GAIN;
     {
         std::lock_guard<std::mutex> hold(dsound_lock);
         created->next = buffers;

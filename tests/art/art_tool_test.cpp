@@ -57,6 +57,7 @@ TEST(ArtTool, BadGridsAreRefusedWithTheLineAndTheCause) {
         {"colour . -1\n", "palette index must be 0 to 255"},
         {"colour . fuchsia 2\n", "no colour ramp named 'fuchsia'"},
         {"colour . green 16\n", "ramp step out of range"},
+        {"colour . green 2 9\n", "colour takes a character and an index or a ramp and a step"},
         {"colour .. 4\n", "colour needs a character and a colour"},
         {"paint . 4\n", "unknown word 'paint'"},
     };
