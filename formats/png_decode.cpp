@@ -7,12 +7,8 @@
 
 #include <cstring>
 
-extern "C" {
-unsigned char* stbi_load_from_memory(const unsigned char* buffer, int len, int* x, int* y,
-                                     int* channels_in_file, int desired_channels);
-void stbi_image_free(void* retval_from_stbi_load);
-const char* stbi_failure_reason(void);
-}
+#define STBI_NO_STDIO
+#include "stb_image.h"
 
 namespace {
 

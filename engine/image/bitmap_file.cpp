@@ -159,6 +159,15 @@ std::int32_t say_refused(const BmpInfoHeader& info, BmpRefusal why, const char* 
     return 0;
 }
 
+// The depths a file may have (0 counts: cuts take it as 8 bits).
+bool depth_read(std::uint16_t bits) {
+    return bits == 0 || bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||
+           bits == 32;
+}
+
+std::int32_t read_laid_out(std::FILE* file_data, BitmapFile* bitmap,
+                           const BmpInfoHeader& info_header, std::int64_t length, const char* name);
+
 std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char* name) {
     const std::int64_t length = file_length(file_data);
     if (length < 0) return say_refused({}, BMP_REFUSED_TRUNCATED, name);
@@ -178,7 +187,13 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char*
         return say_refused({}, BMP_REFUSED_TRUNCATED, name);
     std::memcpy(&bitmap->info_header, info_bytes, sizeof info_bytes);
     const BmpInfoHeader info_header = bmp_decode_info_header(info_bytes);
+    return read_laid_out(file_data, bitmap, info_header, length, name);
+}
 
+// The colour table and rows of a file whose headers are in the record.
+std::int32_t read_laid_out(std::FILE* file_data, BitmapFile* bitmap,
+                           const BmpInfoHeader& info_header, std::int64_t length,
+                           const char* name) {
     BmpLayout layout;
     BmpRefusal why = BMP_REFUSED_TRUNCATED;
     if (!bmp_plan_layout(info_header, length, &layout, &why)) {
@@ -186,10 +201,7 @@ std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char*
         // A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
         // refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
         // describe the old pixels, so those go.
-        const std::uint16_t bits = info_header.bit_count;
-        if (bits == 0 || bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||
-            bits == 32)
-            drop_pixels(bitmap);
+        if (depth_read(info_header.bit_count)) drop_pixels(bitmap);
         return 0;
     }
     if (layout.bytes_per_pixel == 1 && !read_palette(file_data, layout, bitmap->palette)) {

@@ -104,7 +104,7 @@ TEST(FailureLog, EveryFailureSaysWhyOnALineOfItsOwn) {
         "PNG refused, its header is missing or damaged: bad.png",
         "Cut refused: the picture holds no pixels",
         "Cannot read the sound file nope.wav.",
-        "The sound file bad.wav is not a PCM WAVE file",
+        "The sound file bad.wav is neither a PCM WAVE nor an Ogg Vorbis file",
         "No text: no usable font was found",
         "Closing Error Output File.",
     };
