@@ -99,7 +99,8 @@ void BM_TrueColourTo8Bits_SdlBlit(benchmark::State& state) {
     set_test_palette();
     SDL_Color colours[256];
     for (int i = 0; i < 256; ++i)
-        colours[i] = {palette_entries[i].red, palette_entries[i].green, palette_entries[i].blue, 255};
+        colours[i] = {palette_entries[i].red, palette_entries[i].green, palette_entries[i].blue,
+                      255};
     SDL_SetPaletteColors(dest->format->palette, colours, 0, 256);
     for (auto _ : state) {
         SDL_BlitSurface(source, nullptr, dest, nullptr);

@@ -1,5 +1,5 @@
-// Fuzz target: the WAVE and Ogg Vorbis reader on any bytes, through a file and from memory. Both agree; an
-// accepted file holds whole frames of a supported shape taken from inside the input, and
+// Fuzz target: the WAVE and Ogg Vorbis reader on any bytes, through a file and from memory. Both
+// agree; an accepted file holds whole frames of a supported shape taken from inside the input, and
 // writing them out again reads back to the same samples; a refused one leaves nothing held.
 //
 // Input: the file's contents.
