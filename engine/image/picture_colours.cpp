@@ -3,6 +3,7 @@
 // one search per colour rather than one per pixel, and any palette change starts it afresh.
 #include "engine/image/picture_colours.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -15,26 +16,66 @@ struct NearestCache {
     bool valid;
     std::uint32_t colour[SLOTS]; // colour + 1 (0: empty)
     std::uint8_t index[SLOTS];
+    std::uint8_t by_red[256]; // every entry but the key, in order of red
+    std::int32_t count;
 };
 
 NearestCache cache;
 
-std::uint8_t search(const PaletteEntry* palette, std::int32_t key, std::int32_t red,
-                    std::int32_t green, std::int32_t blue) {
-    const PaletteEntry& keyed = palette[key & 0xFF];
+std::int32_t distance(const PaletteEntry& entry, std::int32_t red, std::int32_t green,
+                      std::int32_t blue) {
+    const std::int32_t dr = entry.red - red;
+    const std::int32_t dg = entry.green - green;
+    const std::int32_t db = entry.blue - blue;
+    return dr * dr + dg * dg + db * db;
+}
+
+// The entries but the key in order of red: the search walks out from the colour's red both
+// ways and stops on each side once red alone is farther than the best found.
+void sort_by_red() {
+    cache.count = 0;
+    for (std::int32_t i = 0; i < 256; ++i)
+        if (i != cache.key) cache.by_red[cache.count++] = static_cast<std::uint8_t>(i);
+    std::stable_sort(cache.by_red, cache.by_red + cache.count, [](std::uint8_t a, std::uint8_t b) {
+        return cache.palette[a].red < cache.palette[b].red;
+    });
+}
+
+// Whether entry e is nearer than the best so far, or as near with a lower index.
+void consider(std::int32_t e, std::int32_t red, std::int32_t green, std::int32_t blue,
+              std::int32_t* best, std::int32_t* best_distance) {
+    const std::int32_t d = distance(cache.palette[e], red, green, blue);
+    if (d < *best_distance || (d == *best_distance && e < *best)) {
+        *best = e;
+        *best_distance = d;
+    }
+}
+
+std::uint8_t search(std::int32_t red, std::int32_t green, std::int32_t blue) {
+    const PaletteEntry& keyed = cache.palette[cache.key];
     if (keyed.red == red && keyed.green == green && keyed.blue == blue)
-        return static_cast<std::uint8_t>(key);
-    std::int32_t best = -1;
-    std::int32_t best_distance = 0;
-    for (std::int32_t i = 0; i < 256; ++i) {
-        if (i == key) continue;
-        const std::int32_t dr = palette[i].red - red;
-        const std::int32_t dg = palette[i].green - green;
-        const std::int32_t db = palette[i].blue - blue;
-        const std::int32_t distance = dr * dr + dg * dg + db * db;
-        if (best < 0 || distance < best_distance) {
-            best = i;
-            best_distance = distance;
+        return static_cast<std::uint8_t>(cache.key);
+    const std::uint8_t* order = cache.by_red;
+    std::int32_t up = static_cast<std::int32_t>(
+        std::lower_bound(order, order + cache.count, red,
+                         [](std::uint8_t e, std::int32_t r) { return cache.palette[e].red < r; }) -
+        order);
+    std::int32_t down = up - 1;
+    std::int32_t best = 256, best_distance = 1 << 30;
+    while (up < cache.count || down >= 0) {
+        if (up < cache.count) {
+            const std::int32_t dr = cache.palette[order[up]].red - red;
+            if (dr * dr > best_distance)
+                up = cache.count;
+            else
+                consider(order[up++], red, green, blue, &best, &best_distance);
+        }
+        if (down >= 0) {
+            const std::int32_t dr = red - cache.palette[order[down]].red;
+            if (dr * dr > best_distance)
+                down = -1;
+            else
+                consider(order[down--], red, green, blue, &best, &best_distance);
         }
     }
     return static_cast<std::uint8_t>(best);
@@ -54,6 +95,7 @@ void palette_nearest_use(const PaletteEntry* palette, std::int32_t key) {
     std::memset(cache.colour, 0, sizeof cache.colour);
     cache.key = key;
     cache.valid = true;
+    sort_by_red();
 }
 
 std::uint16_t picture_word(const std::uint8_t* rgba, std::int32_t rgb_bits) {
@@ -76,7 +118,7 @@ std::uint8_t palette_nearest(std::uint8_t red, std::uint8_t green, std::uint8_t 
     const std::uint32_t colour = static_cast<std::uint32_t>(red) << 16 | green << 8 | blue;
     const std::size_t slot = ((colour * 2654435761u) >> 16) & (SLOTS - 1);
     if (cache.colour[slot] == colour + 1) return cache.index[slot];
-    const std::uint8_t found = search(cache.palette, cache.key, red, green, blue);
+    const std::uint8_t found = search(red, green, blue);
     cache.colour[slot] = colour + 1;
     cache.index[slot] = found;
     return found;

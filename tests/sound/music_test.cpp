@@ -108,6 +108,13 @@ TEST(Music, ALoopedTuneRunsOnWithoutAJumpAndALongRunHoldsNoMoreMemory) {
     EXPECT_EQ(jumps, 0);
     EXPECT_GT(loud, (frames - first) / 10) << "the tune is heard throughout";
 
+    // The device going and coming back: the tune plays on through it.
+    headless_audio_unplug();
+    play_for(now, 500);
+    headless_audio_plug();
+    play_for(now, 500);
+    EXPECT_EQ(music_playing(), 1);
+
     // Played once, it ends by itself.
     ASSERT_EQ(music_play(tune.c_str(), 0), 1);
     play_for(now, 1000);
