@@ -3,16 +3,22 @@
 
 #include "formats/wave_format.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <new>
 
 #define STB_VORBIS_HEADER_ONLY
 #define STB_VORBIS_NO_PUSHDATA_API
-#include "stb_vorbis.h"
+#include <stb_vorbis.h>
+
+// The decoder works inside memory of ours, never allocating its own: a file it refuses
+// halfway through its headers then leaves nothing behind, and a stream's memory is bounded.
+constexpr int ARENA_BYTES = 640 * 1024;
 
 struct OggStream {
     stb_vorbis* decoder;
     std::int32_t channels;
+    char* arena;
 };
 
 namespace {
@@ -38,7 +44,9 @@ bool ogg_decode(const std::uint8_t* data, std::size_t size, std::size_t max_byte
     if (!ogg_signature(data, size) || size > 0x7FFFFFFF || !channels || !rate || !samples)
         return false;
     int error = 0;
-    stb_vorbis* decoder = stb_vorbis_open_memory(data, static_cast<int>(size), &error, nullptr);
+    std::vector<char> arena(ARENA_BYTES);
+    const stb_vorbis_alloc alloc = {arena.data(), ARENA_BYTES};
+    stb_vorbis* decoder = stb_vorbis_open_memory(data, static_cast<int>(size), &error, &alloc);
     if (decoder == nullptr) return false;
     std::int32_t shape_channels = 0, shape_rate = 0;
     bool good = playable(decoder, &shape_channels, &shape_rate);
@@ -63,17 +71,27 @@ bool ogg_decode(const std::uint8_t* data, std::size_t size, std::size_t max_byte
 
 OggStream* ogg_stream_open(std::FILE* file, std::int32_t* channels, std::int32_t* rate) {
     if (file == nullptr) return nullptr;
+    auto* arena = static_cast<char*>(std::malloc(ARENA_BYTES));
+    if (arena == nullptr) {
+        std::fclose(file);
+        return nullptr;
+    }
     int error = 0;
-    stb_vorbis* decoder = stb_vorbis_open_file(file, 1, &error, nullptr);
-    if (decoder == nullptr) return nullptr; // the decoder has closed the file
+    const stb_vorbis_alloc alloc = {arena, ARENA_BYTES};
+    stb_vorbis* decoder = stb_vorbis_open_file(file, 1, &error, &alloc);
     std::int32_t shape_channels = 0;
-    if (!playable(decoder, &shape_channels, rate)) {
+    // A decoder that fails to open has closed the file itself.
+    if (decoder != nullptr && !playable(decoder, &shape_channels, rate)) {
         stb_vorbis_close(decoder);
+        decoder = nullptr;
+    }
+    auto* stream = decoder ? new (std::nothrow) OggStream{decoder, shape_channels, arena} : nullptr;
+    if (stream == nullptr) {
+        if (decoder) stb_vorbis_close(decoder);
+        std::free(arena);
         return nullptr;
     }
     *channels = shape_channels;
-    auto* stream = new (std::nothrow) OggStream{decoder, shape_channels};
-    if (stream == nullptr) stb_vorbis_close(decoder);
     return stream;
 }
 
@@ -91,5 +109,6 @@ bool ogg_stream_rewind(OggStream* stream) {
 void ogg_stream_close(OggStream* stream) {
     if (stream == nullptr) return;
     stb_vorbis_close(stream->decoder);
+    std::free(stream->arena);
     delete stream;
 }

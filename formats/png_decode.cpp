@@ -8,7 +8,7 @@
 #include <cstring>
 
 #define STBI_NO_STDIO
-#include "stb_image.h"
+#include <stb_image.h>
 
 namespace {
 

@@ -6,7 +6,7 @@
 #define STBI_NO_LINEAR
 #define STBI_NO_HDR
 #define STBI_MAX_DIMENSIONS 4096
-#include "stb_image.h"
+#include <stb_image.h>
 
 #define STB_VORBIS_NO_PUSHDATA_API
-#include "stb_vorbis.h"
+#include <stb_vorbis.h>

@@ -2,27 +2,9 @@
 // entries, and its pixels upright (top row first) in rows of exactly width x bytes per pixel.
 #pragma once
 
-#include "engine/display/palette_entry.h"
-#include "platform/win32.h"
+#include "engine/image/bitmap_record.h"
 
 #include <cstdint>
-
-// One file in memory; zero-fill the record before its first read.
-struct BitmapFile {
-    // The file's first 14 bytes, as read.
-    BITMAPFILEHEADER file_header;
-    // The next 40 bytes; biWidth, biHeight and biBitCount describe the pixels.
-    BITMAPINFOHEADER info_header;
-    // The colour table as palette entries; written by 8-bit files only.
-    Palette palette;
-    // The picture, top row first, rows packed; owned by the record, null if none.
-    std::uint8_t* pixels;
-    // Pictures with colours of their own (24- and 32-bit files, PNGs that are not palettised)
-    // and palettised PNGs with transparency also keep every pixel as red, green, blue and
-    // alpha bytes, top row first: 8-bit cuts map these to the display palette, and a pixel
-    // whose alpha is below 128 becomes the cut's key. Owned by the record; null if none.
-    std::uint8_t* colours;
-};
 
 // Reads a BMP file (1, 4, 8, 16, 24 or 32 bits; 1 and 4 bits become 8, 24 and 32 become 16)
 // or a PNG file (palettised ones become 8 bits with their colour table, every other kind 16

@@ -2,7 +2,7 @@
 // the same pixels would: 8 bits with a colour table, or 16-bit words with the colours kept.
 #pragma once
 
-#include "engine/image/bitmap_file.h"
+#include "engine/image/bitmap_record.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -52,6 +52,9 @@ void expect_rows(const BitmapFile& bitmap, const CutPlan& plan, std::int32_t bit
 
 // A cut of either depth takes any picture held: only the rectangle decides.
 bool cut_fits(const BitmapFile& bitmap, const CutPlan& plan) {
+    // A refused depth may leave the old pixels under headers of a depth no cut takes.
+    const std::int32_t bits = bitmap.info_header.biBitCount;
+    if (bits != 0 && bits != 8 && bits != 16) return false;
     return inside_picture(bitmap, cut_origin(plan.cx, plan.width, plan.mode),
                           cut_origin(plan.cy, plan.height, plan.mode), plan.width, plan.height,
                           bitmap.info_header.biBitCount);
