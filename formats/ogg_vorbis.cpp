@@ -3,6 +3,7 @@
 
 #include "formats/wave_format.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -33,6 +34,37 @@ bool playable(stb_vorbis* decoder, std::int32_t* channels, std::int32_t* rate) {
     return true;
 }
 
+std::uint32_t get32(const std::uint8_t* at) {
+    return at[0] | at[1] << 8 | at[2] << 16 | static_cast<std::uint32_t>(at[3]) << 24;
+}
+
+// stb_vorbis cannot refuse a comment count its memory cannot hold: it then walks a list it
+// never made. Real files carry a handful of comments, so a count beyond this is refused here,
+// read from the comment header at the start of the second page, where every writer puts it.
+constexpr std::uint32_t MOST_COMMENTS = 4096;
+
+bool comments_sane(const std::uint8_t* data, std::size_t size) {
+    std::size_t at = 0;
+    for (int page = 0; page < 2; ++page) {
+        if (size < at + 27 || std::memcmp(data + at, "OggS", 4) != 0) return true;
+        const std::size_t segments = data[at + 26];
+        if (size < at + 27 + segments) return true;
+        std::size_t body = 0;
+        for (std::size_t i = 0; i < segments; ++i)
+            body += data[at + 27 + i];
+        if (page == 0) {
+            at += 27 + segments + body;
+            continue;
+        }
+        const std::uint8_t* packet = data + at + 27 + segments;
+        const std::size_t room = std::min(body, size - (at + 27 + segments));
+        if (room < 11 || packet[0] != 3) return true;
+        const std::uint64_t count_at = 11 + static_cast<std::uint64_t>(get32(packet + 7));
+        return count_at + 4 > room || get32(packet + count_at) <= MOST_COMMENTS;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ogg_signature(const std::uint8_t* data, std::size_t size) {
@@ -41,7 +73,8 @@ bool ogg_signature(const std::uint8_t* data, std::size_t size) {
 
 bool ogg_decode(const std::uint8_t* data, std::size_t size, std::size_t max_bytes,
                 std::int32_t* channels, std::int32_t* rate, std::vector<std::int16_t>* samples) {
-    if (!ogg_signature(data, size) || size > 0x7FFFFFFF || !channels || !rate || !samples)
+    if (!ogg_signature(data, size) || size > 0x7FFFFFFF || !channels || !rate || !samples ||
+        !comments_sane(data, size))
         return false;
     int error = 0;
     std::vector<char> arena(ARENA_BYTES);
@@ -71,8 +104,11 @@ bool ogg_decode(const std::uint8_t* data, std::size_t size, std::size_t max_byte
 
 OggStream* ogg_stream_open(std::FILE* file, std::int32_t* channels, std::int32_t* rate) {
     if (file == nullptr) return nullptr;
+    std::vector<std::uint8_t> head(65536);
+    head.resize(std::fread(head.data(), 1, head.size(), file));
     auto* arena = static_cast<char*>(std::malloc(ARENA_BYTES));
-    if (arena == nullptr) {
+    if (arena == nullptr || !comments_sane(head.data(), head.size()) || std::fseek(file, 0, SEEK_SET) != 0) {
+        std::free(arena);
         std::fclose(file);
         return nullptr;
     }
