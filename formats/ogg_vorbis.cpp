@@ -38,29 +38,46 @@ std::uint32_t get32(const std::uint8_t* at) {
     return at[0] | at[1] << 8 | at[2] << 16 | static_cast<std::uint32_t>(at[3]) << 24;
 }
 
-// stb_vorbis cannot refuse a comment count its memory cannot hold: it then walks a list it
-// never made. Real files carry a handful of comments, so a count beyond this is refused here,
-// read from the comment header at the start of the second page, where every writer puts it.
+// stb_vorbis trusts the comment header's counts and lengths: a count its memory cannot hold
+// makes it walk a list it never made, and a length past the packet makes it write outside
+// the string it made. So that header is checked here first: reassembled from its pages, it
+// must hold every comment it counts, and count no more than any real file carries.
 constexpr std::uint32_t MOST_COMMENTS = 4096;
 
-bool comments_sane(const std::uint8_t* data, std::size_t size) {
-    std::size_t at = 0;
-    for (int page = 0; page < 2; ++page) {
-        if (size < at + 27 || std::memcmp(data + at, "OggS", 4) != 0) return true;
+// The second packet (the comment header), as far as the bytes given hold it.
+std::vector<std::uint8_t> second_packet(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> packet;
+    int packets_ended = 0;
+    for (std::size_t at = 0; packets_ended < 2 && size >= at + 27 &&
+                             size - at - 27 >= data[at + 26] &&
+                             std::memcmp(data + at, "OggS", 4) == 0;) {
         const std::size_t segments = data[at + 26];
-        if (size < at + 27 + segments) return true;
-        std::size_t body = 0;
-        for (std::size_t i = 0; i < segments; ++i)
-            body += data[at + 27 + i];
-        if (page == 0) {
-            at += 27 + segments + body;
-            continue;
+        std::size_t from = at + 27 + segments;
+        for (std::size_t i = 0; i < segments && packets_ended < 2 && from <= size; ++i) {
+            const std::size_t length = std::min<std::size_t>(data[at + 27 + i], size - from);
+            if (packets_ended == 1) packet.insert(packet.end(), data + from, data + from + length);
+            from += data[at + 27 + i];
+            packets_ended += data[at + 27 + i] < 255;
         }
-        const std::uint8_t* packet = data + at + 27 + segments;
-        const std::size_t room = std::min(body, size - (at + 27 + segments));
-        if (room < 11 || packet[0] != 3) return true;
-        const std::uint64_t count_at = 11 + static_cast<std::uint64_t>(get32(packet + 7));
-        return count_at + 4 > room || get32(packet + count_at) <= MOST_COMMENTS;
+        at = from;
+    }
+    return packet;
+}
+
+bool comments_sane(const std::uint8_t* data, std::size_t size) {
+    const std::vector<std::uint8_t> packet = second_packet(data, size);
+    if (packet.size() < 7 || packet[0] != 3) return true; // not a header stb reads as comments
+    std::uint64_t at = 7;
+    for (std::uint64_t i = 0, count = 1; i <= count; ++i) {
+        if (at + 4 > packet.size()) return false;
+        const std::uint32_t length = get32(packet.data() + at);
+        at += 4;
+        if (i == 1 && length > MOST_COMMENTS) return false;
+        if (i == 1)
+            count = length + 1ull; // the vendor string, then the comments
+        else
+            at += length;
+        if (at > packet.size()) return false;
     }
     return true;
 }
@@ -104,10 +121,12 @@ bool ogg_decode(const std::uint8_t* data, std::size_t size, std::size_t max_byte
 
 OggStream* ogg_stream_open(std::FILE* file, std::int32_t* channels, std::int32_t* rate) {
     if (file == nullptr) return nullptr;
-    std::vector<std::uint8_t> head(65536);
+    // Enough for the headers of any file worth playing as music, cover pictures and all.
+    std::vector<std::uint8_t> head(1 << 20);
     head.resize(std::fread(head.data(), 1, head.size(), file));
     auto* arena = static_cast<char*>(std::malloc(ARENA_BYTES));
-    if (arena == nullptr || !comments_sane(head.data(), head.size()) || std::fseek(file, 0, SEEK_SET) != 0) {
+    if (arena == nullptr || !comments_sane(head.data(), head.size()) ||
+        std::fseek(file, 0, SEEK_SET) != 0) {
         std::free(arena);
         std::fclose(file);
         return nullptr;
