@@ -1,6 +1,7 @@
 // The short way in: the window, the display and a paced loop whose messages are turned into
 // the input state of the frame.
 #include "engine/app.h"
+#include "engine/sound/music.h"
 
 #include "engine/display/display_context.h"
 #include "engine/display/display_init.h"
@@ -169,6 +170,7 @@ std::int32_t app_frame() {
     }
     App.wheel = App.wheel_turned / WHEEL_DELTA;
     App.wheel_turned -= App.wheel * WHEEL_DELTA;
+    music_update();
     return App.closing ? 0 : 1;
 }
 

@@ -17,6 +17,7 @@
 #include "engine/image/sprite_animate.h"
 #include "engine/image/sprite_draw.h"
 #include "engine/image/sprite_move.h"
+#include "engine/sound/music.h"
 #include "engine/sound/sound.h"
 #include "engine/sound/wave_file.h"
 #include "engine/util/circles.h"

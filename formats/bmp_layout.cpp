@@ -7,8 +7,9 @@ namespace {
 
 std::int32_t compression_supported(const BmpInfoHeader& info) {
     if (info.compression == BMP_RGB) return 1;
-    // 16-bit files written with explicit masks still hold one plain word per pixel.
-    return info.compression == BMP_BITFIELDS && info.bit_count == 16;
+    // 16-bit files written with explicit masks still hold one plain word per pixel, and
+    // 32-bit ones (as ImageMagick writes them) blue, green, red and alpha bytes.
+    return info.compression == BMP_BITFIELDS && (info.bit_count == 16 || info.bit_count == 32);
 }
 
 // The info headers whose first 40 bytes are laid out as read here: Windows' own (40 bytes),
@@ -27,7 +28,8 @@ std::int32_t refuse(BmpRefusal* why, BmpRefusal reason) {
 std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan, BmpRefusal* why) {
     if (!header_size_known(info.header_size)) return refuse(why, BMP_REFUSED_HEADER);
     const std::int32_t bits = info.bit_count;
-    if (bits != 8 && bits != 16 && bits != 24) return refuse(why, BMP_REFUSED_DEPTH);
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return refuse(why, BMP_REFUSED_DEPTH);
     if (!compression_supported(info)) return refuse(why, BMP_REFUSED_COMPRESSED);
     const std::int64_t width = info.width;
     const std::int64_t height = info.height;
@@ -37,7 +39,8 @@ std::int32_t plan_rows(const BmpInfoHeader& info, BmpLayout* plan, BmpRefusal* w
     *plan = {};
     plan->width = static_cast<std::int32_t>(width);
     plan->rows = static_cast<std::int32_t>(rows);
-    plan->bytes_per_pixel = bits / 8;
+    plan->bytes_per_pixel = bits < 8 ? 1 : bits / 8;
+    plan->bits = bits;
     plan->top_down = height < 0;
     plan->stride = bmp_row_stride(width, bits);
     return 1;
@@ -67,7 +70,8 @@ std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length
         // The table fills the space before the rows, up to 256 entries; a file too short to
         // hold as many as it declares (256 unless it says fewer) is truncated.
         const std::uint32_t used = info.colours_used;
-        const std::int64_t declared = used >= 1 && used < 256 ? used : 256;
+        const std::int64_t most = std::int64_t{1} << std::min<std::int32_t>(plan.bits, 8);
+        const std::int64_t declared = used >= 1 && used < most ? used : most;
         const std::int64_t room = (plan.data_offset - plan.palette_offset) / 4;
         if (room < declared) return refuse(why, BMP_REFUSED_TRUNCATED);
         plan.palette_count = static_cast<std::int32_t>(std::min<std::int64_t>(256, room));
@@ -83,7 +87,8 @@ std::int32_t bmp_plan_layout_at_offset(const BmpFileHeader& file, const BmpInfoH
     if (info.header_size < BMP_INFO_HEADER_SIZE || info.header_size > file_length) return 0;
     plan.palette_offset = static_cast<std::int64_t>(BMP_FILE_HEADER_SIZE) + info.header_size;
     if (plan.bytes_per_pixel == 1) {
-        const std::uint32_t colours = info.colours_used == 0 ? 256 : info.colours_used;
+        const std::uint32_t colours =
+            info.colours_used == 0 ? 1u << std::min<std::int32_t>(plan.bits, 8) : info.colours_used;
         if (colours > 256 || plan.palette_offset + colours * 4 > file_length) return 0;
         plan.palette_count = static_cast<std::int32_t>(colours);
     }

@@ -12,7 +12,8 @@ constexpr std::int32_t BMP_MAX_SIDE = 16384;
 struct BmpLayout {
     std::int32_t width;
     std::int32_t rows;            // always positive
-    std::int32_t bytes_per_pixel; // as stored in the file: 1, 2 or 3
+    std::int32_t bytes_per_pixel; // as held once read: 1 (1, 4 and 8 bits), 2, 3 or 4
+    std::int32_t bits;            // as stored in the file: 1, 4, 8, 16, 24 or 32
     std::int32_t top_down;        // 1 when the file stores its top row first
     std::int64_t stride;          // bytes per stored row, padded to a multiple of 4
     std::int64_t data_offset;     // first byte of the stored rows
@@ -23,7 +24,7 @@ struct BmpLayout {
 // Why a file's layout was refused.
 enum BmpRefusal : std::int32_t {
     BMP_REFUSED_HEADER = 1, // an info header of a size (a version) not read
-    BMP_REFUSED_DEPTH,      // bits per pixel other than 8, 16 and 24
+    BMP_REFUSED_DEPTH,      // bits per pixel other than 1, 4, 8, 16, 24 and 32
     BMP_REFUSED_COMPRESSED, // run-length or other compression
     BMP_REFUSED_SIZE,       // an empty picture, or one wider or higher than BMP_MAX_SIDE
     BMP_REFUSED_TRUNCATED,  // the file is too short for its colour table or rows
@@ -32,8 +33,8 @@ enum BmpRefusal : std::int32_t {
 // The game's reading, which finds the rows from the end of the file: they end where the file
 // ends, and the colour table fills the space before them after the info header. 1 and the
 // layout filled when the file can be read; 0 for info headers of unknown sizes, depths other
-// than 8, 16 and 24, compressed files, empty or oversized pictures, and rows or a table that
-// the file is too short to hold, with the reason in *why when it is given.
+// than 1, 4, 8, 16, 24 and 32, compressed files, empty or oversized pictures, and rows or a table
+// that the file is too short to hold, with the reason in *why when it is given.
 std::int32_t bmp_plan_layout(const BmpInfoHeader& info, std::int64_t file_length, BmpLayout* layout,
                              BmpRefusal* why = nullptr);
 

@@ -9,11 +9,27 @@ std::int64_t upright_row(const BmpLayout& layout, std::int64_t stored_row) {
     return layout.top_down ? stored_row : layout.rows - 1 - stored_row;
 }
 
+// 1-bit and 4-bit rows hold their leftmost pixel in the highest bits of each byte.
+void unpack_small(const std::uint8_t* stored, std::int32_t bits, std::int32_t width,
+                  std::uint8_t* pixels) {
+    const std::int32_t per_byte = 8 / bits;
+    const auto mask = static_cast<std::uint8_t>((1 << bits) - 1);
+    for (std::int32_t x = 0; x < width; ++x) {
+        const std::int32_t shift = 8 - bits * (x % per_byte + 1);
+        pixels[x] = static_cast<std::uint8_t>((stored[x / per_byte] >> shift) & mask);
+    }
+}
+
 } // namespace
 
 void bmp_unpack_rows(const std::uint8_t* stored, const BmpLayout& layout, std::uint8_t* pixels) {
     const std::int64_t packed = static_cast<std::int64_t>(layout.width) * layout.bytes_per_pixel;
     for (std::int64_t row = 0; row < layout.rows; ++row) {
+        if (layout.bits == 1 || layout.bits == 4) {
+            unpack_small(stored + row * layout.stride, layout.bits, layout.width,
+                         pixels + upright_row(layout, row) * packed);
+            continue;
+        }
         std::memcpy(pixels + upright_row(layout, row) * packed, stored + row * layout.stride,
                     static_cast<std::size_t>(packed));
     }

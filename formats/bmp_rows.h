@@ -7,7 +7,8 @@
 
 #include <cstdint>
 
-// Copies the stored rows of an 8-bit or 16-bit file into `pixels`, packed and top row first.
+// Copies the stored rows of a 1-, 4-, 8- or 16-bit file into `pixels`, packed and top row
+// first; 1-bit and 4-bit pixels become one byte each.
 void bmp_unpack_rows(const std::uint8_t* stored, const BmpLayout& layout, std::uint8_t* pixels);
 
 // Converts the stored rows of a 24-bit file into 16-bit words, packed and top row first: 5.5.5

@@ -43,36 +43,59 @@ bool read_format(const std::uint8_t* chunk, std::uint32_t length, WaveLayout* la
     return true;
 }
 
+// One chunk met on the walk: the format is read, the samples found; others are skipped.
+// 1 when the samples were found, 0 to go on, -1 to refuse.
+int take_chunk(const std::uint8_t* header, std::uint32_t length, std::uint64_t at,
+               bool* have_format, WaveLayout* found) {
+    if (std::memcmp(header, "fmt ", 4) == 0) {
+        if (*have_format || !read_format(header + 8, length, found)) return -1;
+        *have_format = true;
+        return 0;
+    }
+    if (std::memcmp(header, "data", 4) != 0) return 0;
+    if (!*have_format) return -1;
+    const std::uint32_t frame = static_cast<std::uint32_t>(found->channels * found->bits / 8);
+    found->data_offset = static_cast<std::size_t>(at + 8);
+    found->data_bytes = length - length % frame;
+    return found->data_bytes == 0 ? -1 : 1;
+}
+
+// Whether a chunk lies inside the RIFF data and, but for the samples, in the bytes at hand.
+bool chunk_fits(const std::uint8_t* header, std::uint32_t length, std::uint64_t room,
+                std::uint64_t at_hand, std::uint32_t max_data_bytes) {
+    if (length > room) return false;
+    if (std::memcmp(header, "data", 4) == 0) return length <= max_data_bytes;
+    return length <= at_hand;
+}
+
 } // namespace
 
-bool wave_decode(const std::uint8_t* data, std::size_t size, WaveLayout* layout) {
-    if (!data || !layout || size < 12) return false;
+bool wave_scan(const std::uint8_t* data, std::size_t available, std::uint64_t size,
+               std::uint32_t max_data_bytes, WaveLayout* layout) {
+    if (!data || !layout || available < 12 || available > size) return false;
     if (std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) return false;
     const std::uint64_t riff_end = static_cast<std::uint64_t>(get32(data + 4)) + 8;
     if (riff_end > size) return false; // truncated
     WaveLayout found{};
     bool have_format = false;
     std::uint64_t at = 12;
-    while (at + 8 <= riff_end) {
-        const std::uint8_t* header = data + at;
-        const std::uint32_t length = get32(header + 4);
-        if (length > riff_end - at - 8) return false;
-        const std::uint8_t* chunk = header + 8;
-        if (std::memcmp(header, "fmt ", 4) == 0) {
-            if (have_format || !read_format(chunk, length, &found)) return false;
-            have_format = true;
-        } else if (std::memcmp(header, "data", 4) == 0) {
-            if (!have_format || length > WAVE_MAX_DATA_BYTES) return false;
-            const std::uint32_t frame = static_cast<std::uint32_t>(found.channels * found.bits / 8);
-            found.data_offset = static_cast<std::size_t>(at + 8);
-            found.data_bytes = length - length % frame;
-            if (found.data_bytes == 0) return false;
-            *layout = found;
-            return true;
+    // Every chunk header, and the format, must lie in the bytes at hand.
+    while (at + 8 <= riff_end && at + 8 <= available) {
+        const std::uint32_t length = get32(data + at + 4);
+        if (!chunk_fits(data + at, length, riff_end - at - 8, available - at - 8, max_data_bytes))
+            return false;
+        const int taken = take_chunk(data + at, length, at, &have_format, &found);
+        if (taken != 0) {
+            if (taken > 0) *layout = found;
+            return taken > 0;
         }
         at += 8 + static_cast<std::uint64_t>(length) + (length & 1);
     }
     return false;
+}
+
+bool wave_decode(const std::uint8_t* data, std::size_t size, WaveLayout* layout) {
+    return wave_scan(data, size, size, WAVE_MAX_DATA_BYTES, layout);
 }
 
 std::vector<std::uint8_t> wave_encode(std::int32_t channels, std::int32_t bits, std::uint32_t rate,

@@ -24,6 +24,11 @@ struct WaveLayout {
 // Finds the format and the samples; false for anything but PCM in the supported shapes, or a
 // file that is damaged, truncated or inconsistent. Reads no byte outside [data, data + size).
 bool wave_decode(const std::uint8_t* data, std::size_t size, WaveLayout* layout);
+// The same from the first `available` bytes of a file of `size` bytes, for files read a
+// little at a time: the samples may run past the bytes at hand (and up to max_data_bytes),
+// every header before them may not.
+bool wave_scan(const std::uint8_t* data, std::size_t available, std::uint64_t size,
+               std::uint32_t max_data_bytes, WaveLayout* layout);
 
 // A whole file around the samples; empty when the shape is not one wave_decode accepts.
 std::vector<std::uint8_t> wave_encode(std::int32_t channels, std::int32_t bits, std::uint32_t rate,

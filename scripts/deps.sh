@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
-packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev
+packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev libstb-dev
           libfontconfig-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
 # --test: what the test command needs besides; --windows: the cross build of the Windows
 # program, its installer's compiler, and Wine with an X screen to play it in (a 64-bit program
@@ -11,7 +11,7 @@ packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreety
 for flag in "$@"; do
   case "$flag" in
     --test)
-      packages+=(python3 liballegro4-dev xvfb matchbox-window-manager xdotool imagemagick x11-utils
+      packages+=(python3 liballegro4-dev libsdl2-image-dev vorbis-tools xvfb matchbox-window-manager xdotool imagemagick x11-utils
                  clang libclang-rt-14-dev
                  lintian desktop-file-utils appstream dpkg-dev fakeroot pmccabe
                  rpmlint rpm2cpio cpio reuse) ;;

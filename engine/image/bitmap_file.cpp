@@ -5,6 +5,9 @@
 #include "formats/bmp_headers.h"
 #include "formats/bmp_layout.h"
 #include "formats/bmp_rows.h"
+#include "formats/png_decode.h"
+#include "engine/image/bitmap_png.h"
+#include "engine/image/picture_colours.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -44,6 +47,30 @@ std::int32_t read_palette(std::FILE* file_data, const BmpLayout& layout, Palette
 void drop_pixels(BitmapFile* bitmap) {
     std::free(bitmap->pixels);
     bitmap->pixels = nullptr;
+    std::free(bitmap->colours);
+    bitmap->colours = nullptr;
+}
+
+// Stored 24-bit (blue, green, red) or 32-bit (blue, green, red, alpha) rows as red, green,
+// blue, alpha, top row first. A 32-bit file whose fourth bytes are all 0 says nothing of
+// transparency (most writers leave them so), and is opaque.
+void colours_from_rows(const std::uint8_t* stored, const BmpLayout& layout, std::uint8_t* rgba) {
+    const std::int32_t bytes = layout.bytes_per_pixel;
+    bool has_alpha = false;
+    for (std::int64_t row = 0; bytes == 4 && row < layout.rows && !has_alpha; ++row)
+        for (std::int32_t x = 0; x < layout.width && !has_alpha; ++x)
+            has_alpha = stored[row * layout.stride + x * 4 + 3] != 0;
+    for (std::int64_t row = 0; row < layout.rows; ++row) {
+        const std::uint8_t* from = stored + row * layout.stride;
+        const std::int64_t upright = layout.top_down ? row : layout.rows - 1 - row;
+        std::uint8_t* to = rgba + upright * layout.width * 4;
+        for (std::int32_t x = 0; x < layout.width; ++x, from += bytes, to += 4) {
+            to[0] = from[2];
+            to[1] = from[1];
+            to[2] = from[0];
+            to[3] = has_alpha ? from[3] : 255;
+        }
+    }
 }
 
 // Rows already packed at 8 or 16 bits go straight into the record and are turned in place.
@@ -62,11 +89,28 @@ std::int32_t read_packed_pixels(std::FILE* file_data, const BmpLayout& layout, B
     return 1;
 }
 
-// Padded rows and 24-bit rows pass through a scratch copy of the stored data. A 24-bit file
-// gets its scratch first, so that running short leaves the old pixels under a header whose
-// depth no cut accepts; 8-bit and 16-bit files lose their old pixels first, as unpadded ones do.
+// A true-colour picture is held as the display's 16-bit words and keeps its colours beside.
+std::int32_t keep_true_colour(const std::uint8_t* stored, const BmpLayout& layout,
+                              BitmapFile* bitmap) {
+    const auto count = static_cast<std::size_t>(layout.width) * layout.rows;
+    bitmap->colours = static_cast<std::uint8_t*>(std::malloc(count * 4));
+    if (bitmap->colours == nullptr) {
+        drop_pixels(bitmap);
+        return 0;
+    }
+    colours_from_rows(stored, layout, bitmap->colours);
+    auto* words = reinterpret_cast<std::uint16_t*>(bitmap->pixels);
+    for (std::size_t i = 0; i < count; ++i)
+        words[i] = picture_word(bitmap->colours + i * 4, pixel_format);
+    bitmap->info_header.biBitCount = 16;
+    return 1;
+}
+
+// Padded, 1-bit, 4-bit and true-colour rows pass through a scratch copy of the stored data. A
+// true-colour file gets its scratch first, so that running short leaves the old pixels under a
+// header whose depth no cut accepts; the others lose their old pixels first, as unpadded ones do.
 std::int32_t read_stored_pixels(std::FILE* file_data, const BmpLayout& layout, BitmapFile* bitmap) {
-    const bool convert = layout.bytes_per_pixel == 3;
+    const bool convert = layout.bytes_per_pixel >= 3;
     const auto stored_bytes = static_cast<std::size_t>(layout.stride) * layout.rows;
     const auto pixel_bytes = static_cast<std::size_t>(layout.width) * layout.rows *
                              static_cast<std::size_t>(convert ? 2 : layout.bytes_per_pixel);
@@ -75,16 +119,15 @@ std::int32_t read_stored_pixels(std::FILE* file_data, const BmpLayout& layout, B
     if (scratch == nullptr) return 0;
     drop_pixels(bitmap);
     bitmap->pixels = static_cast<std::uint8_t*>(std::malloc(pixel_bytes));
-    const std::int32_t result =
+    std::int32_t result =
         bitmap->pixels != nullptr && read_at(file_data, layout.data_offset, scratch, stored_bytes);
     if (!result) {
         drop_pixels(bitmap);
     } else if (convert) {
-        bmp_convert_rows24(scratch, layout, pixel_format,
-                           reinterpret_cast<std::uint16_t*>(bitmap->pixels));
-        bitmap->info_header.biBitCount = 16;
+        result = keep_true_colour(scratch, layout, bitmap);
     } else {
         bmp_unpack_rows(scratch, layout, bitmap->pixels);
+        bitmap->info_header.biBitCount = layout.bits < 8 ? 8 : layout.bits;
     }
     std::free(scratch);
     return result;
@@ -99,7 +142,7 @@ std::int32_t say_refused(const BmpInfoHeader& info, BmpRefusal why, const char* 
                         static_cast<unsigned>(info.header_size), name);
         break;
     case BMP_REFUSED_DEPTH:
-        write_error_log("\nBitmap refused, %u bits per pixel (8, 16, 24 are read): %s",
+        write_error_log("\nBitmap refused, %u bits per pixel (1, 4, 8, 16, 24, 32 are read): %s",
                         static_cast<unsigned>(info.bit_count), name);
         break;
     case BMP_REFUSED_COMPRESSED:
@@ -116,53 +159,57 @@ std::int32_t say_refused(const BmpInfoHeader& info, BmpRefusal why, const char* 
     return 0;
 }
 
-// The file's two headers, kept in the record exactly as the file holds them, and the info
-// header decoded into `info`.
-std::int32_t read_headers(std::FILE* file_data, BitmapFile* bitmap, const char* name,
-                          BmpInfoHeader* info) {
+// The depths a file may have (0 counts: cuts take it as 8 bits).
+bool depth_read(std::uint16_t bits) {
+    return bits == 0 || bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 ||
+           bits == 32;
+}
+
+std::int32_t read_laid_out(std::FILE* file_data, BitmapFile* bitmap,
+                           const BmpInfoHeader& info_header, std::int64_t length, const char* name);
+
+std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char* name) {
+    const std::int64_t length = file_length(file_data);
+    if (length < 0) return say_refused({}, BMP_REFUSED_TRUNCATED, name);
+    // The record keeps the headers' bytes exactly as the file holds them.
     std::uint8_t file_bytes[BMP_FILE_HEADER_SIZE];
     if (std::fread(file_bytes, sizeof file_bytes, 1, file_data) != 1)
         return say_refused({}, BMP_REFUSED_TRUNCATED, name);
+    if (png_signature(file_bytes, sizeof file_bytes))
+        return read_png_bitmap(bitmap, file_data, length, name);
     std::memcpy(&bitmap->file_header, file_bytes, sizeof file_bytes);
     if (bmp_decode_file_header(file_bytes).type != BMP_MAGIC) {
-        write_error_log("\nBitmap refused, it does not start with \"BM\": %s", name);
+        write_error_log("\nBitmap refused, neither a BMP nor a PNG file: %s", name);
         return 0;
     }
     std::uint8_t info_bytes[BMP_INFO_HEADER_SIZE];
     if (std::fread(info_bytes, sizeof info_bytes, 1, file_data) != 1)
         return say_refused({}, BMP_REFUSED_TRUNCATED, name);
     std::memcpy(&bitmap->info_header, info_bytes, sizeof info_bytes);
-    *info = bmp_decode_info_header(info_bytes);
-    return 1;
+    const BmpInfoHeader info_header = bmp_decode_info_header(info_bytes);
+    return read_laid_out(file_data, bitmap, info_header, length, name);
 }
 
-// A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
-// refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
-// describe the old pixels, so those go.
-std::int32_t refuse_layout(const BmpInfoHeader& info, BmpRefusal why, const char* name,
-                           BitmapFile* bitmap) {
-    say_refused(info, why, name);
-    const std::uint16_t bits = info.bit_count;
-    if (bits == 0 || bits == 8 || bits == 16 || bits == 24) drop_pixels(bitmap);
-    return 0;
-}
-
-std::int32_t read_contents(std::FILE* file_data, BitmapFile* bitmap, const char* name) {
-    const std::int64_t length = file_length(file_data);
-    if (length < 0) return say_refused({}, BMP_REFUSED_TRUNCATED, name);
-    BmpInfoHeader info_header = {};
-    if (!read_headers(file_data, bitmap, name, &info_header)) return 0;
-
+// The colour table and rows of a file whose headers are in the record.
+std::int32_t read_laid_out(std::FILE* file_data, BitmapFile* bitmap,
+                           const BmpInfoHeader& info_header, std::int64_t length,
+                           const char* name) {
     BmpLayout layout;
     BmpRefusal why = BMP_REFUSED_TRUNCATED;
-    if (!bmp_plan_layout(info_header, length, &layout, &why))
-        return refuse_layout(info_header, why, name, bitmap);
+    if (!bmp_plan_layout(info_header, length, &layout, &why)) {
+        say_refused(info_header, why, name);
+        // A refused depth leaves the pixels alone, as cuts refuse that depth anyway; any other
+        // refusal, and a depth of 0 (which cuts take as 8 bits), leaves headers that no longer
+        // describe the old pixels, so those go.
+        if (depth_read(info_header.bit_count)) drop_pixels(bitmap);
+        return 0;
+    }
     if (layout.bytes_per_pixel == 1 && !read_palette(file_data, layout, bitmap->palette)) {
         drop_pixels(bitmap);
         return say_refused(info_header, BMP_REFUSED_TRUNCATED, name);
     }
-    const bool packed =
-        layout.bytes_per_pixel != 3 && layout.stride == layout.width * layout.bytes_per_pixel;
+    const bool packed = (layout.bits == 8 || layout.bits == 16) &&
+                        layout.stride == layout.width * layout.bytes_per_pixel;
     const std::int32_t result = packed ? read_packed_pixels(file_data, layout, bitmap)
                                        : read_stored_pixels(file_data, layout, bitmap);
     if (!result) write_error_log("\nBitmap not read, no memory or a read error: %s", name);

@@ -3,8 +3,6 @@
 #include "engine/image/cut_source.h"
 #include "engine/image/image_pixels.h"
 
-#include <cstring>
-
 namespace {
 
 std::int32_t cut_rows(BitmapImage* image, const BitmapFile* bitmap, std::int32_t cx,
@@ -12,18 +10,10 @@ std::int32_t cut_rows(BitmapImage* image, const BitmapFile* bitmap, std::int32_t
     if (image == nullptr || image->bits_per_pixel != bits_per_pixel) return 0;
     const std::int32_t bytes = image_bytes_per_pixel(image);
     if (bytes == 0) return 0;
-    const std::uint8_t* source =
-        cut_source(bitmap, cx, cy, mode, image->width, image->height, bits_per_pixel);
-    if (source == nullptr) return 0;
-    const std::ptrdiff_t source_step =
-        static_cast<std::ptrdiff_t>(bitmap->info_header.biWidth) * bytes;
-    const auto row_bytes = static_cast<std::size_t>(image->width) * bytes;
-    std::uint8_t* dest = image->pixels;
-    for (std::int32_t row = 0; row < image->height; ++row) {
-        std::memcpy(dest, source, row_bytes);
-        source += source_step;
-        dest += row_bytes;
-    }
+    // Still images leave out index 0 (or the word 0) when drawn with transparency.
+    if (!cut_pixels(bitmap, cx, cy, mode, image->width, image->height, bits_per_pixel, 0,
+                    image->pixels, static_cast<std::ptrdiff_t>(image->width) * bytes))
+        return 0;
     image->attributes |= IMAGE_HAS_PIXELS;
     return 1;
 }

@@ -1,8 +1,7 @@
 // Filling a sprite's frame surface with a rectangle of a bitmap file's picture.
+#include "engine/display/error_log.h"
 #include "engine/image/cut_source.h"
 #include "engine/image/sprite.h"
-
-#include <cstring>
 
 namespace {
 
@@ -25,9 +24,6 @@ std::int32_t cut_frame(Sprite* sprite, const BitmapFile* bitmap, std::int32_t fr
         return 0;
     IDirectDrawSurface7* surface = sprite->frames[frame];
     if (surface == nullptr) return 0;
-    const std::uint8_t* source =
-        cut_source(bitmap, cx, cy, mode, sprite->width, sprite->height, bits_per_pixel);
-    if (source == nullptr) return 0;
     DDSURFACEDESC2 ddsd{};
     ddsd.dwSize = sizeof ddsd;
     // Without a lock there is no address to write through.
@@ -36,20 +32,21 @@ std::int32_t cut_frame(Sprite* sprite, const BitmapFile* bitmap, std::int32_t fr
     const std::int32_t bytes = bits_per_pixel / 8;
     if (!surface_fits(ddsd, sprite, bytes)) {
         surface->Unlock(nullptr);
+        write_error_log("\nFrame cut refused: a %d-bit cut does not fit the frame's surface "
+                        "(use the cut of the display's depth).",
+                        bits_per_pixel);
         return 0;
     }
-    const std::ptrdiff_t source_step =
-        static_cast<std::ptrdiff_t>(bitmap->info_header.biWidth) * bytes;
-    const auto row_bytes = static_cast<std::size_t>(sprite->width) * bytes;
     // 16-bit rows step by whole pixels, so an odd pitch rounds down.
     const std::ptrdiff_t dest_step = (ddsd.lPitch / bytes) * bytes;
-    auto* dest = static_cast<std::uint8_t*>(ddsd.lpSurface);
-    for (std::int32_t row = 0; row < sprite->height; ++row) {
-        std::memcpy(dest, source, row_bytes);
-        dest += dest_step;
-        source += source_step;
-    }
+    // Transparent pixels of the picture take the frame's own key.
+    DDCOLORKEY key{};
+    surface->GetColorKey(DDCKEY_SRCBLT, &key);
+    const std::int32_t cut =
+        cut_pixels(bitmap, cx, cy, mode, sprite->width, sprite->height, bits_per_pixel,
+                   key.dwColorSpaceLowValue, static_cast<std::uint8_t*>(ddsd.lpSurface), dest_step);
     surface->Unlock(nullptr);
+    if (!cut) return 0;
     sprite->attributes |= SPRITE_HAS_FRAMES;
     return 1;
 }

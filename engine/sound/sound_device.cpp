@@ -2,6 +2,7 @@
 #include "engine/sound/sound.h"
 
 #include "engine/display/error_log.h"
+#include "engine/sound/music.h"
 
 LPDIRECTSOUND8 sound_device = nullptr;
 
@@ -29,6 +30,7 @@ std::int32_t sound_init(HWND window) {
 
 std::int32_t sound_shutdown() {
     if (!sound_device) return 0;
+    music_stop(); // its buffer goes before the device
     sound_device->Release();
     sound_device = nullptr;
     return 1;

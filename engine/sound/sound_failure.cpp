@@ -5,7 +5,7 @@
 
 bool sound_call_failed(HRESULT result, const char* call) {
     if (SUCCEEDED(result)) return false;
-    write_error_log("Sound: %s failed (0x%08X); the sound stays silent.", call,
+    write_error_log("\nSound: %s failed (0x%08X); the sound stays silent.", call,
                     static_cast<unsigned>(result));
     return true;
 }

@@ -1,4 +1,5 @@
-// A RIFF WAVE file read into memory: its PCM samples and their shape.
+// A sound file (RIFF WAVE, or Ogg Vorbis decoded once) read into memory: its PCM samples and
+// their shape.
 #pragma once
 
 #include <cstddef>
@@ -13,8 +14,10 @@ struct WaveData {
     std::uint32_t bytes;   // whole frames
 };
 
-// Reads a PCM file (8 or 16 bits, mono or stereo); 1, or 0 with the record empty when the
-// file is missing, damaged or of another kind. A record already holding samples is refused.
+// Reads a PCM WAVE file (8 or 16 bits, mono or stereo) or an Ogg Vorbis file (16 bits, more
+// than two channels mixed to two); 1, or 0 with the record empty when the file is missing,
+// damaged, of another kind or decodes to more than 16 MB. A record already holding samples is
+// refused.
 std::int32_t read_wave_file(WaveData* wave, const char* name);
 // The same from a file's bytes in memory.
 std::int32_t read_wave_memory(WaveData* wave, const std::uint8_t* data, std::size_t size);

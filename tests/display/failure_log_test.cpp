@@ -8,6 +8,7 @@
 #include "engine/display/error_log.h"
 #include "engine/display/text.h"
 #include "engine/image/bitmap_file.h"
+#include "engine/image/bitmap_image.h"
 #include "engine/sound/wave_file.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/gdi/gdi_font.h"
@@ -53,7 +54,8 @@ const char* const NO_FONT = "/nonexistent/no-such-font.ttf";
 TEST(FailureLog, EveryFailureSaysWhyOnALineOfItsOwn) {
     const std::string folder = enter_fresh_folder();
     write_whole_file("rle8.bmp", bitmap_bytes(40, 8, 1, 8));
-    write_whole_file("four.bmp", bitmap_bytes(40, 4, 0, 4));
+    write_whole_file("two.bmp", bitmap_bytes(40, 2, 0, 2));
+    write_whole_file("bad.png", std::string("\x89PNG\r\n\x1a\n", 8) + "damaged");
     write_whole_file("os2.bmp", bitmap_bytes(64, 8, 0, 8));
     write_whole_file("short.bmp", bitmap_bytes(40, 8, 0, 8).substr(0, 60));
     write_whole_file("text.bmp", "not a picture at all");
@@ -70,8 +72,12 @@ TEST(FailureLog, EveryFailureSaysWhyOnALineOfItsOwn) {
     ASSERT_EQ(start_display(320, 200, 8, 1), 1);
     BitmapFile bitmap{};
     for (const char* name :
-         {"missing.bmp", "rle8.bmp", "four.bmp", "os2.bmp", "short.bmp", "text.bmp"})
+         {"missing.bmp", "rle8.bmp", "two.bmp", "os2.bmp", "short.bmp", "text.bmp", "bad.png"})
         EXPECT_EQ(read_bitmap_file(&bitmap, name), 0) << name;
+    BitmapImage image{};
+    ASSERT_EQ(image_create(&image, 0, 0, 4, 4, 8), 1);
+    EXPECT_EQ(image_cut(&image, &bitmap, 0, 0, 1), 0);
+    image_destroy(&image);
     WaveData wave{};
     EXPECT_EQ(read_wave_file(&wave, "nope.wav"), 0);
     EXPECT_EQ(read_wave_file(&wave, "bad.wav"), 0);
@@ -91,12 +97,14 @@ TEST(FailureLog, EveryFailureSaysWhyOnALineOfItsOwn) {
         "pixel format = 5.6.5",
         "Bitmap not read, the file cannot be opened: missing.bmp",
         "Bitmap refused, compressed (only uncompressed is read): rle8.bmp",
-        "Bitmap refused, 4 bits per pixel (8, 16, 24 are read): four.bmp",
+        "Bitmap refused, 2 bits per pixel (1, 4, 8, 16, 24, 32 are read): two.bmp",
         "Bitmap refused, an info header of 64 bytes is not read: os2.bmp",
         "Bitmap refused, the file is shorter than its pixels: short.bmp",
-        "Bitmap refused, it does not start with \"BM\": text.bmp",
+        "Bitmap refused, neither a BMP nor a PNG file: text.bmp",
+        "PNG refused, its header is missing or damaged: bad.png",
+        "Cut refused: the picture holds no pixels",
         "Cannot read the sound file nope.wav.",
-        "The sound file bad.wav is not a PCM WAVE file",
+        "The sound file bad.wav is neither a PCM WAVE nor an Ogg Vorbis file",
         "No text: no usable font was found",
         "Closing Error Output File.",
     };

@@ -5,6 +5,7 @@
 
 #include "engine/image/bitmap_file.h"
 #include "engine/image/bitmap_image.h"
+#include "formats/png_encode.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +49,49 @@ Bytes with16(std::size_t offset, std::uint16_t value, Bytes file = good()) {
     return file;
 }
 
+// A 4 x 2 palettised PNG of three colours, the third transparent.
+Bytes png_good() {
+    PaletteEntry colours[256] = {{10, 20, 30, 0}, {40, 50, 60, 0}, {70, 80, 90, 0}};
+    const std::uint8_t indices[8] = {0, 1, 2, 0, 2, 1, 0, 1};
+    return png_file_encode(4, 2, indices, colours, 2);
+}
+
+Bytes png_cut_at(std::size_t length) {
+    Bytes file = png_good();
+    file.resize(length);
+    return file;
+}
+
+Bytes png_with32(std::size_t offset, std::uint32_t value) {
+    Bytes file = png_good();
+    for (int i = 0; i < 4; ++i)
+        file[offset + i] = static_cast<std::uint8_t>(value >> (24 - 8 * i));
+    return file;
+}
+
+std::size_t png_chunk(const Bytes& file, const char* type) {
+    for (std::size_t at = 8; at + 8 <= file.size();
+         at +=
+         12 + (std::size_t{file[at]} << 24 | file[at + 1] << 16 | file[at + 2] << 8 | file[at + 3]))
+        if (std::memcmp(file.data() + at + 4, type, 4) == 0) return at;
+    ADD_FAILURE() << type << " not found";
+    return 0;
+}
+
+// Only the length field changes: the chunk's bytes stay where they were.
+Bytes png_chunk_length(const char* type, std::uint32_t length) {
+    const Bytes file = png_good();
+    return png_with32(png_chunk(file, type), length);
+}
+
+Bytes png_damaged_data() {
+    Bytes file = png_good();
+    const std::size_t data = png_chunk(file, "IDAT") + 8;
+    for (std::size_t i = data + 2; i < data + 8 && i < file.size(); ++i)
+        file[i] ^= 0xA5;
+    return file;
+}
+
 const HostileCase CASES[] = {
     {"empty", [] { return Bytes{}; }, After::Unchanged},
     {"two bytes", [] { return cut_at(2); }, After::Unchanged},
@@ -79,13 +123,28 @@ const HostileCase CASES[] = {
     {"image size huge", [] { return with32(BI_SIZE_IMAGE, 0xFFFFFFF0u); }, After::HeadersNoPixels},
     {"colour count huge", [] { return with32(BI_CLR_USED, 0xFFFFFFFFu, cut_at(54 + 512)); },
      After::HeadersNoPixels},
-    {"1 bit", [] { return with16(BI_BIT_COUNT, 1); }, After::HeadersKeepPixels},
-    {"4 bits", [] { return with16(BI_BIT_COUNT, 4); }, After::HeadersKeepPixels},
-    {"32 bits", [] { return with16(BI_BIT_COUNT, 32); }, After::HeadersKeepPixels},
+    {"2 bits", [] { return with16(BI_BIT_COUNT, 2); }, After::HeadersKeepPixels},
+    {"64 bits", [] { return with16(BI_BIT_COUNT, 64); }, After::HeadersKeepPixels},
+    {"32 bits, rows missing", [] { return with16(BI_BIT_COUNT, 32, cut_at(54 + 20)); },
+     After::HeadersNoPixels},
     {"0 bits", [] { return with16(BI_BIT_COUNT, 0); }, After::HeadersNoPixels},
     {"RLE8", [] { return with32(BI_COMPRESSION, BI_RLE8); }, After::HeadersNoPixels},
     {"RLE4", [] { return with32(BI_COMPRESSION, BI_RLE4, with16(BI_BIT_COUNT, 4)); },
-     After::HeadersKeepPixels},
+     After::HeadersNoPixels},
+    // PNG files are refused before anything of the record changes.
+    {"PNG signature only", [] { return png_cut_at(8); }, After::Unchanged},
+    {"PNG inside its header", [] { return png_cut_at(20); }, After::Unchanged},
+    {"PNG without its pixels", [] { return png_cut_at(png_good().size() / 2); }, After::Unchanged},
+    {"PNG width 0", [] { return png_with32(16, 0); }, After::Unchanged},
+    {"PNG huge", [] { return png_with32(20, 0x7FFFFFFF); }, After::Unchanged},
+    {"PNG wider than read", [] { return png_with32(16, 4097); }, After::Unchanged},
+    {"PNG colour table longer than 256", [] { return png_chunk_length("PLTE", 771); },
+     After::Unchanged},
+    {"PNG chunk longer than the file", [] { return png_chunk_length("IDAT", 0xFFFFFFF0u); },
+     After::Unchanged},
+    {"PNG colour table length cut short", [] { return png_chunk_length("PLTE", 3); },
+     After::Unchanged},
+    {"PNG damaged pixels", [] { return png_damaged_data(); }, After::Unchanged},
     {"masks on 8 bits", [] { return with32(BI_COMPRESSION, BI_BITFIELDS); },
      After::HeadersNoPixels},
     {"unknown compression", [] { return with32(BI_COMPRESSION, 4); }, After::HeadersNoPixels},

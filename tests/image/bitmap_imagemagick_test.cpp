@@ -121,3 +121,10 @@ TEST(ImageMagickBitmap, RunLengthCompressedOutputIsRefused) {
     EXPECT_EQ(BI_RLE8, +bitmap.info_header.biCompression);
     EXPECT_EQ(nullptr, bitmap.pixels);
 }
+
+TEST(ImageMagickBitmap, FourBitAndOneBitOutputReadsAsSdlReadsIt) {
+    if (!have_convert()) GTEST_SKIP() << "ImageMagick's convert is not installed";
+    // Few colours make ImageMagick write 4 or 1 bits a pixel whatever depth is asked for.
+    expect_same_8bit(make_picture("four.bmp", "13x7", "-colors 3 -type Palette -compress None"));
+    expect_same_8bit(make_picture("one.bmp", "19x5", "-monochrome -compress None"));
+}

@@ -60,8 +60,16 @@ struct HostileCase {
     std::function<Bytes()> make;
 };
 
+Bytes ogg_page(std::size_t junk) {
+    Bytes b = {'O', 'g', 'g', 'S', 0, 2};
+    b.resize(6 + junk, 0xFF);
+    return b;
+}
+
 const HostileCase CASES[] = {
     {"empty", [] { return Bytes{}; }},
+    {"Ogg signature only", [] { return ogg_page(0); }},
+    {"Ogg page of junk", [] { return ogg_page(300); }},
     {"header cut short", [] { return cut_at(11); }},
     {"cut in the format", [] { return cut_at(30); }},
     {"cut in the samples", [] { return cut_at(good().size() - 1); }},

@@ -1,4 +1,4 @@
-// Fuzz target: the bitmap reader, one or two files read in turn into one record, each
+// Fuzz target: the bitmap reader (BMP and PNG), one or two files read in turn into one record, each
 // followed by image cuts, a scroll there and back, and sprite frame cuts at places chosen
 // by the input. Every cut must succeed exactly when its rectangle lies inside the picture
 // held, and then copy exactly that rectangle.
@@ -50,10 +50,19 @@ void expect_rows(const BitmapFile& bitmap, const CutPlan& plan, std::int32_t bit
     }
 }
 
-bool cut_fits(const BitmapFile& bitmap, const CutPlan& plan, std::int32_t bits_per_pixel) {
+// A cut of either depth takes any picture held: only the rectangle decides.
+bool cut_fits(const BitmapFile& bitmap, const CutPlan& plan) {
+    // A refused depth may leave the old pixels under headers of a depth no cut takes.
+    const std::int32_t bits = bitmap.info_header.biBitCount;
+    if (bits != 0 && bits != 8 && bits != 16) return false;
     return inside_picture(bitmap, cut_origin(plan.cx, plan.width, plan.mode),
                           cut_origin(plan.cy, plan.height, plan.mode), plan.width, plan.height,
-                          bits_per_pixel);
+                          bitmap.info_header.biBitCount);
+}
+
+// Copied unchanged: the picture's own depth, and no colours that map or key its pixels.
+bool copied_as_held(const BitmapFile& bitmap, std::int32_t bits_per_pixel) {
+    return bitmap.info_header.biBitCount == bits_per_pixel && bitmap.colours == nullptr;
 }
 
 void cut_image(const BitmapFile& bitmap, const CutPlan& plan, std::int32_t bits_per_pixel,
@@ -66,12 +75,13 @@ void cut_image(const BitmapFile& bitmap, const CutPlan& plan, std::int32_t bits_
     const std::int32_t cut = bits_per_pixel == 8
                                  ? image_cut(&image, &bitmap, plan.cx, plan.cy, plan.mode)
                                  : image_cut16(&image, &bitmap, plan.cx, plan.cy, plan.mode);
-    fuzz_require(cut == (cut_fits(bitmap, plan, bits_per_pixel) ? 1 : 0),
+    fuzz_require(cut == (cut_fits(bitmap, plan) ? 1 : 0),
                  "an image cut succeeds exactly when its rectangle lies inside the picture");
     const std::ptrdiff_t row_bytes = static_cast<std::ptrdiff_t>(plan.width) * (bits_per_pixel / 8);
     if (cut) {
-        expect_rows(bitmap, plan, bits_per_pixel, image.pixels, row_bytes,
-                    "an image cut copies its rectangle");
+        if (copied_as_held(bitmap, bits_per_pixel))
+            expect_rows(bitmap, plan, bits_per_pixel, image.pixels, row_bytes,
+                        "an image cut copies its rectangle");
         const std::vector<std::uint8_t> before(image.pixels, image.pixels + image.byte_count);
         image_scroll(&image, scroll, 0);
         image_scroll(&image, -(scroll % image.width), 0);
@@ -99,11 +109,10 @@ void cut_sprite_frame(const BitmapFile& bitmap, const CutPlan& plan, std::int32_
             ? sprite_cut_frame(&sprite, &bitmap, frame, plan.cx, plan.cy, plan.mode)
             : sprite_cut_frame16(&sprite, &bitmap, frame, plan.cx, plan.cy, plan.mode);
     // The display is 8-bit, so its frames take 8-bit cuts only.
-    const bool fits = frame >= 0 && frame < FRAMES && bits_per_pixel == 8 &&
-                      cut_fits(bitmap, plan, bits_per_pixel);
+    const bool fits = frame >= 0 && frame < FRAMES && bits_per_pixel == 8 && cut_fits(bitmap, plan);
     fuzz_require(cut == (fits ? 1 : 0),
                  "a frame cut succeeds exactly when its rectangle lies inside the picture");
-    if (cut) {
+    if (cut && copied_as_held(bitmap, 8)) {
         DDSURFACEDESC2 ddsd{};
         ddsd.dwSize = sizeof ddsd;
         fuzz_require(sprite.frames[frame]->Lock(nullptr, &ddsd, DDLOCK_WAIT, nullptr) == DD_OK,
