@@ -14,7 +14,7 @@ LIMIT = 15
 PRODUCT_FOLDERS = ("engine", "game", "shell", "platform", "formats", "art")
 SOURCE_SUFFIXES = (".h", ".hpp", ".cpp", ".c")
 # Being split on other branches at the moment; this list goes when those land.
-ALLOWED = {"queue_event", "copy_rect", "wave_decode", "web_code_to_virtual_key"}
+ALLOWED = {"queue_event", "copy_rect", "web_code_to_virtual_key"}
 
 
 def product_sources(root):
