@@ -27,6 +27,19 @@ const Bindings& bindings() {
     return Bound;
 }
 
+// The buttons beyond those the platform's own bindings know.
+std::uint32_t pad_other_buttons(const PadState& in) {
+    std::uint32_t held = 0;
+    if (in.east) held |= pad_button(PAD_EAST);
+    if (in.north) held |= pad_button(PAD_NORTH);
+    if (in.left_shoulder) held |= pad_button(PAD_LEFT_SHOULDER);
+    if (in.right_shoulder) held |= pad_button(PAD_RIGHT_SHOULDER);
+    if (in.left_trigger > GAMEPAD_DEAD_ZONE) held |= pad_button(PAD_LEFT_TRIGGER);
+    if (in.left_stick) held |= pad_button(PAD_LEFT_STICK);
+    if (in.right_stick) held |= pad_button(PAD_RIGHT_STICK);
+    return held;
+}
+
 } // namespace
 
 void pad_bind(const PadBinding* list, int count) {
@@ -61,7 +74,7 @@ std::uint32_t pad_buttons(const PadState& in) {
     if (in.right_trigger > GAMEPAD_DEAD_ZONE) held |= pad_button(PAD_RIGHT_TRIGGER);
     if (in.start) held |= pad_button(PAD_START);
     if (in.back) held |= pad_button(PAD_BACK);
-    return held;
+    return held | pad_other_buttons(in);
 }
 
 std::uint32_t pad_keys(const PadState& state) {

@@ -25,22 +25,35 @@ TEST(SdlPad, ButtonsAndAxesReachTheSharedShapeUnchanged) {
         PadButton shared;
     };
     const Case cases[] = {
-        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_UP},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DOWN},
-        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_LEFT}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_RIGHT},
-        {SDL_CONTROLLER_BUTTON_A, PAD_SOUTH},        {SDL_CONTROLLER_BUTTON_X, PAD_WEST},
-        {SDL_CONTROLLER_BUTTON_START, PAD_START},    {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_UP},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DOWN},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_LEFT},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_RIGHT},
+        {SDL_CONTROLLER_BUTTON_A, PAD_SOUTH},
+        {SDL_CONTROLLER_BUTTON_X, PAD_WEST},
+        {SDL_CONTROLLER_BUTTON_START, PAD_START},
+        {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
+        {SDL_CONTROLLER_BUTTON_B, PAD_EAST},
+        {SDL_CONTROLLER_BUTTON_Y, PAD_NORTH},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PAD_LEFT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PAD_RIGHT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_LEFTSTICK, PAD_LEFT_STICK},
+        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PAD_RIGHT_STICK},
     };
     for (const Case& c : cases) {
         in = {};
         in.buttons[c.button] = 1;
         EXPECT_EQ(pad_buttons(gamepad_state(in)), pad_button(c.shared)) << c.button;
     }
-    // B, Y, the left trigger and the right stick are no part of the shape.
+    // The guide button is no part of the shape; the right stick holds no button.
     in = {};
-    in.buttons[SDL_CONTROLLER_BUTTON_B] = in.buttons[SDL_CONTROLLER_BUTTON_Y] = 1;
+    in.buttons[SDL_CONTROLLER_BUTTON_GUIDE] = 1;
     in.axes[SDL_CONTROLLER_AXIS_TRIGGERLEFT] = 32767;
-    in.axes[SDL_CONTROLLER_AXIS_RIGHTX] = in.axes[SDL_CONTROLLER_AXIS_RIGHTY] = -32768;
-    EXPECT_EQ(pad_buttons(gamepad_state(in)), 0u);
+    in.axes[SDL_CONTROLLER_AXIS_RIGHTX] = -32768;
+    in.axes[SDL_CONTROLLER_AXIS_RIGHTY] = 32767;
+    const PadState other = gamepad_state(in);
+    EXPECT_EQ(pad_buttons(other), pad_button(PAD_LEFT_TRIGGER));
+    EXPECT_TRUE(other.right_x == -32768 && other.right_y == 32767 && other.left_trigger == 32767);
     // The stick's ends and the trigger's range as SDL gives them.
     in = {};
     in.axes[SDL_CONTROLLER_AXIS_LEFTX] = -32768;

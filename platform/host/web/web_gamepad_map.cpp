@@ -30,13 +30,26 @@ PadState web_pad_reading(const int* pressed, const double* values, int button_co
     reading.dpad_down = down(WEB_PAD_DOWN);
     reading.dpad_left = down(WEB_PAD_LEFT);
     reading.dpad_right = down(WEB_PAD_RIGHT);
-    if (values && WEB_PAD_RIGHT_TRIGGER < button_count) {
-        reading.right_trigger = scaled(values[WEB_PAD_RIGHT_TRIGGER]);
-        if (reading.right_trigger < 0) reading.right_trigger = 0;
+    reading.east = down(WEB_PAD_EAST);
+    reading.north = down(WEB_PAD_NORTH);
+    reading.left_shoulder = down(WEB_PAD_LEFT_SHOULDER);
+    reading.right_shoulder = down(WEB_PAD_RIGHT_SHOULDER);
+    reading.left_stick = down(WEB_PAD_LEFT_STICK);
+    reading.right_stick = down(WEB_PAD_RIGHT_STICK);
+    auto trigger = [&](int b) {
+        return values && b < button_count ? std::max(0, scaled(values[b])) : 0;
+    };
+    reading.right_trigger = trigger(WEB_PAD_RIGHT_TRIGGER);
+    reading.left_trigger = trigger(WEB_PAD_LEFT_TRIGGER);
+    auto axis = [&](int a) { return axes && a < axis_count ? scaled(axes[a]) : 0; };
+    // A pad with one axis has no stick to read.
+    if (axis_count > 1) {
+        reading.left_x = axis(0);
+        reading.left_y = axis(1);
     }
-    if (axes && axis_count > 1) {
-        reading.left_x = scaled(axes[0]);
-        reading.left_y = scaled(axes[1]);
+    if (axis_count > 3) {
+        reading.right_x = axis(2);
+        reading.right_y = axis(3);
     }
     return reading;
 }
