@@ -30,13 +30,11 @@ const Bindings& bindings() {
 // The buttons beyond those the platform's own bindings know.
 std::uint32_t pad_other_buttons(const PadState& in) {
     std::uint32_t held = 0;
-    if (in.east) held |= pad_button(PAD_EAST);
-    if (in.north) held |= pad_button(PAD_NORTH);
-    if (in.left_shoulder) held |= pad_button(PAD_LEFT_SHOULDER);
-    if (in.right_shoulder) held |= pad_button(PAD_RIGHT_SHOULDER);
+    for (int b = PAD_EAST; b < PAD_BUTTON_COUNT; b++) {
+        bool PadState::*field = pad_state_field(b);
+        if (field && in.*field) held |= 1u << b;
+    }
     if (in.left_trigger > GAMEPAD_DEAD_ZONE) held |= pad_button(PAD_LEFT_TRIGGER);
-    if (in.left_stick) held |= pad_button(PAD_LEFT_STICK);
-    if (in.right_stick) held |= pad_button(PAD_RIGHT_STICK);
     return held;
 }
 
@@ -61,6 +59,27 @@ void pad_bind(const PadBinding* list, int count) {
             Bound.list[Bound.count++] = list[i];
         }
     }
+}
+
+bool PadState::*pad_state_field(int button) {
+    static bool PadState::*const FIELDS[PAD_BUTTON_COUNT] = {
+        &PadState::dpad_up,
+        &PadState::dpad_down,
+        &PadState::dpad_left,
+        &PadState::dpad_right,
+        &PadState::south,
+        &PadState::west,
+        &PadState::start,
+        &PadState::back,
+        nullptr, // right trigger
+        &PadState::east,
+        &PadState::north,
+        &PadState::left_shoulder,
+        &PadState::right_shoulder,
+        nullptr,
+        /* left trigger */ &PadState::left_stick,
+        &PadState::right_stick};
+    return button >= 0 && button < PAD_BUTTON_COUNT ? FIELDS[button] : nullptr;
 }
 
 std::uint32_t pad_buttons(const PadState& in) {

@@ -24,6 +24,10 @@ struct PadState {
 // How far the left stick or a trigger must move before it counts as a press.
 constexpr int GAMEPAD_DEAD_ZONE = 12000;
 
+// The state's field of a button that is only up or down (the d-pad's for the directions);
+// null for the triggers and anything else.
+bool PadState::*pad_state_field(int button);
+
 // The buttons this state holds, as pad_button bits.
 std::uint32_t pad_buttons(const PadState& state);
 

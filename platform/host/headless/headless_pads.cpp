@@ -32,22 +32,9 @@ std::int32_t until(std::uint32_t at, std::uint32_t clock) {
 }
 
 PadState scripted_state(std::uint32_t buttons, const std::int32_t* axes) {
-    auto held = [buttons](PadButton b) { return (buttons & pad_button(b)) != 0; };
     PadState s = {};
-    s.dpad_up = held(PAD_UP);
-    s.dpad_down = held(PAD_DOWN);
-    s.dpad_left = held(PAD_LEFT);
-    s.dpad_right = held(PAD_RIGHT);
-    s.south = held(PAD_SOUTH);
-    s.east = held(PAD_EAST);
-    s.west = held(PAD_WEST);
-    s.north = held(PAD_NORTH);
-    s.start = held(PAD_START);
-    s.back = held(PAD_BACK);
-    s.left_shoulder = held(PAD_LEFT_SHOULDER);
-    s.right_shoulder = held(PAD_RIGHT_SHOULDER);
-    s.left_stick = held(PAD_LEFT_STICK);
-    s.right_stick = held(PAD_RIGHT_STICK);
+    for (int b = 0; b < PAD_BUTTON_COUNT; b++)
+        if (bool PadState::*field = pad_state_field(b)) s.*field = (buttons >> b) & 1u;
     if (axes) {
         s.left_x = axes[PAD_AXIS_LEFT_X];
         s.left_y = axes[PAD_AXIS_LEFT_Y];
@@ -56,8 +43,8 @@ PadState scripted_state(std::uint32_t buttons, const std::int32_t* axes) {
         s.left_trigger = axes[PAD_AXIS_LEFT_TRIGGER];
         s.right_trigger = axes[PAD_AXIS_RIGHT_TRIGGER];
     }
-    if (held(PAD_LEFT_TRIGGER)) s.left_trigger = 32767;
-    if (held(PAD_RIGHT_TRIGGER)) s.right_trigger = 32767;
+    if (buttons & pad_button(PAD_LEFT_TRIGGER)) s.left_trigger = 32767;
+    if (buttons & pad_button(PAD_RIGHT_TRIGGER)) s.right_trigger = 32767;
     return s;
 }
 
