@@ -1,8 +1,9 @@
 // Game controllers on the SDL target: SDL's buttons and axes read into the shared shape, and
 // SDL's virtual joystick played through the window messages and key state with the game's
-// bindings, plugged in and out while the window is open.
+// bindings and read on its own by number, plugged in and out while the window is open.
 #include "platform/platform_reset.h"
 #include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/pad_slots.h"
 #include "platform/host/sdl/sdl_backend_gamepad.h"
 #include "platform/host/screen.h"
 #include "platform/win32.h"
@@ -139,6 +140,13 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     EXPECT_EQ(std::set<WPARAM>({pressed.at(0).key, pressed.at(1).key, pressed.at(2).key}),
               (std::set<WPARAM>{VK_RIGHT, VK_DELETE, VK_NEXT}));
     EXPECT_TRUE(held(VK_RIGHT) && held(VK_DELETE) && held(VK_NEXT));
+    // The same controller on its own, as number 0.
+    const std::uint32_t holding =
+        pad_button(PAD_RIGHT) | pad_button(PAD_RIGHT_TRIGGER) | pad_button(PAD_SOUTH);
+    PadReading reading;
+    EXPECT_EQ(pad_count(), 1);
+    EXPECT_TRUE(pad_read(0, &reading) && reading.down == holding);
+    EXPECT_EQ(reading.axes[PAD_AXIS_LEFT_X], pad_dead_zoned(30000, PAD_STICK_DEAD_ZONE));
 
     // Unplugged while held: everything it held is let go.
     SDL_JoystickClose(pad);
@@ -148,6 +156,9 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     for (const Key& k : released)
         EXPECT_EQ(k.message, static_cast<UINT>(WM_KEYUP));
     EXPECT_FALSE(held(VK_RIGHT) || held(VK_DELETE) || held(VK_NEXT));
+    EXPECT_FALSE(pad_read(0, &reading));
+    EXPECT_TRUE(reading.down == 0 && reading.released == holding);
+    EXPECT_EQ(pad_count(), 0);
 
     // And plugged in again.
     device = attach_virtual_pad();
@@ -156,6 +167,7 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     key_messages();
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
     EXPECT_EQ(key_messages(), (std::vector<Key>{{WM_KEYDOWN, VK_ESCAPE}}));
+    EXPECT_TRUE(pad_read(0, &reading) && reading.pressed == pad_button(PAD_BACK));
     SDL_JoystickClose(pad);
     SDL_JoystickDetachVirtual(device);
     DestroyWindow(window);
