@@ -29,6 +29,8 @@ struct AppState {
     std::int32_t wheel;
     char typed[TYPED_SIZE];
     std::size_t typed_length;
+    PadReading pads[PADS_MAX];
+    std::int32_t pad_count;
 };
 
 AppState App;
@@ -39,6 +41,20 @@ bool key_in_range(std::int32_t vk) {
 
 bool button_in_range(std::int32_t button) {
     return button >= APP_MOUSE_LEFT && button <= APP_MOUSE_MIDDLE;
+}
+
+// The bit of a pad button in this frame's reading of a pad; 0 for a pad or button out of range.
+std::uint32_t pad_bit(std::int32_t pad, std::int32_t button, std::uint32_t PadReading::*set) {
+    if (pad < 0 || pad >= PADS_MAX || button < 0 || button >= PAD_BUTTON_COUNT) return 0;
+    return App.pads[pad].*set & pad_button(static_cast<PadButton>(button));
+}
+
+// What the controllers did since the last frame; presses and releases from before the first
+// frame belong to no frame.
+void read_pads() {
+    for (int pad = 0; pad < PADS_MAX; pad++)
+        pad_read(pad, &App.pads[pad]);
+    App.pad_count = pad_count();
 }
 
 void start_frame_input() {
@@ -149,6 +165,7 @@ std::int32_t app_open(const char* title, std::int32_t width, std::int32_t height
         MainWindow = nullptr;
         return refuse("no display (see the line above)");
     }
+    read_pads();
     App.open = 1;
     return 1;
 }
@@ -171,6 +188,7 @@ std::int32_t app_frame() {
     App.wheel = App.wheel_turned / WHEEL_DELTA;
     App.wheel_turned -= App.wheel * WHEEL_DELTA;
     music_update();
+    read_pads();
     return App.closing ? 0 : 1;
 }
 
@@ -225,4 +243,25 @@ std::int32_t app_wheel() {
 
 const char* app_typed() {
     return App.typed;
+}
+
+std::int32_t app_pad_count() {
+    return App.pad_count;
+}
+
+std::int32_t app_pad_down(std::int32_t pad, std::int32_t button) {
+    return pad_bit(pad, button, &PadReading::down) != 0;
+}
+
+std::int32_t app_pad_pressed(std::int32_t pad, std::int32_t button) {
+    return pad_bit(pad, button, &PadReading::pressed) != 0;
+}
+
+std::int32_t app_pad_released(std::int32_t pad, std::int32_t button) {
+    return pad_bit(pad, button, &PadReading::released) != 0;
+}
+
+std::int32_t app_pad_axis(std::int32_t pad, std::int32_t axis) {
+    if (pad < 0 || pad >= PADS_MAX || axis < 0 || axis >= PAD_AXIS_COUNT) return 0;
+    return App.pads[pad].axes[axis];
 }

@@ -1,8 +1,10 @@
 // The short way in: one call opens a window with the display in it, one call a frame paces the
-// loop, handles the messages and keeps the keys, the mouse and typed text as of this frame.
+// loop, handles the messages and keeps the keys, the mouse, typed text and the game
+// controllers as of this frame.
 // What it makes stays reachable through the ordinary calls (MainWindow, back_surface, ...).
 #pragma once
 
+#include "platform/pads.h"
 #include "platform/win32.h"
 
 #include <cstdint>
@@ -42,3 +44,17 @@ std::int32_t app_mouse_pressed(std::int32_t button);
 std::int32_t app_wheel();
 // The text typed this frame, in the system's code page; empty when none.
 const char* app_typed();
+// One more than the highest number of a game controller plugged in, as of this frame: 0 with
+// none. Controllers are numbered from 0; one unplugged leaves its number free, the others
+// keep theirs, and plugged in again it gets its old number back if no other took it.
+std::int32_t app_pad_count();
+// 1 while controller `pad` holds the button (PAD_SOUTH, PAD_UP, ... of platform/pads.h), as of
+// this frame; 0 for a controller not plugged in.
+std::int32_t app_pad_down(std::int32_t pad, std::int32_t button);
+// 1 in the one frame that saw the button go down, even when it came up again in that frame.
+std::int32_t app_pad_pressed(std::int32_t pad, std::int32_t button);
+// 1 in the one frame that saw the button come up, or its controller unplugged while held.
+std::int32_t app_pad_released(std::int32_t pad, std::int32_t button);
+// The axis (PAD_AXIS_LEFT_X, ... of platform/pads.h) as of this frame: sticks -32768 to 32767
+// with y growing downwards, triggers 0 to 32767, 0 within the dead zone.
+std::int32_t app_pad_axis(std::int32_t pad, std::int32_t axis);

@@ -27,6 +27,17 @@ const Bindings& bindings() {
     return Bound;
 }
 
+// The buttons beyond those the platform's own bindings know.
+std::uint32_t pad_other_buttons(const PadState& in) {
+    std::uint32_t held = 0;
+    for (int b = PAD_EAST; b < PAD_BUTTON_COUNT; b++) {
+        bool PadState::*field = pad_state_field(b);
+        if (field && in.*field) held |= 1u << b;
+    }
+    if (in.left_trigger > GAMEPAD_DEAD_ZONE) held |= pad_button(PAD_LEFT_TRIGGER);
+    return held;
+}
+
 } // namespace
 
 void pad_bind(const PadBinding* list, int count) {
@@ -50,6 +61,27 @@ void pad_bind(const PadBinding* list, int count) {
     }
 }
 
+bool PadState::*pad_state_field(int button) {
+    static bool PadState::*const FIELDS[PAD_BUTTON_COUNT] = {
+        &PadState::dpad_up,
+        &PadState::dpad_down,
+        &PadState::dpad_left,
+        &PadState::dpad_right,
+        &PadState::south,
+        &PadState::west,
+        &PadState::start,
+        &PadState::back,
+        nullptr, // right trigger
+        &PadState::east,
+        &PadState::north,
+        &PadState::left_shoulder,
+        &PadState::right_shoulder,
+        nullptr,
+        /* left trigger */ &PadState::left_stick,
+        &PadState::right_stick};
+    return button >= 0 && button < PAD_BUTTON_COUNT ? FIELDS[button] : nullptr;
+}
+
 std::uint32_t pad_buttons(const PadState& in) {
     std::uint32_t held = 0;
     if (in.dpad_up || in.left_y < -GAMEPAD_DEAD_ZONE) held |= pad_button(PAD_UP);
@@ -61,7 +93,7 @@ std::uint32_t pad_buttons(const PadState& in) {
     if (in.right_trigger > GAMEPAD_DEAD_ZONE) held |= pad_button(PAD_RIGHT_TRIGGER);
     if (in.start) held |= pad_button(PAD_START);
     if (in.back) held |= pad_button(PAD_BACK);
-    return held;
+    return held | pad_other_buttons(in);
 }
 
 std::uint32_t pad_keys(const PadState& state) {

@@ -8,16 +8,25 @@
 #include <cstdint>
 
 // A controller's state in one shape for every system: sticks -32768 to 32767 with y growing
-// downwards, the right trigger 0 to 32767.
+// downwards, the triggers 0 to 32767.
 struct PadState {
     bool dpad_up, dpad_down, dpad_left, dpad_right;
     bool south, west, start, back; // A, X, Start and Back on an Xbox-style controller
     int left_x, left_y;
     int right_trigger;
+    bool east, north; // B and Y
+    bool left_shoulder, right_shoulder;
+    bool left_stick, right_stick; // the sticks pressed in
+    int right_x, right_y;
+    int left_trigger;
 };
 
-// How far the left stick or the right trigger must move before it counts as a press.
+// How far the left stick or a trigger must move before it counts as a press.
 constexpr int GAMEPAD_DEAD_ZONE = 12000;
+
+// The state's field of a button that is only up or down (the d-pad's for the directions);
+// null for the triggers and anything else.
+bool PadState::*pad_state_field(int button);
 
 // The buttons this state holds, as pad_button bits.
 std::uint32_t pad_buttons(const PadState& state);

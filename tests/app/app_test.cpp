@@ -1,7 +1,7 @@
 // The short way in, run headless with scripted input: a tap shorter than a frame, a held key,
 // the mouse, the wheel and typed text each arrive in the frame they belong to; a close request
 // ends the loop; the window procedure of the program sees the messages; a display that cannot
-// be had leaves nothing open.
+// be had leaves nothing open; controllers plugged in and out keep their numbers.
 #include "engine/app.h"
 #include "engine/display/display_context.h"
 #include "engine/display/error_log.h"
@@ -9,6 +9,7 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
+#include "platform/host/headless/headless_pads.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -132,4 +133,80 @@ TEST(App, ADisplayThatCannotBeHadLeavesNothingOpenAndSaysWhy) {
     EXPECT_NE(text.find("\nNo window: no display"), std::string::npos);
     EXPECT_NE(text.find("\nNo window: a size"), std::string::npos);
     EXPECT_NE(text.find("\nNo window: it is open already"), std::string::npos);
+}
+
+// Scripted controllers through the frames: numbers kept while others come and go, a tap
+// inside one frame, the bound keys still pressed, the axes' dead zone, and an unplugged
+// controller letting go.
+TEST(App, ControllersKeepTheirNumbersAndReportButtonsAndAxesFrameByFrame) {
+    platform_reset();
+    display_context_reset();
+    ASSERT_EQ(app_open("Pads", 320, 200, 8, 1), 1);
+    ASSERT_EQ(app_frame(), 1);
+    EXPECT_EQ(app_pad_count(), 0);
+    EXPECT_FALSE(app_pad_down(0, PAD_SOUTH));
+
+    // Two plugged in: numbered in the order read, the second already holding A.
+    const std::uint32_t a = pad_button(PAD_SOUTH);
+    headless_script_pad(read_clock() + 1, 10, 0, nullptr);
+    headless_script_pad(read_clock() + 1, 20, a, nullptr);
+    ASSERT_EQ(app_frame(), 1);
+    EXPECT_EQ(app_pad_count(), 2);
+    EXPECT_TRUE(app_pad_down(1, PAD_SOUTH) && app_pad_pressed(1, PAD_SOUTH));
+    EXPECT_FALSE(app_pad_down(0, PAD_SOUTH) || app_pad_pressed(0, PAD_SOUTH));
+
+    // A tap shorter than a frame on controller 0, and Start, which the platform's own bindings
+    // make Enter; controller 1 still holds A, pressed no more.
+    DWORD now = read_clock();
+    headless_script_pad(now + 1, 10, a | pad_button(PAD_START), nullptr);
+    headless_script_pad(now + 2, 10, 0, nullptr);
+    ASSERT_EQ(app_frame(), 1);
+    EXPECT_TRUE(app_pad_pressed(0, PAD_SOUTH) && app_pad_released(0, PAD_SOUTH));
+    EXPECT_FALSE(app_pad_down(0, PAD_SOUTH));
+    EXPECT_TRUE(app_key_pressed(VK_RETURN) && app_key_released(VK_RETURN));
+    EXPECT_TRUE(app_pad_down(1, PAD_SOUTH) && !app_pad_pressed(1, PAD_SOUTH));
+
+    // Axes: the dead zone reads 0, past it the range is stretched so that both ends are kept;
+    // the left stick pushed left holds PAD_LEFT.
+    struct Case {
+        std::int32_t raw, stick, trigger;
+    };
+    const Case cases[] = {{0, 0, 0},
+                          {7999, 0, 4652},
+                          {-8000, 0, 0},
+                          {20000, 15876, 18275},
+                          {32767, 32767, 32767},
+                          {-32768, -32768, 0}};
+    for (const Case& c : cases) {
+        const std::int32_t axes[PAD_AXIS_COUNT] = {c.raw, 0, 0, c.raw, c.raw, 0};
+        headless_script_pad(read_clock() + 1, 20, a, axes);
+        ASSERT_EQ(app_frame(), 1);
+        EXPECT_EQ(app_pad_axis(1, PAD_AXIS_LEFT_X), c.stick) << c.raw;
+        EXPECT_EQ(app_pad_axis(1, PAD_AXIS_RIGHT_Y), c.stick) << c.raw;
+        EXPECT_EQ(app_pad_axis(1, PAD_AXIS_LEFT_TRIGGER), c.trigger) << c.raw;
+        EXPECT_EQ(app_pad_down(1, PAD_LEFT), c.raw == -32768) << c.raw;
+    }
+
+    // Controller 1 unplugged while holding A lets go; controller 0 keeps its number, a new
+    // controller takes one never used, and controller 1 plugged in again gets its own back.
+    headless_script_pad_gone(read_clock() + 1, 20);
+    ASSERT_EQ(app_frame(), 1);
+    EXPECT_TRUE(app_pad_released(1, PAD_SOUTH) && !app_pad_down(1, PAD_SOUTH));
+    EXPECT_EQ(app_pad_axis(1, PAD_AXIS_LEFT_X), 0);
+    EXPECT_EQ(app_pad_count(), 1);
+    headless_script_pad(read_clock() + 1, 30, a, nullptr);
+    ASSERT_EQ(app_frame(), 1);
+    EXPECT_EQ(app_pad_count(), 3);
+    EXPECT_TRUE(app_pad_down(2, PAD_SOUTH));
+    headless_script_pad(read_clock() + 1, 20, pad_button(PAD_NORTH), nullptr);
+    ASSERT_EQ(app_frame(), 1);
+    EXPECT_TRUE(app_pad_pressed(1, PAD_NORTH));
+    EXPECT_FALSE(app_pad_down(2, PAD_NORTH) || app_pad_down(0, PAD_NORTH));
+
+    // Numbers, buttons and axes out of range read as nothing.
+    EXPECT_FALSE(app_pad_down(-1, PAD_SOUTH) || app_pad_down(PADS_MAX, PAD_SOUTH));
+    EXPECT_FALSE(app_pad_down(2, -1) || app_pad_pressed(2, PAD_BUTTON_COUNT));
+    EXPECT_EQ(app_pad_axis(1, PAD_AXIS_COUNT), 0);
+    EXPECT_EQ(app_pad_axis(PADS_MAX, PAD_AXIS_LEFT_X), 0);
+    EXPECT_EQ(app_close(), 1);
 }

@@ -1,8 +1,9 @@
 // Game controllers on the SDL target: SDL's buttons and axes read into the shared shape, and
 // SDL's virtual joystick played through the window messages and key state with the game's
-// bindings, plugged in and out while the window is open.
+// bindings and read on its own by number, plugged in and out while the window is open.
 #include "platform/platform_reset.h"
 #include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/pad_slots.h"
 #include "platform/host/sdl/sdl_backend_gamepad.h"
 #include "platform/host/screen.h"
 #include "platform/win32.h"
@@ -25,22 +26,35 @@ TEST(SdlPad, ButtonsAndAxesReachTheSharedShapeUnchanged) {
         PadButton shared;
     };
     const Case cases[] = {
-        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_UP},     {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DOWN},
-        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_LEFT}, {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_RIGHT},
-        {SDL_CONTROLLER_BUTTON_A, PAD_SOUTH},        {SDL_CONTROLLER_BUTTON_X, PAD_WEST},
-        {SDL_CONTROLLER_BUTTON_START, PAD_START},    {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_UP},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DOWN},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_LEFT},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_RIGHT},
+        {SDL_CONTROLLER_BUTTON_A, PAD_SOUTH},
+        {SDL_CONTROLLER_BUTTON_X, PAD_WEST},
+        {SDL_CONTROLLER_BUTTON_START, PAD_START},
+        {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
+        {SDL_CONTROLLER_BUTTON_B, PAD_EAST},
+        {SDL_CONTROLLER_BUTTON_Y, PAD_NORTH},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PAD_LEFT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PAD_RIGHT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_LEFTSTICK, PAD_LEFT_STICK},
+        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PAD_RIGHT_STICK},
     };
     for (const Case& c : cases) {
         in = {};
         in.buttons[c.button] = 1;
         EXPECT_EQ(pad_buttons(gamepad_state(in)), pad_button(c.shared)) << c.button;
     }
-    // B, Y, the left trigger and the right stick are no part of the shape.
+    // The guide button is no part of the shape; the right stick holds no button.
     in = {};
-    in.buttons[SDL_CONTROLLER_BUTTON_B] = in.buttons[SDL_CONTROLLER_BUTTON_Y] = 1;
+    in.buttons[SDL_CONTROLLER_BUTTON_GUIDE] = 1;
     in.axes[SDL_CONTROLLER_AXIS_TRIGGERLEFT] = 32767;
-    in.axes[SDL_CONTROLLER_AXIS_RIGHTX] = in.axes[SDL_CONTROLLER_AXIS_RIGHTY] = -32768;
-    EXPECT_EQ(pad_buttons(gamepad_state(in)), 0u);
+    in.axes[SDL_CONTROLLER_AXIS_RIGHTX] = -32768;
+    in.axes[SDL_CONTROLLER_AXIS_RIGHTY] = 32767;
+    const PadState other = gamepad_state(in);
+    EXPECT_EQ(pad_buttons(other), pad_button(PAD_LEFT_TRIGGER));
+    EXPECT_TRUE(other.right_x == -32768 && other.right_y == 32767 && other.left_trigger == 32767);
     // The stick's ends and the trigger's range as SDL gives them.
     in = {};
     in.axes[SDL_CONTROLLER_AXIS_LEFTX] = -32768;
@@ -126,6 +140,13 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     EXPECT_EQ(std::set<WPARAM>({pressed.at(0).key, pressed.at(1).key, pressed.at(2).key}),
               (std::set<WPARAM>{VK_RIGHT, VK_DELETE, VK_NEXT}));
     EXPECT_TRUE(held(VK_RIGHT) && held(VK_DELETE) && held(VK_NEXT));
+    // The same controller on its own, as number 0.
+    const std::uint32_t holding =
+        pad_button(PAD_RIGHT) | pad_button(PAD_RIGHT_TRIGGER) | pad_button(PAD_SOUTH);
+    PadReading reading;
+    EXPECT_EQ(pad_count(), 1);
+    EXPECT_TRUE(pad_read(0, &reading) && reading.down == holding);
+    EXPECT_EQ(reading.axes[PAD_AXIS_LEFT_X], pad_dead_zoned(30000, PAD_STICK_DEAD_ZONE));
 
     // Unplugged while held: everything it held is let go.
     SDL_JoystickClose(pad);
@@ -135,6 +156,9 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     for (const Key& k : released)
         EXPECT_EQ(k.message, static_cast<UINT>(WM_KEYUP));
     EXPECT_FALSE(held(VK_RIGHT) || held(VK_DELETE) || held(VK_NEXT));
+    EXPECT_FALSE(pad_read(0, &reading));
+    EXPECT_TRUE(reading.down == 0 && reading.released == holding);
+    EXPECT_EQ(pad_count(), 0);
 
     // And plugged in again.
     device = attach_virtual_pad();
@@ -143,6 +167,7 @@ TEST(GamepadPlay, AVirtualControllerPressesKeysAndLetsGoWhenUnplugged) {
     key_messages();
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
     EXPECT_EQ(key_messages(), (std::vector<Key>{{WM_KEYDOWN, VK_ESCAPE}}));
+    EXPECT_TRUE(pad_read(0, &reading) && reading.pressed == pad_button(PAD_BACK));
     SDL_JoystickClose(pad);
     SDL_JoystickDetachVirtual(device);
     DestroyWindow(window);

@@ -1,13 +1,15 @@
 // Controllers as keys, the part every system shares: which buttons a controller's state holds,
 // the keys the program's bindings (the game's, or the platform's own without any) make of
-// them, and the presses and releases a change of them makes.
+// them, the presses and releases a change of them makes, and the axes' dead zone.
 #include "platform/host/pad_keys.h"
+#include "platform/host/pad_slots.h"
 #include "platform/platform_reset.h"
 #include "platform/win32.h"
 #include "shell/pad_bindings.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <set>
 #include <utility>
 #include <vector>
@@ -126,4 +128,22 @@ TEST(PadKeys, WithoutTheProgramsBindingsControllersOnlyMoveThroughMenus) {
     pad_bind(nullptr, 5);
     EXPECT_EQ(keys_of(pad_keys(all)), (std::set<int>{VK_UP, VK_RETURN, VK_ESCAPE}));
     platform_reset();
+}
+
+// Over every value a system can report, and past it: 0 within the dead zone, never a step
+// back, both ends reached and nothing beyond them, and the two sides alike.
+TEST(PadAxes, TheDeadZoneKeepsTheRangeWholeAndInOrder) {
+    for (int dead_zone : {0, PAD_TRIGGER_DEAD_ZONE, PAD_STICK_DEAD_ZONE}) {
+        int last = pad_dead_zoned(-40000, dead_zone);
+        EXPECT_EQ(last, -32768) << dead_zone;
+        for (int value = -32768; value <= 40000; value++) {
+            const int out = pad_dead_zoned(value, dead_zone);
+            ASSERT_GE(out, last) << value;
+            ASSERT_TRUE(std::abs(value) > dead_zone || out == 0) << value;
+            last = out;
+        }
+        EXPECT_EQ(last, 32767) << dead_zone;
+        EXPECT_LE(std::abs(pad_dead_zoned(-20000, dead_zone) + pad_dead_zoned(20000, dead_zone)),
+                  1);
+    }
 }

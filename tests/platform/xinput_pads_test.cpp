@@ -47,13 +47,24 @@ TEST(XinputPad, ButtonsStickAndTriggersReachTheSharedShape) {
         PadButton shared;
     };
     const Case cases[] = {
-        {XINPUT_DPAD_UP, PAD_UP},       {XINPUT_DPAD_DOWN, PAD_DOWN}, {XINPUT_DPAD_LEFT, PAD_LEFT},
-        {XINPUT_DPAD_RIGHT, PAD_RIGHT}, {XINPUT_A, PAD_SOUTH},        {XINPUT_X, PAD_WEST},
-        {XINPUT_START, PAD_START},      {XINPUT_BACK, PAD_BACK},
+        {XINPUT_DPAD_UP, PAD_UP},
+        {XINPUT_DPAD_DOWN, PAD_DOWN},
+        {XINPUT_DPAD_LEFT, PAD_LEFT},
+        {XINPUT_DPAD_RIGHT, PAD_RIGHT},
+        {XINPUT_A, PAD_SOUTH},
+        {XINPUT_X, PAD_WEST},
+        {XINPUT_START, PAD_START},
+        {XINPUT_BACK, PAD_BACK},
+        {XINPUT_B, PAD_EAST},
+        {XINPUT_Y, PAD_NORTH},
+        {XINPUT_LEFT_SHOULDER, PAD_LEFT_SHOULDER},
+        {XINPUT_RIGHT_SHOULDER, PAD_RIGHT_SHOULDER},
+        {XINPUT_LEFT_THUMB, PAD_LEFT_STICK},
+        {XINPUT_RIGHT_THUMB, PAD_RIGHT_STICK},
     };
     for (const Case& c : cases)
         EXPECT_EQ(pad_buttons(xinput_state(buttons(c.bit))), pad_button(c.shared)) << c.bit;
-    EXPECT_EQ(pad_buttons(xinput_state(buttons(0x2000 | 0x8000))), 0u) << "B and Y";
+    EXPECT_EQ(pad_buttons(xinput_state(buttons(0x0400))), 0u) << "the guide, which XInput hides";
 
     XinputGamepad pad = {};
     pad.thumb_lx = -32768;
@@ -61,11 +72,14 @@ TEST(XinputPad, ButtonsStickAndTriggersReachTheSharedShape) {
     pad.right_trigger = 255;
     pad.left_trigger = 255;
     pad.thumb_rx = 32767;
+    pad.thumb_ry = -32768;
     PadState state = xinput_state(pad);
     EXPECT_TRUE(state.left_x == -32768 && state.left_y == -32767) << "pushed up is up";
-    EXPECT_GT(state.right_trigger, 32000);
-    EXPECT_EQ(pad_buttons(state),
-              pad_button(PAD_LEFT) | pad_button(PAD_UP) | pad_button(PAD_RIGHT_TRIGGER));
+    EXPECT_TRUE(state.right_x == 32767 && state.right_y == 32768);
+    EXPECT_TRUE(state.right_trigger > 32000 && state.left_trigger > 32000);
+    EXPECT_EQ(pad_buttons(state), pad_button(PAD_LEFT) | pad_button(PAD_UP) |
+                                      pad_button(PAD_RIGHT_TRIGGER) | pad_button(PAD_LEFT_TRIGGER));
+    pad.left_trigger = 0;
     pad.thumb_ly = -32768;
     pad.right_trigger = 60;
     state = xinput_state(pad);
@@ -75,6 +89,7 @@ TEST(XinputPad, ButtonsStickAndTriggersReachTheSharedShape) {
 
 TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     bind_game_pad(); // every button the test presses holds a key of its own
+    pads_reset();
     Fake = {};
     XinputPads pads = {};
     // Without XInput there are no controllers, and nothing is asked.
@@ -103,10 +118,21 @@ TEST(XinputPads, PlugAndUnplugWhilePlayingAndEmptySlotsAreAskedOnlyNowAndThen) {
     Fake.plugged[0] = true;
     Fake.pad[0] = buttons(XINPUT_START);
     EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS), keys_of(XINPUT_A | XINPUT_START));
+    // Each also on its own, numbered as they came; without the focus both read as let go.
+    PadReading first, second;
+    EXPECT_EQ(pad_count(), 2);
+    EXPECT_TRUE(pad_read(0, &first) && pad_read(1, &second));
+    EXPECT_TRUE(first.down == pad_button(PAD_SOUTH) && second.down == pad_button(PAD_START));
+    pads.unfocused = true;
+    EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS), 0u);
+    EXPECT_TRUE(pad_read(0, &first) && first.down == 0 && first.released == pad_button(PAD_SOUTH));
+    pads.unfocused = false;
 
     // Unplugged while held: what it held is let go at the very next reading.
     Fake.plugged[2] = false;
     EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 1), keys_of(XINPUT_START));
+    EXPECT_FALSE(pad_read(0, &first));
+    EXPECT_EQ(pad_count(), 2) << "the other keeps its number";
     Fake.plugged[0] = false;
     EXPECT_EQ(xinput_poll(&pads, rescan + XINPUT_RESCAN_MS + 2), 0u);
     EXPECT_EQ(pads.keys, 0u);

@@ -6,6 +6,7 @@
 #include "formats/file_bytes.h"
 #include "platform/host/convert.h"
 #include "platform/host/headless/headless_audio.h"
+#include "platform/host/headless/headless_pads.h"
 #include "platform/host/utf8.h"
 
 #include <algorithm>
@@ -123,7 +124,13 @@ void headless_present(const VideoPicture* picture) {
     if (State.on_present) State.on_present(*frame);
 }
 
+// A key the scripted controllers press or let go: next in the script, due now.
+void script_pad_key(int virtual_key, int down, void*) {
+    script_event(State.clock, down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP).virtual_key = virtual_key;
+}
+
 int headless_poll_event(VideoEvent* event) {
+    headless_pads_due(State.clock, {script_pad_key, nullptr});
     if (State.script.empty() || until(State.script.front().at) > 0) return 0;
     *event = State.script.front().event;
     State.script.erase(State.script.begin());
@@ -160,6 +167,7 @@ const Host* headless_host() {
 
 void headless_reset() {
     State = HeadlessState();
+    headless_pads_reset();
 }
 
 void headless_set_clock(std::uint32_t ms) {

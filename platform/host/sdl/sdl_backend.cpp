@@ -2,6 +2,7 @@
 // factor, full screen over the desktop or in a plain window, with keyboard, mouse and close events.
 #include "platform/host/sdl/sdl_backend.h"
 #include "platform/host/pad_keys.h"
+#include "platform/host/pad_slots.h"
 #include "platform/host/picture_copy.h"
 #include "platform/host/sdl/sdl_backend_gamepad.h"
 #include "platform/host/sdl/sdl_backend_keys.h"
@@ -208,11 +209,16 @@ void queue_pad_key(int virtual_key, int down, void*) {
 }
 
 // Turns a change in what the controllers hold into key presses and releases: a key is
-// held while any controller holds it.
+// held while any controller holds it. Each controller is also kept on its own, by number.
 void update_pad_keys() {
     std::uint32_t keys = 0;
-    for (SDL_GameController* controller : Sdl.controllers)
-        keys |= pad_keys(gamepad_state(gamepad_read(controller)));
+    for (SDL_GameController* controller : Sdl.controllers) {
+        const PadState state = gamepad_state(gamepad_read(controller));
+        keys |= pad_keys(state);
+        pads_seen(SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(controller)),
+                  gamepad_kind(controller), state);
+    }
+    pads_sweep();
     pad_key_changes(Sdl.pad_keys, keys, queue_pad_key, nullptr);
     Sdl.pad_keys = keys;
 }
@@ -221,6 +227,7 @@ void close_controllers() {
     for (SDL_GameController* controller : Sdl.controllers)
         SDL_GameControllerClose(controller);
     Sdl.controllers.clear();
+    pads_sweep();
     if (SDL_WasInit(SDL_INIT_GAMECONTROLLER)) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
@@ -398,6 +405,7 @@ int window_event(const SDL_WindowEvent& window, VideoEvent* event) {
         // The platform lets go of every key; what the controllers hold counts afresh from
         // their next change.
         Sdl.pad_keys = 0;
+        pads_let_go();
         Sdl.pending.clear();
         event->kind = VIDEO_FOCUS_LOST;
         return 1;

@@ -1,20 +1,44 @@
 // Game controllers through SDL, in the shared shape.
 #include "platform/host/sdl/sdl_backend_gamepad.h"
+#include "platform/host/pad_slots.h"
 
 PadState gamepad_state(const GamepadInputs& in) {
+    struct Button {
+        SDL_GameControllerButton button;
+        PadButton shared;
+    };
+    static const Button BUTTONS[] = {
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, PAD_UP},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, PAD_DOWN},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, PAD_LEFT},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, PAD_RIGHT},
+        {SDL_CONTROLLER_BUTTON_A, PAD_SOUTH},
+        {SDL_CONTROLLER_BUTTON_B, PAD_EAST},
+        {SDL_CONTROLLER_BUTTON_X, PAD_WEST},
+        {SDL_CONTROLLER_BUTTON_Y, PAD_NORTH},
+        {SDL_CONTROLLER_BUTTON_START, PAD_START},
+        {SDL_CONTROLLER_BUTTON_BACK, PAD_BACK},
+        {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, PAD_LEFT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, PAD_RIGHT_SHOULDER},
+        {SDL_CONTROLLER_BUTTON_LEFTSTICK, PAD_LEFT_STICK},
+        {SDL_CONTROLLER_BUTTON_RIGHTSTICK, PAD_RIGHT_STICK},
+    };
     PadState state = {};
-    state.dpad_up = in.buttons[SDL_CONTROLLER_BUTTON_DPAD_UP] != 0;
-    state.dpad_down = in.buttons[SDL_CONTROLLER_BUTTON_DPAD_DOWN] != 0;
-    state.dpad_left = in.buttons[SDL_CONTROLLER_BUTTON_DPAD_LEFT] != 0;
-    state.dpad_right = in.buttons[SDL_CONTROLLER_BUTTON_DPAD_RIGHT] != 0;
-    state.south = in.buttons[SDL_CONTROLLER_BUTTON_A] != 0;
-    state.west = in.buttons[SDL_CONTROLLER_BUTTON_X] != 0;
-    state.start = in.buttons[SDL_CONTROLLER_BUTTON_START] != 0;
-    state.back = in.buttons[SDL_CONTROLLER_BUTTON_BACK] != 0;
+    for (const Button& b : BUTTONS)
+        state.*pad_state_field(b.shared) = in.buttons[b.button] != 0;
+    // SDL's y grows downwards too.
     state.left_x = in.axes[SDL_CONTROLLER_AXIS_LEFTX];
-    state.left_y = in.axes[SDL_CONTROLLER_AXIS_LEFTY]; // SDL's y grows downwards too
+    state.left_y = in.axes[SDL_CONTROLLER_AXIS_LEFTY];
+    state.right_x = in.axes[SDL_CONTROLLER_AXIS_RIGHTX];
+    state.right_y = in.axes[SDL_CONTROLLER_AXIS_RIGHTY];
+    state.left_trigger = in.axes[SDL_CONTROLLER_AXIS_TRIGGERLEFT];
     state.right_trigger = in.axes[SDL_CONTROLLER_AXIS_TRIGGERRIGHT];
     return state;
+}
+
+std::uint64_t gamepad_kind(SDL_GameController* controller) {
+    const SDL_JoystickGUID guid = SDL_JoystickGetGUID(SDL_GameControllerGetJoystick(controller));
+    return pad_kind(guid.data, sizeof guid.data);
 }
 
 GamepadInputs gamepad_read(SDL_GameController* controller) {

@@ -1,5 +1,5 @@
-// Game controllers through SDL: a controller's buttons, d-pad, left stick and right trigger
-// read as SDL reports them, in the shape every system shares.
+// Game controllers through SDL: a controller's buttons, d-pad, sticks and triggers read as SDL
+// reports them, in the shape every system shares.
 #pragma once
 
 #include "platform/host/pad_keys.h"
@@ -19,3 +19,5 @@ struct GamepadInputs {
 PadState gamepad_state(const GamepadInputs& inputs);
 // The current inputs of an open controller.
 GamepadInputs gamepad_read(SDL_GameController* controller);
+// What model an open controller is, the same whenever it is plugged in.
+std::uint64_t gamepad_kind(SDL_GameController* controller);

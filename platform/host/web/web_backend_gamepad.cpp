@@ -3,6 +3,7 @@
 // any pad holds it. Pads in another layout are left out: their buttons could be anything.
 #include "platform/host/web/web_backend_gamepad.h"
 #include "platform/host/web/web_gamepad_map.h"
+#include "platform/host/pad_slots.h"
 
 #include <emscripten/html5.h>
 
@@ -40,7 +41,10 @@ EM_BOOL on_pad_change(int, const EmscriptenGamepadEvent*, void*) {
 } // namespace
 
 void web_gamepads_listen(void (*push)(const VideoEvent& event)) {
-    if (!push) push_changes(0);
+    if (!push) {
+        push_changes(0);
+        pads_sweep(); // nothing read since the last: every pad is let go
+    }
     Push = push;
     Held = 0;
     emscripten_set_gamepadconnected_callback(nullptr, EM_TRUE, push ? on_pad_change : nullptr);
@@ -55,8 +59,12 @@ void web_gamepads_poll() {
         std::memset(&Pad, 0, sizeof Pad);
         if (emscripten_get_gamepad_status(i, &Pad) != EMSCRIPTEN_RESULT_SUCCESS) continue;
         if (!Pad.connected || std::strcmp(Pad.mapping, "standard") != 0) continue;
-        keys |= pad_keys(web_pad_reading(Pad.digitalButton, Pad.analogButton, Pad.numButtons,
-                                         Pad.axis, Pad.numAxes));
+        const PadState reading = web_pad_reading(Pad.digitalButton, Pad.analogButton,
+                                                 Pad.numButtons, Pad.axis, Pad.numAxes);
+        keys |= pad_keys(reading);
+        // The browser keeps a pad's index while it is plugged in; its id names the model.
+        pads_seen(i, pad_kind(Pad.id, strnlen(Pad.id, sizeof Pad.id)), reading);
     }
+    pads_sweep();
     push_changes(keys);
 }

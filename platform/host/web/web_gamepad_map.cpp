@@ -21,22 +21,42 @@ PadState web_pad_reading(const int* pressed, const double* values, int button_co
     button_count = std::min(button_count, WEB_PAD_MAX_ENTRIES);
     axis_count = std::min(axis_count, WEB_PAD_MAX_ENTRIES);
     PadState reading = {};
-    auto down = [&](int b) { return pressed && b < button_count && pressed[b] != 0; };
-    reading.south = down(WEB_PAD_SOUTH);
-    reading.west = down(WEB_PAD_WEST);
-    reading.back = down(WEB_PAD_BACK);
-    reading.start = down(WEB_PAD_START);
-    reading.dpad_up = down(WEB_PAD_UP);
-    reading.dpad_down = down(WEB_PAD_DOWN);
-    reading.dpad_left = down(WEB_PAD_LEFT);
-    reading.dpad_right = down(WEB_PAD_RIGHT);
-    if (values && WEB_PAD_RIGHT_TRIGGER < button_count) {
-        reading.right_trigger = scaled(values[WEB_PAD_RIGHT_TRIGGER]);
-        if (reading.right_trigger < 0) reading.right_trigger = 0;
+    struct Button {
+        int index;
+        PadButton shared;
+    };
+    static const Button BUTTONS[] = {
+        {WEB_PAD_UP, PAD_UP},
+        {WEB_PAD_DOWN, PAD_DOWN},
+        {WEB_PAD_LEFT, PAD_LEFT},
+        {WEB_PAD_RIGHT, PAD_RIGHT},
+        {WEB_PAD_SOUTH, PAD_SOUTH},
+        {WEB_PAD_EAST, PAD_EAST},
+        {WEB_PAD_WEST, PAD_WEST},
+        {WEB_PAD_NORTH, PAD_NORTH},
+        {WEB_PAD_START, PAD_START},
+        {WEB_PAD_BACK, PAD_BACK},
+        {WEB_PAD_LEFT_SHOULDER, PAD_LEFT_SHOULDER},
+        {WEB_PAD_RIGHT_SHOULDER, PAD_RIGHT_SHOULDER},
+        {WEB_PAD_LEFT_STICK, PAD_LEFT_STICK},
+        {WEB_PAD_RIGHT_STICK, PAD_RIGHT_STICK},
+    };
+    for (const Button& b : BUTTONS)
+        reading.*pad_state_field(b.shared) = pressed && b.index < button_count && pressed[b.index];
+    auto trigger = [&](int b) {
+        return values && b < button_count ? std::max(0, scaled(values[b])) : 0;
+    };
+    reading.right_trigger = trigger(WEB_PAD_RIGHT_TRIGGER);
+    reading.left_trigger = trigger(WEB_PAD_LEFT_TRIGGER);
+    auto axis = [&](int a) { return axes && a < axis_count ? scaled(axes[a]) : 0; };
+    // A pad with one axis has no stick to read.
+    if (axis_count > 1) {
+        reading.left_x = axis(0);
+        reading.left_y = axis(1);
     }
-    if (axes && axis_count > 1) {
-        reading.left_x = scaled(axes[0]);
-        reading.left_y = scaled(axes[1]);
+    if (axis_count > 3) {
+        reading.right_x = axis(2);
+        reading.right_y = axis(3);
     }
     return reading;
 }

@@ -5,13 +5,21 @@
 #include "platform/host/pad_keys.h"
 
 // The standard layout's indices: buttons (the triggers are buttons 6 and 7, with a value from
-// 0 to 1) and axes (the left stick is 0 and 1, from -1 to 1, positive right and down).
+// 0 to 1) and axes (the left stick is 0 and 1, the right 2 and 3, from -1 to 1, positive
+// right and down).
 enum {
     WEB_PAD_SOUTH = 0,
+    WEB_PAD_EAST = 1,
     WEB_PAD_WEST = 2,
+    WEB_PAD_NORTH = 3,
+    WEB_PAD_LEFT_SHOULDER = 4,
+    WEB_PAD_RIGHT_SHOULDER = 5,
+    WEB_PAD_LEFT_TRIGGER = 6,
     WEB_PAD_RIGHT_TRIGGER = 7,
     WEB_PAD_BACK = 8,
     WEB_PAD_START = 9,
+    WEB_PAD_LEFT_STICK = 10,
+    WEB_PAD_RIGHT_STICK = 11,
     WEB_PAD_UP = 12,
     WEB_PAD_DOWN = 13,
     WEB_PAD_LEFT = 14,

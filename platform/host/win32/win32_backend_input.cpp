@@ -152,8 +152,8 @@ int presenter_pads_start() {
 // without the focus they hold nothing.
 void presenter_poll_pads(HWND window) {
     if (!Pads.pads.get_state) return;
+    Pads.pads.unfocused = !program_has_focus();
     std::uint32_t keys = xinput_poll(&Pads.pads, static_cast<DWORD>(GetTickCount64()));
-    if (!program_has_focus()) keys = 0;
     pad_key_changes(Pads.posted, keys, post_key, window);
     Pads.posted = keys;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/host/pad_keys.h"
+#include "platform/host/pad_slots.h"
 
 #include <cstdint>
 
@@ -26,8 +27,14 @@ constexpr std::uint16_t XINPUT_DPAD_LEFT = 0x0004;
 constexpr std::uint16_t XINPUT_DPAD_RIGHT = 0x0008;
 constexpr std::uint16_t XINPUT_START = 0x0010;
 constexpr std::uint16_t XINPUT_BACK = 0x0020;
+constexpr std::uint16_t XINPUT_LEFT_THUMB = 0x0040;
+constexpr std::uint16_t XINPUT_RIGHT_THUMB = 0x0080;
+constexpr std::uint16_t XINPUT_LEFT_SHOULDER = 0x0100;
+constexpr std::uint16_t XINPUT_RIGHT_SHOULDER = 0x0200;
 constexpr std::uint16_t XINPUT_A = 0x1000;
+constexpr std::uint16_t XINPUT_B = 0x2000;
 constexpr std::uint16_t XINPUT_X = 0x4000;
+constexpr std::uint16_t XINPUT_Y = 0x8000;
 
 constexpr int XINPUT_SLOTS = 4;
 // XInputGetState's answer for an empty slot.
@@ -49,6 +56,7 @@ struct XinputPads {
     bool scanned;            // the empty slots have been asked at least once
     std::uint32_t last_scan; // when the empty slots were last asked
     std::uint32_t keys;      // the keys the controllers hold together, one bit per binding
+    bool unfocused;          // the program has no focus: every controller reads as let go
 };
 
 // A controller's state in the shape every system shares.
@@ -56,5 +64,6 @@ PadState xinput_state(const XinputGamepad& pad);
 
 // Reads the controllers at `now_ms`: those plugged in every time, the empty slots once a
 // XINPUT_RESCAN_MS. Returns the key set they hold now (a controller that went away holds
-// nothing any more) and stores it in pads->keys.
+// nothing any more) and stores it in pads->keys; each controller is reported on its own
+// (pad_slots.h), its slot its kind, so that it keeps its number.
 std::uint32_t xinput_poll(XinputPads* pads, std::uint32_t now_ms);
