@@ -88,6 +88,11 @@ struct Host {
     // The clock: a 32-bit millisecond counter that wraps (the headless one is virtual and
     // moves when read).
     std::uint32_t (*ticks)();
+    // Rests the processor until `ticks` reaches `deadline` (a reading of it, wrapping): one
+    // sleep, which wakes in the deadline's millisecond or at most a millisecond or two before
+    // it, never after it, so that a poll of the clock still ends on that very tick. Null: the
+    // clock does not rest (the headless one moves only when read).
+    void (*rest_until)(std::uint32_t deadline);
 
     // The audio output the platform's mixer plays into. Null: the target has none of ours
     // (the system's own sound is used, or there is none).

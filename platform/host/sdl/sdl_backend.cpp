@@ -498,6 +498,16 @@ void rest_until(std::int64_t next_ms) {
         std::chrono::steady_clock::time_point(std::chrono::milliseconds(next_ms)));
 }
 
+// One sleep to the very millisecond the clock turns to the deadline: the steady clock's
+// readings are whole milliseconds of it, so a wake just after that instant reads the deadline.
+void sdl_rest_until(std::uint32_t deadline) {
+    const std::int64_t now = steady_milliseconds();
+    const auto left = static_cast<std::int32_t>(deadline - static_cast<std::uint32_t>(now));
+    if (left <= 0) return;
+    std::this_thread::sleep_until(
+        std::chrono::steady_clock::time_point(std::chrono::milliseconds(now + left)));
+}
+
 std::uint32_t sdl_ticks() {
     // Truncated to 32 bits: the tick counter wraps like the kernel's.
     return static_cast<std::uint32_t>(paced_reading(&Pacing, steady_milliseconds, rest_until));
@@ -523,11 +533,20 @@ void sdl_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
     Sdl.cursor = cursor;
 }
 
-// Every entry has a type of its own, so the compiler checks that each is in its place.
-const Host SdlHost = {"sdl2",       sdl_open_window,      sdl_close_window,
-                      sdl_set_mode, sdl_present,          sdl_set_cursor_visible,
-                      sdl_set_icon, sdl_set_cursor_image, sdl_poll_event,
-                      sdl_ticks,    sdl_audio_backend};
+const Host SdlHost = {
+    .name = "sdl",
+    .open_window = sdl_open_window,
+    .close_window = sdl_close_window,
+    .set_mode = sdl_set_mode,
+    .present = sdl_present,
+    .set_cursor_visible = sdl_set_cursor_visible,
+    .set_icon = sdl_set_icon,
+    .set_cursor_image = sdl_set_cursor_image,
+    .poll_event = sdl_poll_event,
+    .ticks = sdl_ticks,
+    .rest_until = sdl_rest_until,
+    .audio = sdl_audio_backend,
+};
 
 } // namespace
 
