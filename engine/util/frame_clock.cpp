@@ -13,10 +13,11 @@ DWORD start_frame_clock() {
 }
 
 DWORD wait_frame_clock(DWORD milliseconds) {
-    // Polled, not slept for a computed time: the wait ends on the very tick. The platform's
-    // counter rests between readings of one millisecond, so on Linux and in the browser the
-    // poll idles the processor; over the system's own counter on Windows it spins. The
-    // difference is unsigned, so the counter's wrap past 2^32 does not stall it.
+    // Polled, so that the wait ends on the very tick; but first the platform rests until
+    // the deadline in one sleep, so that the poll does not keep the processor awake through
+    // the pass. The difference is unsigned, so the counter's wrap past 2^32 does not stall
+    // it (a deadline half the counter away or more is taken as past: no rest, only the poll).
+    platform_rest_until(FrameStartTicks + milliseconds);
     while (read_clock() - FrameStartTicks < milliseconds) {
     }
     return read_clock();

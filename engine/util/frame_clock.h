@@ -11,6 +11,6 @@ extern DWORD FrameStartTicks;
 DWORD read_clock();
 // Notes the start of a pass and returns its tick count.
 DWORD start_frame_clock();
-// Waits until the given milliseconds have passed since the last start, polling the tick
-// counter (which rests between readings on Linux and in the browser); returns the time.
+// Waits until the given milliseconds have passed since the last start: rests until then, then
+// polls the tick counter to the very tick; returns one more reading.
 DWORD wait_frame_clock(DWORD milliseconds);

@@ -70,7 +70,38 @@ inline int source_position(long long d, long long dest_start, long long dest_siz
     return static_cast<int>(source_start + (d - dest_start) * source_size / dest_size);
 }
 
-template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip) {
+// One row of a blit: copied as it is, or merged past the colour key (one value, eight pixels
+// at a time, at 8 bits; a range otherwise).
+template <typename Pixel> void copy_row(const DdBlitJob& job, Pixel* d, const Pixel* s, int count) {
+    const Pixel low = static_cast<Pixel>(job.key_low);
+    const Pixel span = static_cast<Pixel>(job.key_high - job.key_low);
+    if (!job.keyed)
+        std::memcpy(d, s, static_cast<size_t>(count) * sizeof(Pixel));
+    else if (sizeof(Pixel) == 1 && span == 0)
+        copy_keyed_row8(reinterpret_cast<std::uint8_t*>(d),
+                        reinterpret_cast<const std::uint8_t*>(s), count,
+                        static_cast<std::uint8_t>(low));
+    else
+        copy_range_keyed_row(d, s, count, low, span);
+}
+
+template <typename Pixel> void copy_rect_same_size(const DdBlitJob& job, const RECT& clip) {
+    const RECT& dr = job.dest_rect;
+    const RECT& sr = job.source_rect;
+    const int count = clip.right - clip.left;
+    const int dx = sr.left - dr.left, dy = sr.top - dr.top;
+    for (int y = clip.top; y < clip.bottom; ++y) {
+        Pixel* d =
+            reinterpret_cast<Pixel*>(job.dest + static_cast<long>(y) * job.dest_pitch) + clip.left;
+        const Pixel* s = reinterpret_cast<const Pixel*>(job.source + static_cast<long>(y + dy) *
+                                                                         job.source_pitch) +
+                         clip.left + dx;
+        copy_row(job, d, s, count);
+    }
+}
+
+// Stretched: the source column of every destination column is worked out once.
+template <typename Pixel> void copy_rect_stretched(const DdBlitJob& job, const RECT& clip) {
     const RECT& dr = job.dest_rect;
     const RECT& sr = job.source_rect;
     // A clipped destination may be as wide as a LONG reaches: sizes are taken 64 bits wide.
@@ -82,28 +113,6 @@ template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip)
     const Pixel low = static_cast<Pixel>(job.key_low);
     const Pixel span = static_cast<Pixel>(job.key_high - job.key_low);
     const bool single_key = job.keyed && span == 0;
-
-    if (dest_w == source_w && dest_h == source_h) {
-        const int dx = sr.left - dr.left, dy = sr.top - dr.top;
-        for (int y = clip.top; y < clip.bottom; ++y) {
-            Pixel* d = reinterpret_cast<Pixel*>(job.dest + static_cast<long>(y) * job.dest_pitch) +
-                       clip.left;
-            const Pixel* s = reinterpret_cast<const Pixel*>(job.source + static_cast<long>(y + dy) *
-                                                                             job.source_pitch) +
-                             clip.left + dx;
-            if (!job.keyed)
-                std::memcpy(d, s, static_cast<size_t>(count) * sizeof(Pixel));
-            else if (sizeof(Pixel) == 1 && single_key)
-                copy_keyed_row8(reinterpret_cast<std::uint8_t*>(d),
-                                reinterpret_cast<const std::uint8_t*>(s), count,
-                                static_cast<std::uint8_t>(low));
-            else
-                copy_range_keyed_row(d, s, count, low, span);
-        }
-        return;
-    }
-
-    // Stretched: the source column of every destination column is worked out once.
     thread_local std::vector<int> columns;
     columns.resize(static_cast<size_t>(count));
     for (int x = clip.left; x < clip.right; ++x)
@@ -137,6 +146,18 @@ template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip)
             stretch_keyed_row(d, s, columns.data(), count, low, span);
         }
     }
+}
+
+template <typename Pixel> void copy_rect(const DdBlitJob& job, const RECT& clip) {
+    const RECT& dr = job.dest_rect;
+    const RECT& sr = job.source_rect;
+    const bool same_size =
+        static_cast<long long>(dr.right) - dr.left == static_cast<long long>(sr.right) - sr.left &&
+        static_cast<long long>(dr.bottom) - dr.top == static_cast<long long>(sr.bottom) - sr.top;
+    if (same_size)
+        copy_rect_same_size<Pixel>(job, clip);
+    else
+        copy_rect_stretched<Pixel>(job, clip);
 }
 
 template <typename Pixel>

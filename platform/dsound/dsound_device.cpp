@@ -115,7 +115,9 @@ void dsound_mix(std::int16_t* out, int frames) {
     }
 }
 
-void audio_output_lost() {
+namespace {
+
+void output_lost() {
     bool first = false;
     {
         std::lock_guard<std::mutex> hold(dsound_lock);
@@ -126,8 +128,6 @@ void audio_output_lost() {
     if (first) std::fprintf(stderr, "Sound: the audio device went away; playing silently.\n");
 }
 
-namespace {
-
 // Under dsound_lock: what should still be playing picks up where it would be by now.
 void skip_playing(std::uint64_t frames) {
     if (Current)
@@ -135,26 +135,34 @@ void skip_playing(std::uint64_t frames) {
             mix_voice_skip(&b->voice, frames);
 }
 
-} // namespace
-
-void audio_output_back(std::uint64_t missed_frames) {
+void output_back(std::uint64_t missed_frames) {
     std::lock_guard<std::mutex> hold(dsound_lock);
     OutputLost = false;
     skip_playing(missed_frames);
 }
 
-void audio_output_skip(std::uint64_t frames) {
+void output_skip(std::uint64_t frames) {
     std::lock_guard<std::mutex> hold(dsound_lock);
     skip_playing(frames);
 }
 
-int audio_output_heard() {
+int output_heard() {
     std::lock_guard<std::mutex> hold(dsound_lock);
     if (Current)
         for (const DsBuffer* b = Current->buffers; b; b = b->next)
             if (b->voice.playing && audible(*b)) return 1;
     return 0;
 }
+
+// What the host's audio output tells the sound side.
+const AudioOutputEvents OUTPUT_EVENTS = {
+    .lost = output_lost,
+    .back = output_back,
+    .skip = output_skip,
+    .heard = output_heard,
+};
+
+} // namespace
 
 void dsound_set_focus(int focused) {
     // What was mixed before the change is heard as it was.
@@ -191,6 +199,7 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
     if (!created) return DSERR_OUTOFMEMORY;
     AudioBackend* backend = audio_backend();
     char reason[160] = "the host has no audio output";
+    audio_output_listen(&OUTPUT_EVENTS);
     if (!backend || !backend->open(dsound_mix, reason, sizeof reason)) {
         // No device is no reason to stop a program: it is told, and it plays silently.
         std::fprintf(stderr, "No sound: the %s audio output cannot be opened (%s).\n",

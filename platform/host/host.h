@@ -88,16 +88,33 @@ struct Host {
     // The clock: a 32-bit millisecond counter that wraps (the headless one is virtual and
     // moves when read).
     std::uint32_t (*ticks)();
+    // Rests the processor until `ticks` reaches `deadline` (a reading of it, wrapping): one
+    // sleep, which wakes in the deadline's millisecond or at most a millisecond or two before
+    // it, never after it, so that a poll of the clock still ends on that very tick. Null: the
+    // clock does not rest (the headless one moves only when read).
+    void (*rest_until)(std::uint32_t deadline);
 
     // The audio output the platform's mixer plays into. Null: the target has none of ours
     // (the system's own sound is used, or there is none).
     AudioBackend* (*audio)();
 };
 
-// The target in use. Chosen once: by the build (the browser's, Windows's), and on Linux by
-// BRAMBLELEAP_HOST ("sdl", the default, or "headless") unless a test chose with host_use.
+// The target in use. Chosen once: by BRAMBLELEAP_HOST among the build's targets (the first
+// when it is unset), unless a test chose with host_use; a target without a required entry
+// ends the program at once with a message saying which.
 const Host* host();
-// Puts every later call on this target; null goes back to the build's choice.
-void host_use(const Host* target);
+// Puts every later call on this target; null goes back to the build's choice. A target
+// without a required entry is refused with a message (0), and the last choice stands.
+int host_use(const Host* target);
 // The build's own choice, defined once by the build (platform/host_of_build.cpp).
 const Host* host_of_build();
+
+// The entries a target must fill in (its name, set_mode, present, ticks): the first that is
+// missing, by name; null when there is none.
+const char* host_missing_entry(const Host* target);
+
+// One line of a build's table of targets.
+using HostEntry = const Host* (*)();
+// The target of that name in the table; the first for no name, and for a name that is in
+// no entry, the first, with a message listing the names there are. Null for an empty table.
+const Host* host_named(const HostEntry* table, int count, const char* name);

@@ -24,13 +24,24 @@ struct AudioBackend {
     void (*service)();
 };
 
-// What a backend tells the sound side, from any thread. The device went away: sounds go on
-// in silence and the player is told once. A device is back: whatever played on while it was
-// away is moved on by the frames it missed (0 where the backend went on mixing meanwhile).
+// What a backend tells the sound side, from any thread, through the record the sound side
+// registered (audio_output_listen); the host calls nothing of the sound side by name. The
+// device went away: sounds go on in silence and the player is told once. A device is back:
+// whatever played on while it was away is moved on by the frames it missed (0 where the
+// backend went on mixing meanwhile). For a backend that stops pulling while nothing would be
+// heard: what plays on in silence is moved on by that many frames, and `heard` says whether
+// any playing buffer would be heard now.
+struct AudioOutputEvents {
+    void (*lost)();
+    void (*back)(std::uint64_t missed_frames);
+    void (*skip)(std::uint64_t frames);
+    int (*heard)();
+};
+// Registers the sound side's record (null: none; the events are then dropped and nothing is
+// heard).
+void audio_output_listen(const AudioOutputEvents* events);
 void audio_output_lost();
 void audio_output_back(std::uint64_t missed_frames);
-// For a backend that stops pulling while nothing would be heard: moves what plays on in
-// silence on by that many frames, and whether any playing buffer would be heard now.
 void audio_output_skip(std::uint64_t frames);
 int audio_output_heard();
 

@@ -1,4 +1,5 @@
-// The host's clock as the screen reads it, and when the screen's changes reach the presenter.
+// The host's clock as the screen reads it, the program's rests, and when the screen's changes
+// reach the presenter.
 #include "platform/host/screen.h"
 #include "platform/host/pass_stats.h"
 
@@ -57,9 +58,14 @@ void video_screen_changed(int now) {
 }
 
 std::uint32_t video_read_clock() {
-    std::uint32_t now = take_reading();
-    refresh_at(now);
-    return now;
+    return take_reading();
+}
+
+void video_rest_until(std::uint32_t deadline) {
+    // The program rests when its pass is drawn: what it changed without a flip shows now, at
+    // most once a pass, so the refresh's pace is not needed.
+    if (ChangePending) present_now(take_reading());
+    if (host()->rest_until) host()->rest_until(deadline);
 }
 
 std::uint32_t video_last_ticks() {

@@ -1,5 +1,5 @@
-// The screen: the millisecond clock read through the host, and when the DirectDraw
-// emulation's changes to the screen reach the host's presenter.
+// The screen: the millisecond clock read through the host, the program's rests, and when the
+// DirectDraw emulation's changes to the screen reach the host's presenter.
 #pragma once
 
 #include "platform/host/host.h"
@@ -15,10 +15,12 @@ void video_set_screen_source(VideoScreenSource source);
 // the next refresh, within about 16 ms.
 void video_screen_changed(int now);
 
-// Reads the backend's clock, remembers the reading, and presents a pending change that is
-// due by then; programs that wait on the clock without pumping messages still see their
-// palette fades and wipes.
+// Reads the host's clock and remembers the reading; nothing else.
 std::uint32_t video_read_clock();
+// The program rests until the clock reads `deadline`: a pending change is presented first, so
+// programs that wait on the frame clock without pumping messages still see their palette fades and
+// wipes; then the host sleeps.
+void video_rest_until(std::uint32_t deadline);
 // The clock reading most recently taken, for message time stamps.
 std::uint32_t video_last_ticks();
 // For the message pump: presents a pending change when due. The clock is read only when

@@ -1,9 +1,12 @@
-// The kernel's millisecond tick counter, read from the host's clock.
+// The kernel's millisecond tick counter, read from the host's clock, and the rest to one of
+// its readings.
 #include "platform/host/screen.h"
 #include "platform/win32.h"
 
 DWORD GetTickCount() {
-    // Programs that never pump messages while they wait on the clock (palette fades, wipes)
-    // still get their screen changes shown: the read presents what is due.
     return video_read_clock();
+}
+
+void platform_rest_until(DWORD deadline) {
+    video_rest_until(deadline);
 }

@@ -138,6 +138,23 @@ void mouse_event(const VideoEvent& event, HWND window) {
         win32_enqueue(window, down ? BUTTON_DOWN[button] : BUTTON_UP[button], mouse_flags(), where);
 }
 
+void key_up(int sided, HWND window) {
+    set_key(sided, 0);
+    if (window) win32_enqueue(window, WM_KEYUP, generic_key(sided), key_bits(sided, 0, 1));
+}
+
+// The key releases go to whichever window now has the focus, so the game would never hear of
+// them: it is told here instead, or its character keeps running. The generic Shift, Ctrl and
+// Alt follow their sides.
+void release_held_keys(HWND window) {
+    for (int held = 1; held < 256; held++) {
+        if (!KeyDown[held] || held == VK_SHIFT || held == VK_CONTROL || held == VK_MENU) continue;
+        set_key(held, 0);
+        if (held == VK_LBUTTON || held == VK_RBUTTON || held == VK_MBUTTON) continue;
+        if (window) win32_enqueue(window, WM_KEYUP, generic_key(held), key_bits(held, 0, 1));
+    }
+}
+
 void queue_event(const VideoEvent& event, HWND window) {
     int key = event.virtual_key;
     int sided = sided_key(key);
@@ -147,9 +164,7 @@ void queue_event(const VideoEvent& event, HWND window) {
         if (valid_key) key_down(sided, event.repeat, window);
         return;
     case VIDEO_KEY_UP:
-        if (!valid_key) return;
-        set_key(sided, 0);
-        if (window) win32_enqueue(window, WM_KEYUP, generic_key(sided), key_bits(sided, 0, 1));
+        if (valid_key) key_up(sided, window);
         return;
     case VIDEO_CHARACTER:
         character(event.character, window);
@@ -173,16 +188,7 @@ void queue_event(const VideoEvent& event, HWND window) {
     case VIDEO_FOCUS_LOST:
         // Sound buffers without DSBCAPS_GLOBALFOCUS fall silent until the focus is back.
         audio_window_focus(0);
-        // The key releases go to whichever window now has the focus, so the game would
-        // never hear of them: it is told here instead, or its character keeps running. The
-        // generic Shift, Ctrl and Alt follow their sides.
-        for (int held = 1; held < 256; held++) {
-            if (!KeyDown[held] || held == VK_SHIFT || held == VK_CONTROL || held == VK_MENU)
-                continue;
-            set_key(held, 0);
-            if (held == VK_LBUTTON || held == VK_RBUTTON || held == VK_MBUTTON) continue;
-            if (window) win32_enqueue(window, WM_KEYUP, generic_key(held), key_bits(held, 0, 1));
-        }
+        release_held_keys(window);
         return;
     }
 }

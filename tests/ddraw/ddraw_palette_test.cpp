@@ -11,12 +11,12 @@
 
 namespace {
 
-// Reads the clock the way the game's frame wait does until a new frame was presented, for
-// at most `ms` virtual milliseconds; 1 when one was.
+// Rests a millisecond at a time the way the game's frame wait rests at the end of a pass,
+// until a new frame was presented, for at most `ms` virtual milliseconds; 1 when one was.
 int wait_for_frame(int ms) {
     int before = headless_frame_count();
     for (int i = 0; i < ms && headless_frame_count() == before; ++i)
-        GetTickCount();
+        platform_rest_until(GetTickCount() + 1);
     return headless_frame_count() > before;
 }
 

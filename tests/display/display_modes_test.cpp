@@ -65,9 +65,9 @@ TEST(DisplayModes, MarkerAtTheLastPixelIsShownOrTheModeIsRefused) {
                 std::memcpy(last + 2 * (m.width - 1), &value, 2);
             unlock_back();
             ASSERT_EQ(present_frame(), 1);
-            // A window's picture reaches the screen at the next refresh, within 16 ms.
-            for (int ms = 0; ms < 20; ++ms)
-                GetTickCount();
+            // A window's picture reaches the screen at the program's rest 16 ms on.
+            platform_rest_until(GetTickCount() + 20);
+            platform_rest_until(GetTickCount() + 20);
 
             const HeadlessFrame* frame = headless_last_frame();
             ASSERT_NE(frame, nullptr);

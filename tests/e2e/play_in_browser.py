@@ -12,9 +12,10 @@ data files. Each part plays in a fresh browser context of one Chromium:
   again), and Escape twice ending the game, after which the page must say so; where the
   canvas stands (centred at scale 2, unsmoothed); no error in the console while the page
   loads;
-- pacing: 10 s of play in real time, off the virtual clock: the passes' mean and worst; then
-  the processor time of the page shown and with its tab hidden behind another, 3 s each
-  (hidden, at most 2 % of a core);
+- pacing: the processor time of the page shown on the menu, 5 s (at most 3 % of a core);
+  10 s of play in real time, off the virtual clock: the passes' mean and worst; then the
+  processor time of the page shown and with its tab hidden behind another, 3 s each (shown,
+  at most 12 %, hidden, at most 2 % of a core);
 - touch: a phone held sideways (844 x 390 at scale 3, touch input): the controls show clear of
   the picture, a tap on "Start game" starts, the right control walks, jump tapped while it is
   held jumps while moving, Escape's control goes back to the menu, a key hides the controls,
@@ -79,6 +80,11 @@ FIRST_VISIT_BYTES = 700 * 1000
 # Real-time pacing: how long it is measured, and how far the mean pass may stray from 30 ms.
 PACING_SECONDS = 10
 PACING_TOLERANCE_MS = 0.5
+# The renderer's processor time in % of a core, measured over PROCESSOR_SECONDS of real time:
+# shown on the menu, and shown while playing (over HIDDEN_MS).
+PROCESSOR_SECONDS = 5
+MENU_PROCESSOR_LIMIT = 3
+PLAYING_PROCESSOR_LIMIT = 12
 # The menu's first entry ("Start game"), in picture coordinates.
 START_ENTRY = (300, 281)
 # How long the tab is hidden, on the virtual clock.
@@ -757,6 +763,11 @@ class Run:
                 break
         else:
             raise Failure("pacing: no menu")
+        time.sleep(2)  # the page's loading settles
+        menu = self.processor_percent(PROCESSOR_SECONDS)
+        print(f"processor (real time, {PROCESSOR_SECONDS} s): the renderer took {menu:.2f} % "
+              "of a core on the menu")
+        self.judge_processor("the menu", menu, MENU_PROCESSOR_LIMIT)
         self.press("Enter", "Enter", 0x0D)
         time.sleep(1)
         for _ in range(2):
@@ -772,10 +783,29 @@ class Run:
         processes = self.chief.call("SystemInfo.getProcessInfo")["processInfo"]
         return sum(p["cpuTime"] for p in processes if p["type"] == "renderer")
 
+    @staticmethod
+    def judge_processor(what, used, limit):
+        """A page shown is held to its limit on a machine with a core to spare; on one whose
+        other work queues for the cores, every wake-up costs more and the figure is only told."""
+        if used <= limit:
+            return
+        if os.getloadavg()[0] >= (os.cpu_count() or 1):
+            print(f"processor: {what} took {used:.2f} % of a core, more than {limit} %, on a "
+                  f"busy machine (load {os.getloadavg()[0]:.1f}): not judged")
+            return
+        raise Failure(f"processor: {what} took {used:.2f} % of a core, more than {limit} %")
+
+    def processor_percent(self, seconds):
+        """The renderers' processor time over `seconds` of real time, in % of a core."""
+        before = self.renderer_seconds()
+        time.sleep(seconds)
+        return (self.renderer_seconds() - before) * 100 / seconds
+
     def hidden_processor(self):
         """The processor time the page takes over HIDDEN_MS in real time, shown and then with
         its tab truly hidden behind another (the game standing on the level), where the
-        browser throttles it as it would for a player; hidden, at most 2 % of a core."""
+        browser throttles it as it would for a player; shown, at most PLAYING_PROCESSOR_LIMIT,
+        hidden, at most 2 % of a core."""
         used = []
         for hidden in (False, True):
             if hidden:
@@ -785,12 +815,11 @@ class Run:
                 time.sleep(0.5)  # the page hears of it and its audio context rests
                 if self.evaluate("document.visibilityState") != "hidden":
                     raise Failure("processor: the page was not hidden behind another tab")
-            before = self.renderer_seconds()
-            time.sleep(HIDDEN_MS / 1000)
-            used.append((self.renderer_seconds() - before) * 100000 / HIDDEN_MS)
+            used.append(self.processor_percent(HIDDEN_MS / 1000))
         self.chief.call("Target.closeTarget", targetId=other)
         print(f"processor (real time, {HIDDEN_MS} ms each): the page's renderer took "
               f"{used[0]:.2f} % of a core shown, {used[1]:.2f} % hidden")
+        self.judge_processor("playing", used[0], PLAYING_PROCESSOR_LIMIT)
         if used[1] > 2:
             raise Failure(f"processor: the hidden page took {used[1]:.2f} % of a core, more "
                           "than 2 %")

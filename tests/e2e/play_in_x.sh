@@ -13,7 +13,8 @@ sources=$4
 cpu_limit=${5:-0}
 source "$(dirname "$0")/x_session.sh"
 
-start_x 1600x1200 no
+screen_size=1600x1200
+start_x $screen_size no
 export BRAMBLELEAP_PASS_STATS="$work/passes.txt"
 start_game
 
@@ -56,4 +57,21 @@ if [ "$cpu_limit" != 0 ]; then
   awk -v u="$hidden_cpu" 'BEGIN { exit !(u <= 2) }' ||
     fail "the game took $hidden_cpu % of a core while minimised, more than 2 %"
 fi
+# Started again and again, the game's window reaches the full screen each time, whatever the
+# window manager does in the same instant (start_game activates it as soon as it appears).
+unset BRAMBLELEAP_PASS_STATS
+for start in $(seq "${FULL_SCREEN_STARTS:-30}"); do
+  start_game
+  size=""
+  for _ in $(seq 50); do
+    size=$(xdotool getwindowgeometry "$window" 2>/dev/null | awk '/Geometry/ { print $2 }')
+    [ "$size" = "$screen_size" ] && break
+    sleep 0.1
+  done
+  [ "$size" = "$screen_size" ] || fail "start $start: the window is $size, not the full screen"
+  kill "$game_pid"
+  wait "$game_pid" 2>/dev/null
+  game_pid=""
+done
+echo "full screen at each of ${FULL_SCREEN_STARTS:-30} starts"
 echo "passed"

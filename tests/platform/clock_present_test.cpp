@@ -1,5 +1,5 @@
 // The tick counter, and when the screen's changes reach the backend: flips at once, other
-// changes at the next refresh, at least 16 ms after the last present.
+// changes at the program's next rest, or at its message pump 16 ms after the last present.
 #include "window_fixture.h"
 
 #include "platform/ddraw.h"
@@ -72,7 +72,7 @@ class PresentTest : public WindowTest {
     IDirectDrawSurface7* back = nullptr;
 };
 
-TEST_F(PresentTest, AChangePresentsSixteenMillisecondsAfterTheLastPresent) {
+TEST_F(PresentTest, AChangePresentsAtTheNextRestNotOnReadingTheClock) {
     open_display(false);
     headless_set_clock(1000);
     video_screen_changed(1); // a flip's present, read at 1000
@@ -81,16 +81,16 @@ TEST_F(PresentTest, AChangePresentsSixteenMillisecondsAfterTheLastPresent) {
 
     poke(primary, 42);
     EXPECT_EQ(headless_frame_count(), presented) << "a lock does not present by itself";
-    for (DWORD t = 1001; t < 1016; t++)
-        ASSERT_EQ(GetTickCount(), t);
-    EXPECT_EQ(headless_frame_count(), presented);
-    EXPECT_EQ(GetTickCount(), 1016u);
+    for (int i = 0; i < 100; i++)
+        GetTickCount();
+    EXPECT_EQ(headless_frame_count(), presented) << "reading the clock presents nothing";
+    platform_rest_until(GetTickCount() + 30);
     ASSERT_EQ(headless_frame_count(), presented + 1);
     EXPECT_EQ(headless_last_frame()->pixels[0], 42);
 
     // With nothing changed, no more presents, however long the wait.
     for (int i = 0; i < 100; i++)
-        GetTickCount();
+        platform_rest_until(GetTickCount() + 30);
     MSG msg;
     PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE);
     EXPECT_EQ(headless_frame_count(), presented + 1);
@@ -114,8 +114,8 @@ TEST_F(PresentTest, PendingChangesSurviveTheClockWrap) {
     video_screen_changed(1);
     int presented = headless_frame_count();
     poke(primary, 9);
-    for (int i = 0; i < 20; i++)
-        GetTickCount();
+    headless_set_clock(0x08);
+    platform_rest_until(0x20);
     EXPECT_EQ(headless_frame_count(), presented + 1);
 }
 

@@ -32,6 +32,45 @@ TEST(Host, TheBuildChoosesByTheVariableAndATestOverrulesIt) {
 
 namespace {
 
+const Host* table_sdl() {
+    return sdl_host();
+}
+const Host* table_headless() {
+    return headless_host();
+}
+
+} // namespace
+
+// The table matches names exactly, falls back to its first entry out loud, and a target
+// missing a required entry is refused with a message naming the entry.
+TEST(Host, TheTableMatchesByNameAndRequiredEntriesAreChecked) {
+    const HostEntry table[] = {table_sdl, table_headless};
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(host_named(table, 2, "headless"), headless_host());
+    EXPECT_EQ(host_named(table, 2, nullptr), sdl_host());
+    EXPECT_TRUE(testing::internal::GetCapturedStderr().empty());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(host_named(table, 2, "kms"), sdl_host());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("(sdl, headless): using sdl"),
+              std::string::npos);
+    EXPECT_EQ(host_named(table, 0, "sdl"), nullptr);
+
+    EXPECT_EQ(host_missing_entry(headless_host()), nullptr);
+    EXPECT_EQ(host_missing_entry(sdl_host()), nullptr);
+    Host broken = *headless_host();
+    broken.present = nullptr;
+    EXPECT_STREQ(host_missing_entry(&broken), "present");
+    broken.name = "";
+    EXPECT_STREQ(host_missing_entry(&broken), "name");
+    host_use(headless_host());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(host_use(&broken), 0);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("no name entry"), std::string::npos);
+    EXPECT_EQ(host(), headless_host()) << "the last choice stands";
+}
+
+namespace {
+
 // A target that only presents and keeps time: the system's own window, cursor and messages,
 // and no sound of ours.
 std::uint32_t Clock = 0;

@@ -145,19 +145,21 @@ std::uint32_t headless_ticks() {
     return State.clock++;
 }
 
-// Every entry has a type of its own, so the compiler checks that each is in its place; the
-// icon and the cursor's picture are not kept.
-const Host Headless = {"headless",
-                       headless_open_window,
-                       headless_close_window,
-                       headless_set_mode,
-                       headless_present,
-                       headless_set_cursor_visible,
-                       nullptr,
-                       nullptr,
-                       headless_poll_event,
-                       headless_ticks,
-                       headless_audio_backend};
+// The icon and the cursor's picture are not kept, and the virtual clock does not rest.
+const Host Headless = {
+    .name = "headless",
+    .open_window = headless_open_window,
+    .close_window = headless_close_window,
+    .set_mode = headless_set_mode,
+    .present = headless_present,
+    .set_cursor_visible = headless_set_cursor_visible,
+    .set_icon = nullptr,
+    .set_cursor_image = nullptr,
+    .poll_event = headless_poll_event,
+    .ticks = headless_ticks,
+    .rest_until = nullptr,
+    .audio = headless_audio_backend,
+};
 
 } // namespace
 

@@ -44,11 +44,16 @@ struct SdlState {
     std::uint32_t pad_keys = 0;
     // When the window's real size was last compared with SDL's idea of it.
     std::int64_t size_checked_ms = 0;
+    // Full-screen requests made again since the mode last changed.
+    int full_screen_requests = 0;
     // Key events made from controllers, waiting to be taken one by one.
     std::vector<VideoEvent> pending;
 };
 
 SdlState Sdl;
+
+// How often a dropped full-screen request is made again after one change of mode.
+constexpr int FULL_SCREEN_REQUESTS = 10;
 
 // Copies picture rows first..last, scaled, into the window's pixels and shows them. The
 // window's own surface is written directly when it holds 0x00RRGGBB words (X11's does);
@@ -112,6 +117,7 @@ int windowed_scale() {
 
 void apply_window_mode() {
     if (!Sdl.window) return;
+    Sdl.full_screen_requests = 0;
     if (Sdl.fullscreen) {
         // Borderless over the whole desktop; the desktop's own mode is left alone.
         SDL_SetWindowResizable(Sdl.window, SDL_FALSE);
@@ -346,11 +352,26 @@ void queue_text(const char* text) {
     }
 }
 
-// A window manager may refuse the window's size without a word (one that fills the screen
-// with every window, say), and SDL then keeps drawing for the size it asked for. A few times
-// a second the real size is asked of the server, and SDL is told when they differ.
+// A window manager that activates the window in the same instant as the window asks for the
+// full screen now and then drops the request, and the window stays at its own size: seen so,
+// the request is made again, a few times at most, so a manager that refuses for good is left be.
+void keep_full_screen(int real_w, int real_h) {
+    SDL_Rect bounds;
+    const int display = SDL_GetWindowDisplayIndex(Sdl.window);
+    if (display < 0 || SDL_GetDisplayBounds(display, &bounds) != 0) return;
+    if ((real_w == bounds.w && real_h == bounds.h) || Sdl.out_of_sight ||
+        Sdl.full_screen_requests >= FULL_SCREEN_REQUESTS)
+        return;
+    Sdl.full_screen_requests++;
+    SDL_SetWindowFullscreen(Sdl.window, 0);
+    SDL_SetWindowFullscreen(Sdl.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    redraw();
+}
+
+// A window manager may also refuse the window's size without a word (one that fills the
+// screen with every window, say), and SDL then keeps drawing for the size it asked for. A few
+// times a second the real size is asked of the server, and SDL is told when they differ.
 void follow_real_size() {
-    if (Sdl.fullscreen) return;
     std::int64_t now = std::chrono::duration_cast<std::chrono::milliseconds>(
                            std::chrono::steady_clock::now().time_since_epoch())
                            .count();
@@ -358,6 +379,10 @@ void follow_real_size() {
     Sdl.size_checked_ms = now;
     int real_w = 0, real_h = 0, known_w = 0, known_h = 0;
     if (!x11_window_size(Sdl.window, &real_w, &real_h)) return;
+    if (Sdl.fullscreen) {
+        keep_full_screen(real_w, real_h);
+        return;
+    }
     SDL_GetWindowSize(Sdl.window, &known_w, &known_h);
     if (real_w == known_w && real_h == known_h) return;
     // The size the window has already: the server changes nothing, SDL learns the truth.
@@ -506,6 +531,16 @@ void rest_until(std::int64_t next_ms) {
         std::chrono::steady_clock::time_point(std::chrono::milliseconds(next_ms)));
 }
 
+// One sleep to the very millisecond the clock turns to the deadline: the steady clock's
+// readings are whole milliseconds of it, so a wake just after that instant reads the deadline.
+void sdl_rest_until(std::uint32_t deadline) {
+    const std::int64_t now = steady_milliseconds();
+    const auto left = static_cast<std::int32_t>(deadline - static_cast<std::uint32_t>(now));
+    if (left <= 0) return;
+    std::this_thread::sleep_until(
+        std::chrono::steady_clock::time_point(std::chrono::milliseconds(now + left)));
+}
+
 std::uint32_t sdl_ticks() {
     // Truncated to 32 bits: the tick counter wraps like the kernel's.
     return static_cast<std::uint32_t>(paced_reading(&Pacing, steady_milliseconds, rest_until));
@@ -531,11 +566,20 @@ void sdl_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
     Sdl.cursor = cursor;
 }
 
-// Every entry has a type of its own, so the compiler checks that each is in its place.
-const Host SdlHost = {"sdl2",       sdl_open_window,      sdl_close_window,
-                      sdl_set_mode, sdl_present,          sdl_set_cursor_visible,
-                      sdl_set_icon, sdl_set_cursor_image, sdl_poll_event,
-                      sdl_ticks,    sdl_audio_backend};
+const Host SdlHost = {
+    .name = "sdl",
+    .open_window = sdl_open_window,
+    .close_window = sdl_close_window,
+    .set_mode = sdl_set_mode,
+    .present = sdl_present,
+    .set_cursor_visible = sdl_set_cursor_visible,
+    .set_icon = sdl_set_icon,
+    .set_cursor_image = sdl_set_cursor_image,
+    .poll_event = sdl_poll_event,
+    .ticks = sdl_ticks,
+    .rest_until = sdl_rest_until,
+    .audio = sdl_audio_backend,
+};
 
 } // namespace
 

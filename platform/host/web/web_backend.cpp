@@ -306,6 +306,14 @@ void rest_a_millisecond(std::int64_t next_ms) {
     web_rest_until(static_cast<double>(next_ms));
 }
 
+// The whole rest in one go: the page runs its tasks meanwhile, and the rest's timer ends
+// early enough that its last steps land on the deadline's millisecond.
+void web_rest_to(std::uint32_t deadline) {
+    const std::int64_t now = browser_milliseconds();
+    const auto left = static_cast<std::int32_t>(deadline - static_cast<std::uint32_t>(now));
+    if (left > 0) web_rest_until(static_cast<double>(now + left));
+}
+
 std::uint32_t web_ticks() {
     return static_cast<std::uint32_t>(
         paced_reading(&Pacing, browser_milliseconds, rest_a_millisecond));
@@ -324,10 +332,19 @@ void web_set_cursor_image(const std::uint32_t* argb, int width, int height, int 
 } // namespace
 
 const Host* web_host() {
-    // Every entry has a type of its own, so the compiler checks that each is in its place.
-    static const Host page = {"web",        web_open_window,      web_close_window,
-                              web_set_mode, web_present,          web_set_cursor_visible,
-                              web_set_icon, web_set_cursor_image, web_poll_event,
-                              web_ticks,    web_audio_backend};
+    static const Host page = {
+        .name = "web",
+        .open_window = web_open_window,
+        .close_window = web_close_window,
+        .set_mode = web_set_mode,
+        .present = web_present,
+        .set_cursor_visible = web_set_cursor_visible,
+        .set_icon = web_set_icon,
+        .set_cursor_image = web_set_cursor_image,
+        .poll_event = web_poll_event,
+        .ticks = web_ticks,
+        .rest_until = web_rest_to,
+        .audio = web_audio_backend,
+    };
     return &page;
 }

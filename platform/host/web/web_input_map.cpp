@@ -88,8 +88,11 @@ int device_pixels(double css, double ratio) {
 
 } // namespace
 
-int web_code_to_virtual_key(const char* code) {
-    if (!code) return 0;
+namespace {
+
+// Letters, digits, the number pad's digits and F1 to F12, whose codes carry their number;
+// 0 for any other code.
+int numbered_key(const char* code) {
     if (std::strncmp(code, "Key", 3) == 0 && code[3] >= 'A' && code[3] <= 'Z' && !code[4])
         return code[3];
     int digit = number_after(code, "Digit");
@@ -98,6 +101,14 @@ int web_code_to_virtual_key(const char* code) {
     if (pad >= 0 && pad <= 9 && code[7] == '\0') return VK_NUMPAD0 + pad;
     int function = number_after(code, "F");
     if (function >= 1 && function <= 12 && code[1] != '0') return VK_F1 + function - 1;
+    return 0;
+}
+
+} // namespace
+
+int web_code_to_virtual_key(const char* code) {
+    if (!code) return 0;
+    if (int numbered = numbered_key(code)) return numbered;
     for (const NamedKey& key : NAMED_KEYS)
         if (std::strcmp(code, key.code) == 0) return key.virtual_key;
     return 0;

@@ -10,7 +10,9 @@
 // A clock that stands still while hopping (a page on a virtual clock, which moves on only
 // while the page waits for timers) gets the timer after all. A hidden page shows nothing, so
 // its passes need no such precision: one timer covers the whole rest, and the processor
-// sleeps instead of waking every millisecond.
+// sleeps instead of waking every millisecond. A longer rest (the rest of a pass) is one timer
+// that ends a millisecond and a half early, where a timer may end late; the single steps
+// above take the remainder.
 mergeInto(LibraryManager.library, {
   web_rest_until__deps: ['$callUserCallback', '$runtimeKeepalivePush', '$runtimeKeepalivePop'],
   web_rest_until: function (next_ms) {
@@ -39,7 +41,7 @@ mergeInto(LibraryManager.library, {
           hop();
         } else {
           rest.still = 0;
-          setTimeout(hop, 1);
+          setTimeout(hop, left >= 3 ? Math.floor(left - 1.5) : 1);
         }
       };
     }

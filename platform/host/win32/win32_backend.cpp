@@ -292,6 +292,7 @@ const Host Win32Host = {
     .set_cursor_image = nullptr,
     .poll_event = nullptr,
     .ticks = presenter_ticks,
+    .rest_until = presenter_rest_until,
     .audio = nullptr,
 };
 

@@ -2,7 +2,7 @@
 // of to kernel32 and user32. The linker takes an imported name's address from its `__imp_`
 // pointer, which this library defines before the system's import libraries are searched: the
 // program calls GetTickCount and GetAsyncKeyState under their own names and reaches the
-// presenter's clock (whose waits rest the processor and show what is due on the screen) and
+// presenter's clock and
 // its keys (the controllers' added, none held while another program has the focus).
 #include "platform/host/screen.h"
 #include "platform/host/win32/win32_backend_window.h"
@@ -14,6 +14,11 @@ DWORD WINAPI program_ticks() {
 }
 
 } // namespace
+
+// The rest of a program that polls the clock to a deadline (declared in platform/win32.h).
+void platform_rest_until(DWORD deadline) {
+    video_rest_until(deadline);
+}
 
 extern "C" {
 DWORD(WINAPI* __imp_GetTickCount)() = program_ticks;

@@ -130,6 +130,19 @@ std::uint32_t presenter_ticks() {
            static_cast<DWORD>(paced_reading(&Clock.pacing, elapsed_milliseconds, rest_until));
 }
 
+// One delay to a millisecond before the deadline: on Windows a delay may end up to the timer
+// period (1 ms) late, so the clock's own pacing takes the last millisecond.
+void presenter_rest_until(std::uint32_t deadline) {
+    if (!Clock.started) start_clock();
+    const std::int64_t now_ms = elapsed_milliseconds();
+    const auto left = static_cast<std::int32_t>(
+        deadline - (Clock.origin_ticks + static_cast<std::uint32_t>(now_ms)));
+    if (left <= 1 || !Clock.delay) return;
+    LARGE_INTEGER interval;
+    interval.QuadPart = -((now_ms + left - 1) * 1000 - elapsed_microseconds()) * 10;
+    if (interval.QuadPart < 0) Clock.delay(FALSE, &interval);
+}
+
 std::int64_t presenter_microseconds() {
     if (!Clock.started) start_clock();
     return elapsed_microseconds();

@@ -12,6 +12,8 @@ HWND presenter_window();
 std::int64_t presenter_microseconds();
 // The presenter's millisecond clock, whose waits rest the processor.
 std::uint32_t presenter_ticks();
+// Rests until that clock is within a millisecond of the deadline.
+void presenter_rest_until(std::uint32_t deadline);
 // The keys as the program reads them: held only while the program has the focus, the
 // controllers' keys added.
 SHORT WINAPI presenter_key_state(int virtual_key);
