@@ -42,7 +42,6 @@ def main():
     for line in run.stdout.splitlines():
         columns = line.split("\t")
         where = columns[-1]
-        name = where.rsplit(": ", 1)[-1].rsplit("::", 1)[-1]
         if int(columns[0]) > LIMIT:
             too_complex.append(f"{where} has complexity {columns[0]}, more than {LIMIT}")
     for fault in too_complex:
