@@ -103,11 +103,30 @@ say "the catch example, copied from the package's documentation, against the unp
 cp -r "$doc/examples/catch" "$packages/catch_source"
 cmake -S "$packages/catch_source" -B "$packages/catch" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$root/usr" -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER \
-  >"$packages/catch.log" 2>&1 &&
+  -DCMAKE_INSTALL_PREFIX=/usr >"$packages/catch.log" 2>&1 &&
   cmake --build "$packages/catch" -j2 >>"$packages/catch.log" 2>&1 &&
   [ -x "$packages/catch/catch" ] || { cat "$packages/catch.log"; die "building catch"; }
 grep -q "$root/usr/lib.*BrambleleapEngine" "$packages/catch/CMakeCache.txt" ||
   die "catch did not find the unpacked engine"
+
+say "catch's own packages, from brambleleap_add_game: linted, unpacked and played"
+for generator in DEB RPM; do
+  (cd "$packages/catch" && cpack -G $generator -B "$packages/catch_packages") \
+    >>"$packages/catch.log" 2>&1 || { cat "$packages/catch.log"; die "cpack -G $generator of catch"; }
+done
+catch_deb=$(ls "$packages"/catch_packages/catch_*.deb) && catch_rpm=$(ls "$packages"/catch_packages/catch-*.rpm) ||
+  die "catch's packages: $(ls "$packages/catch_packages")"
+dpkg-deb -f "$catch_deb" Depends | grep -q "fonts-dejavu-core" || die "catch does not depend on a font"
+lintian --tag-display-limit 0 "$catch_deb" >"$packages/catch_lintian.log" 2>&1
+rpmlint -c "$checkout/packaging/rpmlint.toml" "$catch_rpm" >"$packages/catch_rpmlint.log" 2>&1
+cat "$packages/catch_lintian.log" "$packages/catch_rpmlint.log"
+grep -q "^E:" "$packages/catch_lintian.log" && die "lintian reports errors in catch's package"
+grep -q ": E: " "$packages/catch_rpmlint.log" && die "rpmlint reports errors in catch's package"
+dpkg-deb -x "$catch_deb" "$packages/catch_root" || die "dpkg-deb -x catch"
+desktop-file-validate "$packages"/catch_root/usr/share/applications/*.desktop || die "catch's desktop entry"
+appstreamcli validate --no-net "$packages"/catch_root/usr/share/metainfo/*.xml || die "catch's metainfo"
+bash "$(dirname "$0")/run_spinner.sh" "$packages/catch_root/usr/games/catch" "$checkout" Catch ||
+  die "catch, started through its unpacked launcher"
 
 say "the spinner against the unpacked engine, with pkg-config"
 flags=$(PKG_CONFIG_PATH=$(dirname "$(find "$root" -name brambleleap-engine.pc)") \
