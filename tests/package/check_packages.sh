@@ -54,7 +54,7 @@ done
 
 say "the engine's guide, examples and headers in the development package"
 doc="$root/usr/share/doc/libbrambleleap-engine-dev"
-[ -f "$doc/engine.md" ] || die "no guide in $doc"
+for file in engine.md README.md; do [ -f "$doc/$file" ] || die "no $file in $doc"; done
 grep -o '([^()]*\.png)' "$doc/engine.md" | tr -d '()' | while read -r picture; do
   [ -f "$doc/$picture" ] || die "the guide's picture $picture is not installed"
 done || exit 1
@@ -127,6 +127,25 @@ desktop-file-validate "$packages"/catch_root/usr/share/applications/*.desktop ||
 appstreamcli validate --no-net "$packages"/catch_root/usr/share/metainfo/*.xml || die "catch's metainfo"
 bash "$(dirname "$0")/run_spinner.sh" "$packages/catch_root/usr/games/catch" "$checkout" Catch ||
   die "catch, started through its unpacked launcher"
+
+say "brambleleap_add_game stops the configure on what is missing or wrong, naming it"
+bad="$packages/bad_game"
+mkdir -p "$bad"
+cp "$packages/catch_source/catch.cpp" "$packages/catch_source/catch.png" "$bad/"
+echo "not a picture" >"$bad/notes.png"
+ok_args="NAME bad SOURCES catch.cpp TITLE Bad VERSION 1.0 ICON catch.png DATA catch.png"
+while IFS='|' read -r message args; do
+  printf 'cmake_minimum_required(VERSION 3.21)\nproject(bad CXX)\nfind_package(BrambleleapEngine REQUIRED)\nbrambleleap_add_game(%s)\n' \
+    "$args" >"$bad/CMakeLists.txt"
+  cmake -S "$bad" -B "$bad/build" -DCMAKE_PREFIX_PATH="$root/usr" \
+    -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER >"$bad/log" 2>&1 && die "configured with: $args"
+  tr -s ' \n' ' ' <"$bad/log" | grep -qF "$message" || { cat "$bad/log"; die "no \"$message\""; }
+  rm -rf "$bad/build"
+done <<CASES
+TITLE is missing|NAME bad SOURCES catch.cpp VERSION 1.0 ICON catch.png DATA catch.png
+ICON notes.png is not a PNG file|${ok_args/catch.png DATA/notes.png DATA}
+DATA levels does not exist|$ok_args levels
+CASES
 
 say "the spinner against the unpacked engine, with pkg-config"
 flags=$(PKG_CONFIG_PATH=$(dirname "$(find "$root" -name brambleleap-engine.pc)") \
