@@ -205,6 +205,8 @@ function(_brambleleap_game_linux)
   file(RELATIVE_PATH GAME_LAUNCHER_TO_DATA /games /${data_dir})
   file(RELATIVE_PATH GAME_LAUNCHER_TO_PROGRAMS /games /${programs_dir})
   set(GAME_PROGRAM ${GAME_NAME})
+  # Not in the template, which would read as a script that cannot run.
+  set(GAME_SHEBANG "#!/bin/sh")
   set(t ${BRAMBLELEAP_GAME_TEMPLATES})
   configure_file(${t}/launcher.sh.in ${stage}/${GAME_NAME} @ONLY)
   install(PROGRAMS ${stage}/${GAME_NAME} DESTINATION games COMPONENT ${component})
@@ -301,7 +303,12 @@ function(_brambleleap_game_cpack)
   put(CPACK_DEBIAN_PACKAGE_MAINTAINER "${GAME_MAINTAINER}")
   put(CPACK_RPM_PACKAGE_LICENSE "${GAME_LICENSE}")
   put(CPACK_RPM_PACKAGE_RELEASE 1)
-  put(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${GAME_MAINTAINER}")
+  # With SOURCE_DATE_EPOCH set, the packages carry its time and no build host.
+  put(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${GAME_MAINTAINER}
+%define use_source_date_epoch_as_buildtime 1
+%define clamp_mtime_to_source_date_epoch 1
+%define _buildhost reproducible")
+  string(APPEND s "list(APPEND CPACK_PRE_BUILD_SCRIPTS ${BRAMBLELEAP_GAME_TEMPLATES}/clamp_times.cmake)\n")
   put(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/rpm_changelog)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/rpm_changelog
        "* ${GAME_DATE_RPM} ${GAME_MAINTAINER} - ${GAME_VERSION}-1\n- Release ${GAME_VERSION}.\n")
