@@ -68,6 +68,20 @@ done
 for header in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$doc/engine.md" | sort -u); do
   [ -f "$root/usr/include/brambleleap/$header" ] || die "the guide includes $header, not installed"
 done
+# Nothing installed includes a file that is not; all the headers together compile here and,
+# where the cross compilers are installed, for Windows and the browser.
+includes="$root/usr/include/brambleleap"
+(cd "$includes" && for header in $(find . -name '*.h'); do
+   for included in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$header"); do
+     [ -f "$included" ] || die "the installed $header includes $included, not installed"
+   done
+ done) || exit 1
+(cd "$includes" && find . -name '*.h' | sort | sed 's|^\./\(.*\)|#include "\1"|') >"$packages/all_headers.cpp"
+for compiler in g++ x86_64-w64-mingw32-g++ em++; do
+  command -v $compiler >/dev/null || continue
+  $compiler -std=c++20 -fsyntax-only -I"$includes" "$packages/all_headers.cpp" ||
+    die "the installed headers do not compile with $compiler"
+done
 for deb in "$game_deb" "$engine_deb"; do
   dpkg-deb -f "$deb" Depends | grep -q "fonts-dejavu-core" ||
     die "$(basename "$deb") does not depend on a font"
