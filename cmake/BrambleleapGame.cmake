@@ -13,7 +13,8 @@
 # BRAMBLELEAP_RELEASE_DATE (YYYY-MM-DD) when set, else today (or SOURCE_DATE_EPOCH's day).
 include_guard(GLOBAL)
 include(GNUInstallDirs)
-set(BRAMBLELEAP_GAME_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/game)
+# Seen from every folder, also beside the one that added the engine with add_subdirectory.
+set(BRAMBLELEAP_GAME_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/game CACHE INTERNAL "The templates of brambleleap_add_game")
 
 # Sets <prefix>_EMAIL (Debian's changelog) and <prefix>_RPM (RPM's changelog) to DATE
 # (YYYY-MM-DD) written their way, each with its weekday (Zeller's congruence).
@@ -177,10 +178,11 @@ function(brambleleap_add_game)
   _brambleleap_game_texts()
   add_executable(${GAME_NAME} ${GAME_SOURCES})
   target_link_libraries(${GAME_NAME} PRIVATE Brambleleap::engine)
-  if(WIN32 OR EMSCRIPTEN OR APPLE)
-    return()
+  if(WIN32)
+    _brambleleap_game_windows()
+  elseif(NOT EMSCRIPTEN AND NOT APPLE)
+    _brambleleap_game_linux()
   endif()
-  _brambleleap_game_linux()
 endfunction()
 
 # The usual games layout: the program apart from its data under libexec, the data under
@@ -274,6 +276,16 @@ function(_brambleleap_game_icons out)
   set(${out} ${icons} PARENT_SCOPE)
 endfunction()
 
+# Appends to s the line that sets VARIABLE to VALUE, quoted for CMake.
+# (A function, not a macro: a macro would read the backslashes in VALUE once more.)
+function(_brambleleap_put variable value)
+  string(REPLACE "\\" "\\\\" v "${value}")
+  string(REPLACE "\"" "\\\"" v "${v}")
+  string(REPLACE "$" "\\$" v "${v}")
+  string(APPEND s "set(${variable} \"${v}\")\n")
+  set(s "${s}" PARENT_SCOPE)
+endfunction()
+
 # What cpack makes of the game: a Debian and an RPM package named after it, with the font
 # the engine draws text in among its dependencies; written as a file of settings to include
 # before CPack.
@@ -284,54 +296,47 @@ function(_brambleleap_game_cpack)
   string(SUBSTRING "${GAME_SUMMARY}" 0 1 first)
   string(TOLOWER "${first}" lower)
   string(SUBSTRING "${GAME_SUMMARY}" 1 -1 rest)
-  set(file ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/cpack.cmake)
   set(s "")
-  macro(put variable value)
-    string(REPLACE "\\" "\\\\" v "${value}")
-    string(REPLACE "\"" "\\\"" v "${v}")
-    string(REPLACE "$" "\\$" v "${v}")
-    string(APPEND s "set(${variable} \"${v}\")\n")
-  endmacro()
   string(APPEND s "list(APPEND CPACK_COMPONENTS_ALL ${GAME_NAME})\n")
-  put(CPACK_DEB_COMPONENT_INSTALL ON)
-  put(CPACK_RPM_COMPONENT_INSTALL ON)
-  put(CPACK_STRIP_FILES ON)
-  put(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-  put(CPACK_RPM_FILE_NAME RPM-DEFAULT)
-  put(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-  put(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-  put(CPACK_DEBIAN_PACKAGE_MAINTAINER "${GAME_MAINTAINER}")
-  put(CPACK_RPM_PACKAGE_LICENSE "${GAME_LICENSE}")
-  put(CPACK_RPM_PACKAGE_RELEASE 1)
+  _brambleleap_put(CPACK_DEB_COMPONENT_INSTALL ON)
+  _brambleleap_put(CPACK_RPM_COMPONENT_INSTALL ON)
+  _brambleleap_put(CPACK_STRIP_FILES ON)
+  _brambleleap_put(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  _brambleleap_put(CPACK_RPM_FILE_NAME RPM-DEFAULT)
+  _brambleleap_put(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+  _brambleleap_put(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  _brambleleap_put(CPACK_DEBIAN_PACKAGE_MAINTAINER "${GAME_MAINTAINER}")
+  _brambleleap_put(CPACK_RPM_PACKAGE_LICENSE "${GAME_LICENSE}")
+  _brambleleap_put(CPACK_RPM_PACKAGE_RELEASE 1)
   # With SOURCE_DATE_EPOCH set, the packages carry its time and no build host.
-  put(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${GAME_MAINTAINER}
+  _brambleleap_put(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${GAME_MAINTAINER}
 %define use_source_date_epoch_as_buildtime 1
 %define clamp_mtime_to_source_date_epoch 1
 %define _buildhost reproducible")
   string(APPEND s "list(APPEND CPACK_PRE_BUILD_SCRIPTS ${BRAMBLELEAP_GAME_TEMPLATES}/clamp_times.cmake)\n")
-  put(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/rpm_changelog)
+  _brambleleap_put(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/rpm_changelog)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/rpm_changelog
        "* ${GAME_DATE_RPM} ${GAME_MAINTAINER} - ${GAME_VERSION}-1\n- Release ${GAME_VERSION}.\n")
   if(NOT CPACK_PACKAGE_NAME)
-    put(CPACK_PACKAGE_NAME ${GAME_NAME})
-    put(CPACK_PACKAGE_VERSION ${GAME_VERSION})
+    _brambleleap_put(CPACK_PACKAGE_NAME ${GAME_NAME})
+    _brambleleap_put(CPACK_PACKAGE_VERSION ${GAME_VERSION})
   endif()
   if(GAME_HOMEPAGE)
-    put(CPACK_DEBIAN_${C}_PACKAGE_HOMEPAGE "${GAME_HOMEPAGE}")
-    put(CPACK_RPM_PACKAGE_URL "${GAME_HOMEPAGE}")
+    _brambleleap_put(CPACK_DEBIAN_${C}_PACKAGE_HOMEPAGE "${GAME_HOMEPAGE}")
+    _brambleleap_put(CPACK_RPM_PACKAGE_URL "${GAME_HOMEPAGE}")
   endif()
-  put(CPACK_DEBIAN_${C}_PACKAGE_NAME ${GAME_NAME})
-  put(CPACK_DEBIAN_${C}_PACKAGE_SECTION games)
+  _brambleleap_put(CPACK_DEBIAN_${C}_PACKAGE_NAME ${GAME_NAME})
+  _brambleleap_put(CPACK_DEBIAN_${C}_PACKAGE_SECTION games)
   # The engine draws text in DejaVu Sans (fontconfig finds another font without it).
-  put(CPACK_DEBIAN_${C}_PACKAGE_DEPENDS fonts-dejavu-core)
-  put(CPACK_DEBIAN_${C}_DESCRIPTION "${lower}${rest}\n${long}")
-  put(CPACK_RPM_${C}_PACKAGE_NAME ${GAME_NAME})
-  put(CPACK_RPM_${C}_PACKAGE_GROUP Amusements/Games)
-  put(CPACK_RPM_${C}_PACKAGE_ARCHITECTURE ${CMAKE_SYSTEM_PROCESSOR})
-  put(CPACK_RPM_${C}_PACKAGE_REQUIRES dejavu-sans-fonts)
+  _brambleleap_put(CPACK_DEBIAN_${C}_PACKAGE_DEPENDS fonts-dejavu-core)
+  _brambleleap_put(CPACK_DEBIAN_${C}_DESCRIPTION "${lower}${rest}\n${long}")
+  _brambleleap_put(CPACK_RPM_${C}_PACKAGE_NAME ${GAME_NAME})
+  _brambleleap_put(CPACK_RPM_${C}_PACKAGE_GROUP Amusements/Games)
+  _brambleleap_put(CPACK_RPM_${C}_PACKAGE_ARCHITECTURE ${CMAKE_SYSTEM_PROCESSOR})
+  _brambleleap_put(CPACK_RPM_${C}_PACKAGE_REQUIRES dejavu-sans-fonts)
   string(TOUPPER "${first}" upper)
-  put(CPACK_RPM_${C}_PACKAGE_SUMMARY "${upper}${rest}")
-  put(CPACK_RPM_${C}_PACKAGE_DESCRIPTION "${long}")
+  _brambleleap_put(CPACK_RPM_${C}_PACKAGE_SUMMARY "${upper}${rest}")
+  _brambleleap_put(CPACK_RPM_${C}_PACKAGE_DESCRIPTION "${long}")
   # Folders every system owns already; the package must not claim them.
   set(owned /usr/games /usr/libexec /usr/share/applications /usr/share/metainfo /usr/share/icons
       /usr/share/icons/hicolor /usr/share/games /usr/share/man /usr/share/man/man6 /usr/share/doc)
@@ -340,6 +345,12 @@ function(_brambleleap_game_cpack)
          /usr/share/icons/hicolor/${size}x${size}/apps)
   endforeach()
   string(APPEND s "list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION ${owned})\n")
+  _brambleleap_game_cpack_file("${s}")
+endfunction()
+
+# Writes the settings S for cpack, to be included before CPack (see brambleleap_add_game).
+function(_brambleleap_game_cpack_file s)
+  set(file ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/cpack.cmake)
   file(WRITE ${file} "${s}")
   set_property(GLOBAL APPEND PROPERTY BRAMBLELEAP_GAME_CPACK_FILES ${file})
   if(CMAKE_CURRENT_SOURCE_DIR STREQUAL PROJECT_SOURCE_DIR)
@@ -377,4 +388,93 @@ function(_brambleleap_wrap text out)
   string(STRIP "${result}" result)
   string(REPLACE "@semicolon@" ";" result "${result}")
   set(${out} "${result}" PARENT_SCOPE)
+endfunction()
+
+# Windows (MinGW-w64): the program with its icon and version resource, its data beside it,
+# and the licences of the compiler's runtime linked into it; `cpack` makes a zip of one
+# folder and an installer with a Start-menu shortcut and an uninstaller.
+function(_brambleleap_game_windows)
+  set(stage ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package)
+  _brambleleap_game_path("${GAME_ICON}" icon)
+  find_program(BRAMBLELEAP_CONVERT NAMES convert magick)
+  if(NOT BRAMBLELEAP_CONVERT)
+    message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): ImageMagick (convert) is needed to make the icon")
+  endif()
+  set(GAME_ICO ${stage}/${GAME_NAME}.ico)
+  add_custom_command(OUTPUT ${GAME_ICO}
+    COMMAND ${CMAKE_COMMAND} -DICON=${icon} -DNAME=${GAME_NAME} -P ${BRAMBLELEAP_GAME_TEMPLATES}/check_icon.cmake
+    COMMAND ${BRAMBLELEAP_CONVERT} ${icon} -background none -define icon:auto-resize=256,48,32,16 ${GAME_ICO}
+    DEPENDS ${icon} VERBATIM)
+  string(REGEX MATCHALL "[0-9]+" numbers "${GAME_VERSION}.0.0.0")
+  list(SUBLIST numbers 0 4 numbers)
+  list(JOIN numbers "," GAME_VERSION_NUMBERS)
+  list(JOIN numbers "." version_dotted)
+  foreach(text TITLE DEVELOPER)
+    string(REPLACE "\"" "\"\"" GAME_${text} "${GAME_${text}}")
+  endforeach()
+  configure_file(${BRAMBLELEAP_GAME_TEMPLATES}/windows.rc.in ${stage}/${GAME_NAME}.rc @ONLY)
+  set_source_files_properties(${stage}/${GAME_NAME}.rc PROPERTIES OBJECT_DEPENDS ${GAME_ICO})
+  target_sources(${GAME_NAME} PRIVATE ${stage}/${GAME_NAME}.rc)
+  set_target_properties(${GAME_NAME} PROPERTIES WIN32_EXECUTABLE ON)
+  install(TARGETS ${GAME_NAME} RUNTIME DESTINATION . COMPONENT ${GAME_NAME})
+  foreach(data ${GAME_DATA})
+    _brambleleap_game_path("${data}" path)
+    if(IS_DIRECTORY "${path}")
+      install(DIRECTORY "${path}" DESTINATION . COMPONENT ${GAME_NAME})
+    else()
+      install(FILES "${path}" DESTINATION . COMPONENT ${GAME_NAME})
+    endif()
+  endforeach()
+  foreach(notice gcc-mingw-w64-base mingw-w64-common)
+    if(EXISTS /usr/share/doc/${notice}/copyright)
+      install(FILES /usr/share/doc/${notice}/copyright DESTINATION licenses RENAME ${notice}.txt
+              COMPONENT ${GAME_NAME})
+    endif()
+  endforeach()
+
+  set(s "")
+  _brambleleap_put(CPACK_GENERATOR "ZIP;NSIS")
+  # The installer's script lines below go to makensis as they are written.
+  _brambleleap_put(CPACK_VERBATIM_VARIABLES ON)
+  _brambleleap_put(CPACK_PACKAGE_NAME ${GAME_NAME})
+  _brambleleap_put(CPACK_PACKAGE_VERSION ${GAME_VERSION})
+  _brambleleap_put(CPACK_PACKAGE_VENDOR "${GAME_DEVELOPER}")
+  _brambleleap_put(CPACK_PACKAGE_INSTALL_DIRECTORY "${GAME_TITLE}")
+  _brambleleap_put(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${GAME_NAME})
+  _brambleleap_put(CPACK_STRIP_FILES ON)
+  _brambleleap_put(CPACK_PROJECT_CONFIG_FILE ${BRAMBLELEAP_GAME_TEMPLATES}/windows_generators.cmake)
+  string(APPEND s "list(APPEND CPACK_PRE_BUILD_SCRIPTS ${BRAMBLELEAP_GAME_TEMPLATES}/clamp_times.cmake)\n")
+  _brambleleap_put(CPACK_NSIS_PACKAGE_NAME "${GAME_TITLE}")
+  _brambleleap_put(CPACK_NSIS_DISPLAY_NAME "${GAME_TITLE}")
+  _brambleleap_put(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+  _brambleleap_put(CPACK_NSIS_MUI_ICON ${GAME_ICO})
+  _brambleleap_put(CPACK_NSIS_MUI_UNIICON ${GAME_ICO})
+  _brambleleap_put(CPACK_NSIS_INSTALLED_ICON_NAME ${GAME_NAME}.exe)
+  _brambleleap_put(CPACK_NSIS_UNINSTALL_NAME Uninstall)
+  if(GAME_HOMEPAGE)
+    _brambleleap_put(CPACK_NSIS_URL_INFO_ABOUT ${GAME_HOMEPAGE})
+  endif()
+  # The game reads its data from its working folder: the shortcut starts it in the install
+  # folder. The installer has a version resource of its own and keeps no file times.
+  _brambleleap_put(CPACK_NSIS_CREATE_ICONS_EXTRA
+    "  SetOutPath \"$INSTDIR\"\n  CreateShortCut \"$SMPROGRAMS\\$STARTMENU_FOLDER\\${GAME_TITLE}.lnk\" \"$INSTDIR\\${GAME_NAME}.exe\"")
+  _brambleleap_put(CPACK_NSIS_DELETE_ICONS_EXTRA "  Delete \"$SMPROGRAMS\\$MUI_TEMP\\${GAME_TITLE}.lnk\"")
+  _brambleleap_put(CPACK_NSIS_DEFINES "SetDateSave off
+VIProductVersion ${version_dotted}
+VIAddVersionKey /LANG=1033 ProductName \"${GAME_TITLE}\"
+VIAddVersionKey /LANG=1033 ProductVersion ${GAME_VERSION}
+VIAddVersionKey /LANG=1033 FileVersion ${GAME_VERSION}
+VIAddVersionKey /LANG=1033 FileDescription \"${GAME_TITLE} installer\"
+VIAddVersionKey /LANG=1033 CompanyName \"${GAME_DEVELOPER}\"")
+  # A 64-bit installer, like the program; CPack passes no option with a space in it, so
+  # makensis is called through a script that sets the target first.
+  find_program(MAKENSIS makensis)
+  if(MAKENSIS)
+    set(wrapper ${stage}/makensis_amd64.sh)
+    file(WRITE ${wrapper} "#!/bin/sh\nexec '${MAKENSIS}' '-XTarget amd64-unicode' \"$@\"\n")
+    file(CHMOD ${wrapper} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+         GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    _brambleleap_put(CPACK_NSIS_EXECUTABLE ${wrapper})
+  endif()
+  _brambleleap_game_cpack_file("${s}")
 endfunction()
