@@ -86,10 +86,15 @@ function(_brambleleap_game_check)
 endfunction()
 
 # The absolute path of PATH (from the calling folder), and in _generated whether the build
-# makes it.
+# makes it: a file in the build folder is taken as one, and checked once it is made.
 macro(_brambleleap_game_path path out)
   get_filename_component(${out} "${path}" ABSOLUTE BASE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
-  get_property(_generated SOURCE "${${out}}" PROPERTY GENERATED)
+  string(FIND "${${out}}" "${CMAKE_BINARY_DIR}/" _generated)
+  if(_generated EQUAL 0)
+    set(_generated TRUE)
+  else()
+    set(_generated FALSE)
+  endif()
 endmacro()
 
 # The texts the templates take, escaped for XML, roff and the changelog where needed.
@@ -248,7 +253,10 @@ function(_brambleleap_game_icons out)
   find_program(BRAMBLELEAP_CONVERT NAMES convert magick)
   set(icons_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   set(stage ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/icons)
-  if(NOT BRAMBLELEAP_CONVERT)
+  if(NOT BRAMBLELEAP_CONVERT AND NOT EXISTS "${icon}")
+    message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): ImageMagick (convert) is needed "
+                        "for an icon the build makes")
+  elseif(NOT BRAMBLELEAP_CONVERT)
     # Without it the PNG goes in as it is, at the size it has.
     file(READ "${icon}" size OFFSET 16 LIMIT 8 HEX)
     string(SUBSTRING "${size}" 0 8 width)
