@@ -6,7 +6,14 @@
 #   ICON <png> DATA <file or folder>...
 #   [ID <reverse-DNS>] [SUMMARY <text>] [DESCRIPTION <text>] [LICENSE <SPDX>]
 #   [HOMEPAGE <url>] [MAINTAINER "Name <address>"] [SIZE <w> <h>]
-#   [CONTROLS <label>=<key>...] [CATEGORIES <desktop category>...])
+#   [CONTROLS <label>=<key>...] [CATEGORIES <desktop category>...]
+#   [ICONS <size>=<png>...] [DESKTOP_KEYS <Key>=<value>...]
+#   [METAINFO <template>] [MANUAL <template>])
+#
+# A game that draws its icon for some sizes gives those in ICONS; the others are scaled from
+# ICON. DESKTOP_KEYS adds lines to the desktop entry or replaces its own (Comment=...).
+# METAINFO and MANUAL are the game's own AppStream file and manual page, filled in with
+# configure_file(@ONLY) from the variables seen at the call.
 #
 # The program reads its data by bare name from its working folder: the launcher on the PATH
 # starts it in the folder the data is installed to. The date the packages carry is
@@ -81,6 +88,20 @@ function(_brambleleap_game_check)
     _brambleleap_game_path("${data}" path)
     if(NOT EXISTS "${path}" AND NOT _generated)
       message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): DATA ${data} does not exist")
+    endif()
+  endforeach()
+  foreach(template METAINFO MANUAL)
+    if(GAME_${template})
+      _brambleleap_game_path("${GAME_${template}}" path)
+      if(NOT EXISTS "${path}")
+        message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): ${template} ${GAME_${template}} does not exist")
+      endif()
+    endif()
+  endforeach()
+  foreach(icon ${GAME_ICONS})
+    if(NOT icon MATCHES "^(16|32|48|64|128|256)=.")
+      message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): ICONS ${icon} is not <size>=<png> "
+                          "with a size of 16, 32, 48, 64, 128 or 256")
     endif()
   endforeach()
 endfunction()
@@ -177,8 +198,8 @@ endfunction()
 # property BRAMBLELEAP_GAME_CPACK_FILES, for the folder that includes CPack to include first.
 function(brambleleap_add_game)
   cmake_parse_arguments(PARSE_ARGV 0 GAME ""
-    "NAME;TITLE;VERSION;ICON;ID;SUMMARY;DESCRIPTION;LICENSE;HOMEPAGE;MAINTAINER"
-    "SOURCES;DATA;SIZE;CONTROLS;CATEGORIES")
+    "NAME;TITLE;VERSION;ICON;ID;SUMMARY;DESCRIPTION;LICENSE;HOMEPAGE;MAINTAINER;METAINFO;MANUAL"
+    "SOURCES;DATA;SIZE;CONTROLS;CATEGORIES;ICONS;DESKTOP_KEYS")
   _brambleleap_game_check()
   _brambleleap_game_texts()
   add_executable(${GAME_NAME} ${GAME_SOURCES})
@@ -217,19 +238,19 @@ function(_brambleleap_game_linux)
   set(t ${BRAMBLELEAP_GAME_TEMPLATES})
   configure_file(${t}/launcher.sh.in ${stage}/${GAME_NAME} @ONLY)
   install(PROGRAMS ${stage}/${GAME_NAME} DESTINATION games COMPONENT ${component})
-  configure_file(${t}/desktop.in ${stage}/${GAME_ID}.desktop @ONLY)
+  _brambleleap_game_desktop(${stage}/${GAME_ID}.desktop)
   install(FILES ${stage}/${GAME_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
           COMPONENT ${component})
   foreach(text TITLE SUMMARY DEVELOPER)
     set(GAME_${text} "${GAME_${text}_XML}")
   endforeach()
-  configure_file(${t}/metainfo.xml.in ${stage}/${GAME_ID}.metainfo.xml @ONLY)
+  _brambleleap_game_template(METAINFO ${t}/metainfo.xml.in ${stage}/${GAME_ID}.metainfo.xml)
   install(FILES ${stage}/${GAME_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
           COMPONENT ${component})
   _brambleleap_game_licence(GAME_LICENSE_TEXT)
   configure_file(${t}/copyright.in ${stage}/copyright @ONLY)
   configure_file(${t}/changelog.in ${stage}/changelog @ONLY)
-  configure_file(${t}/manual.6.in ${stage}/${GAME_NAME}.6 @ONLY)
+  _brambleleap_game_template(MANUAL ${t}/manual.6.in ${stage}/${GAME_NAME}.6)
   install(FILES ${stage}/copyright DESTINATION ${doc_dir} COMPONENT ${component})
 
   # The manual page and the changelog compressed as Debian wants them, and the icons.
@@ -246,13 +267,79 @@ function(_brambleleap_game_linux)
   _brambleleap_game_cpack()
 endfunction()
 
+# OUT configured from the game's own template given in ARGUMENT, else from DEFAULT.
+macro(_brambleleap_game_template argument default out)
+  if(GAME_${argument})
+    _brambleleap_game_path("${GAME_${argument}}" _template)
+    configure_file(${_template} ${out} @ONLY)
+  else()
+    configure_file(${default} ${out} @ONLY)
+  endif()
+endmacro()
+
+# The desktop entry: the template's keys, each replaced by the one of that name in
+# DESKTOP_KEYS, then the others of DESKTOP_KEYS. A value may hold semicolons (a list).
+function(_brambleleap_game_desktop out)
+  configure_file(${BRAMBLELEAP_GAME_TEMPLATES}/desktop.in ${out}.in @ONLY)
+  file(READ ${out}.in lines)
+  string(STRIP "${lines}" lines)
+  string(REPLACE ";" "@semicolon@" lines "${lines}")
+  string(REPLACE "\n" ";" lines "${lines}")
+  # The semicolons of a quoted value come escaped from the argument parsing.
+  list(JOIN GAME_DESKTOP_KEYS ";" keys)
+  string(REPLACE "\\;" ";" keys "${keys}")
+  string(REGEX REPLACE ";([A-Za-z][A-Za-z0-9-]*=)" "\n\\1" keys "${keys}")
+  string(REPLACE ";" "@semicolon@" keys "${keys}")
+  string(REPLACE "\n" ";" keys "${keys}")
+  set(text "")
+  foreach(line IN LISTS lines)
+    string(REGEX MATCH "^[A-Za-z][A-Za-z0-9-]*=" key "${line}")
+    foreach(given IN LISTS keys)
+      if(key AND given MATCHES "^${key}")
+        set(line "${given}")
+        list(REMOVE_ITEM keys "${given}")
+        break()
+      endif()
+    endforeach()
+    string(APPEND text "${line}\n")
+  endforeach()
+  foreach(given IN LISTS keys)
+    if(NOT given MATCHES "^[A-Za-z][A-Za-z0-9-]*=")
+      message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): DESKTOP_KEYS ${given} is not <Key>=<value>")
+    endif()
+    string(APPEND text "${given}\n")
+  endforeach()
+  string(REPLACE "@semicolon@" ";" text "${text}")
+  file(WRITE ${out} "${text}")
+endfunction()
+
 # The hicolor icons, each size made from the one PNG with ImageMagick, with no date in them
 # so that the same PNG makes the same icons.
 function(_brambleleap_game_icons out)
   _brambleleap_game_path("${GAME_ICON}" icon)
-  find_program(BRAMBLELEAP_CONVERT NAMES convert magick)
   set(icons_dir ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
   set(stage ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package/icons)
+  set(icons "")
+  set(scaled "")
+  foreach(size 16 32 48 64 128 256)
+    set(drawn ${GAME_ICONS})
+    list(FILTER drawn INCLUDE REGEX "^${size}=")
+    if(NOT drawn)
+      list(APPEND scaled ${size})
+      continue()
+    endif()
+    # The game's own picture for this size, named as the others.
+    string(REGEX REPLACE "^[0-9]+=" "" drawn "${drawn}")
+    _brambleleap_game_path("${drawn}" drawn)
+    install(FILES ${drawn} DESTINATION ${icons_dir}/${size}x${size}/apps RENAME ${GAME_ID}.png
+            COMPONENT ${GAME_NAME})
+    list(APPEND icons ${drawn})
+  endforeach()
+  set(${out} ${icons} PARENT_SCOPE)
+  if(NOT scaled)
+    return()
+  endif()
+  find_program(BRAMBLELEAP_CONVERT NAMES convert magick)
   if(NOT BRAMBLELEAP_CONVERT AND NOT EXISTS "${icon}")
     message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): ImageMagick (convert) is needed "
                         "for an icon the build makes")
@@ -265,11 +352,9 @@ function(_brambleleap_game_icons out)
                     "the icon is installed at ${width} pixels only")
     install(FILES "${icon}" DESTINATION ${icons_dir}/${width}x${width}/apps
             RENAME ${GAME_ID}.png COMPONENT ${GAME_NAME})
-    set(${out} "" PARENT_SCOPE)
     return()
   endif()
-  set(icons "")
-  foreach(size 16 32 48 64 128 256)
+  foreach(size ${scaled})
     set(made ${stage}/${size}/${GAME_ID}.png)
     add_custom_command(OUTPUT ${made}
       COMMAND ${CMAKE_COMMAND} -DICON=${icon} -DNAME=${GAME_NAME} -P ${BRAMBLELEAP_GAME_TEMPLATES}/check_icon.cmake

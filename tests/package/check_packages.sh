@@ -162,6 +162,7 @@ done <<CASES
 TITLE is missing|NAME bad SOURCES catch.cpp VERSION 1.0 ICON catch.png DATA catch.png
 ICON notes.png is not a PNG file|${ok_args/catch.png DATA/notes.png DATA}
 DATA levels does not exist|$ok_args levels
+ICONS 20=catch.png is not <size>=<png>|$ok_args ICONS 20=catch.png
 CASES
 
 say "the spinner against the unpacked engine, with pkg-config"
