@@ -8,12 +8,13 @@
 #   [HOMEPAGE <url>] [MAINTAINER "Name <address>"] [SIZE <w> <h>]
 #   [CONTROLS <label>=<key>...] [CATEGORIES <desktop category>...]
 #   [ICONS <size>=<png>...] [DESKTOP_KEYS <Key>=<value>...]
-#   [METAINFO <template>] [MANUAL <template>])
+#   [METAINFO <template>] [MANUAL <template>] [COPYRIGHT <template>] [CHANGELOG <template>])
 #
 # A game that draws its icon for some sizes gives those in ICONS; the others are scaled from
 # ICON. DESKTOP_KEYS adds lines to the desktop entry or replaces its own (Comment=...).
-# METAINFO and MANUAL are the game's own AppStream file and manual page, filled in with
-# configure_file(@ONLY) from the variables seen at the call.
+# METAINFO, MANUAL, COPYRIGHT and CHANGELOG are the game's own AppStream file, manual page
+# and Debian copyright and changelog, filled in with configure_file(@ONLY) from the
+# variables seen at the call.
 #
 # The program reads its data by bare name from its working folder: the launcher on the PATH
 # starts it in the folder the data is installed to. The date the packages carry is
@@ -90,7 +91,7 @@ function(_brambleleap_game_check)
       message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): DATA ${data} does not exist")
     endif()
   endforeach()
-  foreach(template METAINFO MANUAL)
+  foreach(template METAINFO MANUAL COPYRIGHT CHANGELOG)
     if(GAME_${template})
       _brambleleap_game_path("${GAME_${template}}" path)
       if(NOT EXISTS "${path}")
@@ -198,7 +199,7 @@ endfunction()
 # property BRAMBLELEAP_GAME_CPACK_FILES, for the folder that includes CPack to include first.
 function(brambleleap_add_game)
   cmake_parse_arguments(PARSE_ARGV 0 GAME ""
-    "NAME;TITLE;VERSION;ICON;ID;SUMMARY;DESCRIPTION;LICENSE;HOMEPAGE;MAINTAINER;METAINFO;MANUAL"
+    "NAME;TITLE;VERSION;ICON;ID;SUMMARY;DESCRIPTION;LICENSE;HOMEPAGE;MAINTAINER;METAINFO;MANUAL;COPYRIGHT;CHANGELOG"
     "SOURCES;DATA;SIZE;CONTROLS;CATEGORIES;ICONS;DESKTOP_KEYS")
   _brambleleap_game_check()
   _brambleleap_game_texts()
@@ -248,8 +249,8 @@ function(_brambleleap_game_linux)
   install(FILES ${stage}/${GAME_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
           COMPONENT ${component})
   _brambleleap_game_licence(GAME_LICENSE_TEXT)
-  configure_file(${t}/copyright.in ${stage}/copyright @ONLY)
-  configure_file(${t}/changelog.in ${stage}/changelog @ONLY)
+  _brambleleap_game_template(COPYRIGHT ${t}/copyright.in ${stage}/copyright)
+  _brambleleap_game_template(CHANGELOG ${t}/changelog.in ${stage}/changelog)
   _brambleleap_game_template(MANUAL ${t}/manual.6.in ${stage}/${GAME_NAME}.6)
   install(FILES ${stage}/copyright DESTINATION ${doc_dir} COMPONENT ${component})
 
@@ -559,15 +560,24 @@ VIAddVersionKey /LANG=1033 ProductVersion ${GAME_VERSION}
 VIAddVersionKey /LANG=1033 FileVersion ${GAME_VERSION}
 VIAddVersionKey /LANG=1033 FileDescription \"${GAME_TITLE} installer\"
 VIAddVersionKey /LANG=1033 CompanyName \"${GAME_DEVELOPER}\"")
-  # A 64-bit installer, like the program; CPack passes no option with a space in it, so
-  # makensis is called through a script that sets the target first.
-  find_program(MAKENSIS makensis)
-  if(MAKENSIS)
-    set(wrapper ${stage}/makensis_amd64.sh)
-    file(WRITE ${wrapper} "#!/bin/sh\nexec '${MAKENSIS}' '-XTarget amd64-unicode' \"$@\"\n")
-    file(CHMOD ${wrapper} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
-         GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  brambleleap_makensis_amd64(${stage} wrapper)
+  if(wrapper)
     _brambleleap_put(CPACK_NSIS_EXECUTABLE ${wrapper})
   endif()
   _brambleleap_game_cpack_file("${s}")
+endfunction()
+
+# A 64-bit installer, like the program: CPack passes no option with a space in it, so
+# makensis is called through a script, written into DIR, that sets the target first. OUT is
+# that script, or empty where there is no makensis.
+function(brambleleap_makensis_amd64 dir out)
+  find_program(MAKENSIS makensis)
+  set(${out} "" PARENT_SCOPE)
+  if(MAKENSIS)
+    set(wrapper ${dir}/makensis_amd64.sh)
+    file(WRITE ${wrapper} "#!/bin/sh\nexec '${MAKENSIS}' '-XTarget amd64-unicode' \"$@\"\n")
+    file(CHMOD ${wrapper} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+         GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    set(${out} ${wrapper} PARENT_SCOPE)
+  endif()
 endfunction()

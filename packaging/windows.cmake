@@ -20,14 +20,9 @@ set(CPACK_NSIS_PACKAGE_NAME "Brambleleap 2005")
 set(CPACK_NSIS_DISPLAY_NAME "Brambleleap 2005")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 # A 64-bit installer, like the program: it installs into the 64-bit Program Files and registry,
-# and runs where only 64-bit programs can. CPack passes no compiler option with a space in it,
-# so makensis is called through a script that sets the target first.
-find_program(MAKENSIS makensis)
-if(MAKENSIS)
-  set(makensis_amd64 ${PROJECT_BINARY_DIR}/makensis_amd64.sh)
-  file(WRITE ${makensis_amd64} "#!/bin/sh\nexec '${MAKENSIS}' '-XTarget amd64-unicode' \"$@\"\n")
-  file(CHMOD ${makensis_amd64} PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
-       GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+# and runs where only 64-bit programs can.
+brambleleap_makensis_amd64(${PROJECT_BINARY_DIR} makensis_amd64)
+if(makensis_amd64)
   set(CPACK_NSIS_EXECUTABLE ${makensis_amd64})
 endif()
 set(CPACK_NSIS_MUI_ICON ${BRAMBLELEAP_BIN_DIR}/icon101.ico)
