@@ -4,9 +4,9 @@
 # other files, every file at the top, paths relative, ready to unpack into any folder of a
 # static web server.
 #   cmake -DSOURCE=<the program's web folder> -DNAME=<program> -DBIN=<bin folder> -DOUT=<zip>
-#         -DBRAMBLELEAP_VERSION=<version> -P web_bundle.cmake
+#         -DBRAMBLELEAP_VERSION=<version> -DBRAMBLELEAP_RELEASE_DATE=<YYYY-MM-DD> -P web_bundle.cmake
 # The manifest and the worker's cache name carry the release's version.
-foreach(variable SOURCE NAME BIN OUT BRAMBLELEAP_VERSION)
+foreach(variable SOURCE NAME BIN OUT BRAMBLELEAP_VERSION BRAMBLELEAP_RELEASE_DATE)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "web_bundle.cmake: ${variable} is not set")
   endif()
@@ -41,10 +41,21 @@ file(MAKE_DIRECTORY ${stage})
 foreach(file index.html service_worker.js ${cached})
   file(COPY ${BIN}/${file} DESTINATION ${stage})
 endforeach()
-file(GLOB packed RELATIVE ${stage} ${stage}/*)
+# The licences of what emscripten links into the program (its runtime, musl, libc++...), as
+# Debian ships them; read by people, not by the page.
+set(notices /usr/share/doc/emscripten/copyright)
+if(EXISTS ${notices})
+  configure_file(${notices} ${stage}/licenses/emscripten.txt COPYONLY)
+else()
+  message(FATAL_ERROR "web_bundle.cmake: ${notices} not found: install emscripten's package")
+endif()
+file(GLOB_RECURSE packed RELATIVE ${stage} ${stage}/*)
 list(SORT packed)
 file(REMOVE ${OUT})
-execute_process(COMMAND ${CMAKE_COMMAND} -E tar cf ${OUT} --format=zip ${packed}
+# Members in name order, dated at noon of the release's day: the same files make the same zip.
+find_program(PYTHON3 python3 REQUIRED)
+execute_process(COMMAND ${PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/reproducible_zip.py ${OUT}
+                        ${BRAMBLELEAP_RELEASE_DATE} ${packed}
                 WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "web_bundle.cmake: cannot write ${OUT}")

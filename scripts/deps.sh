@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are missing.
 set -euo pipefail
+# ImageMagick makes the game's icons for its package (brambleleap_add_game).
 packages=(build-essential cmake pkg-config libsdl2-dev libsdl2-gfx-dev libfreetype-dev libstb-dev
-          libfontconfig-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev)
+          libfontconfig-dev fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev
+          imagemagick)
 # --test: what the test command needs besides; --windows: the cross build of the Windows
 # program, its installer's compiler, and Wine with an X screen to play it in (a 64-bit program
 # needs no i386 packages);

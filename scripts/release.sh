@@ -31,6 +31,12 @@ git -C "$checkout" rev-parse --verify -q HEAD >/dev/null || die "not a git check
   echo "release.sh: warning: the checkout has uncommitted changes, which the source tarball leaves out"
 version=$(sed -n 's/^project(brambleleap VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || die "no version in CMakeLists.txt's project()"
+# Every archive is dated at noon of the release's day in NEWS.md, so that two runs on the same
+# commit make the same files.
+release_date=$(sed -n "s/^## $version (\([0-9-]*\))\$/\1/p" NEWS.md | head -1)
+[ -n "$release_date" ] || die "NEWS.md has no heading \"## $version (YYYY-MM-DD)\""
+SOURCE_DATE_EPOCH=$(date -u -d "$release_date 12:00:00" +%s)
+export SOURCE_DATE_EPOCH
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 # Only what an earlier release left here goes.
@@ -56,6 +62,11 @@ rpm_ok=0
 (cd "$native" && cpack -G RPM -B "$stage/rpm" >"$stage/rpm.log" 2>&1) && rpm_ok=1
 cmake "$native" -UCMAKE_INSTALL_LIBDIR >/dev/null
 [ $rpm_ok = 1 ] || { cat "$stage/rpm.log"; die "cpack -G RPM"; }
+# Packed again, the Debian packages must come out byte for byte the same.
+(cd "$native" && cpack -G DEB -B "$stage/deb_again" >"$stage/deb.log" 2>&1) || { cat "$stage/deb.log"; die "cpack -G DEB, again"; }
+for deb in "$stage"/deb/*.deb; do
+  cmp -s "$deb" "$stage/deb_again/$(basename "$deb")" || die "$(basename "$deb") differs when packed again"
+done
 cp "$stage"/deb/*.deb "$stage"/rpm/*.rpm "$out/"
 
 say "Windows: the zip and the installer ($windows)"
@@ -63,7 +74,12 @@ cmake -S . -B "$windows" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake >/dev/null
 cmake --build "$windows" -j"$jobs"
 (cd "$windows" && cpack -B "$stage/windows" >"$stage/windows.log" 2>&1) ||
   { cat "$stage/windows.log"; die "cpack of the Windows build"; }
-cp "$stage/windows/brambleleap-windows.zip" "$out/brambleleap-$version-windows-x64.zip"
+# Packed again with its members in name order and dated alike, as the browser bundle is.
+mkdir "$stage/windows_zip"
+python3 -m zipfile -e "$stage/windows/brambleleap-windows.zip" "$stage/windows_zip" &&
+  (cd "$stage/windows_zip" && python3 "$checkout/cmake/reproducible_zip.py" \
+     "$out/brambleleap-$version-windows-x64.zip" "$release_date" brambleleap-windows) ||
+  die "repacking the Windows zip"
 cp "$stage/windows/brambleleap-$version-windows-x64-setup.exe" "$out/"
 
 say "the browser bundle ($web)"

@@ -54,7 +54,7 @@ done
 
 say "the engine's guide, examples and headers in the development package"
 doc="$root/usr/share/doc/libbrambleleap-engine-dev"
-[ -f "$doc/engine.md" ] || die "no guide in $doc"
+for file in engine.md README.md; do [ -f "$doc/$file" ] || die "no $file in $doc"; done
 grep -o '([^()]*\.png)' "$doc/engine.md" | tr -d '()' | while read -r picture; do
   [ -f "$doc/$picture" ] || die "the guide's picture $picture is not installed"
 done || exit 1
@@ -67,6 +67,23 @@ done
 # Every header the guide's code includes is installed: the engine's and the headless test's.
 for header in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$doc/engine.md" | sort -u); do
   [ -f "$root/usr/include/brambleleap/$header" ] || die "the guide includes $header, not installed"
+done
+# Nothing installed includes a file that is not; all the headers together compile here and,
+# where the cross compilers are installed, for Windows and the browser.
+includes="$root/usr/include/brambleleap"
+(cd "$includes" && for header in $(find . -name '*.h'); do
+   for included in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$header"); do
+     [ -f "$included" ] || die "the installed $header includes $included, not installed"
+   done
+ done) || exit 1
+# The system's own headers for Windows come in through win32.h there.
+(cd "$includes" && find . -name '*.h' | sort | sed 's|^\./\(.*\)|#include "\1"|') >"$packages/all_headers.cpp"
+for compiler in g++ x86_64-w64-mingw32-g++ em++; do
+  command -v $compiler >/dev/null || continue
+  grep -v "host/win32/" "$packages/all_headers.cpp" >"$packages/headers_$compiler.cpp"
+  [ $compiler = x86_64-w64-mingw32-g++ ] && cp "$packages/all_headers.cpp" "$packages/headers_$compiler.cpp"
+  $compiler -std=c++20 -fsyntax-only -I"$includes" "$packages/headers_$compiler.cpp" ||
+    die "the installed headers do not compile with $compiler"
 done
 for deb in "$game_deb" "$engine_deb"; do
   dpkg-deb -f "$deb" Depends | grep -q "fonts-dejavu-core" ||
@@ -103,11 +120,50 @@ say "the catch example, copied from the package's documentation, against the unp
 cp -r "$doc/examples/catch" "$packages/catch_source"
 cmake -S "$packages/catch_source" -B "$packages/catch" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_PREFIX_PATH="$root/usr" -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER \
-  >"$packages/catch.log" 2>&1 &&
+  -DCMAKE_INSTALL_PREFIX=/usr >"$packages/catch.log" 2>&1 &&
   cmake --build "$packages/catch" -j2 >>"$packages/catch.log" 2>&1 &&
   [ -x "$packages/catch/catch" ] || { cat "$packages/catch.log"; die "building catch"; }
 grep -q "$root/usr/lib.*BrambleleapEngine" "$packages/catch/CMakeCache.txt" ||
   die "catch did not find the unpacked engine"
+
+say "catch's own packages, from brambleleap_add_game: linted, unpacked and played"
+for generator in DEB RPM; do
+  (cd "$packages/catch" && cpack -G $generator -B "$packages/catch_packages") \
+    >>"$packages/catch.log" 2>&1 || { cat "$packages/catch.log"; die "cpack -G $generator of catch"; }
+done
+catch_deb=$(ls "$packages"/catch_packages/catch_*.deb) && catch_rpm=$(ls "$packages"/catch_packages/catch-*.rpm) ||
+  die "catch's packages: $(ls "$packages/catch_packages")"
+dpkg-deb -f "$catch_deb" Depends | grep -q "fonts-dejavu-core" || die "catch does not depend on a font"
+lintian --tag-display-limit 0 "$catch_deb" >"$packages/catch_lintian.log" 2>&1
+rpmlint -c "$checkout/packaging/rpmlint.toml" "$catch_rpm" >"$packages/catch_rpmlint.log" 2>&1
+cat "$packages/catch_lintian.log" "$packages/catch_rpmlint.log"
+grep -q "^E:" "$packages/catch_lintian.log" && die "lintian reports errors in catch's package"
+grep -q ": E: " "$packages/catch_rpmlint.log" && die "rpmlint reports errors in catch's package"
+dpkg-deb -x "$catch_deb" "$packages/catch_root" || die "dpkg-deb -x catch"
+desktop-file-validate "$packages"/catch_root/usr/share/applications/*.desktop || die "catch's desktop entry"
+appstreamcli validate --no-net "$packages"/catch_root/usr/share/metainfo/*.xml || die "catch's metainfo"
+bash "$(dirname "$0")/run_spinner.sh" "$packages/catch_root/usr/games/catch" "$checkout" Catch ||
+  die "catch, started through its unpacked launcher"
+
+say "brambleleap_add_game stops the configure on what is missing or wrong, naming it"
+bad="$packages/bad_game"
+mkdir -p "$bad"
+cp "$packages/catch_source/catch.cpp" "$packages/catch_source/catch.png" "$bad/"
+echo "not a picture" >"$bad/notes.png"
+ok_args="NAME bad SOURCES catch.cpp TITLE Bad VERSION 1.0 ICON catch.png DATA catch.png"
+while IFS='|' read -r message args; do
+  printf 'cmake_minimum_required(VERSION 3.21)\nproject(bad CXX)\nfind_package(BrambleleapEngine REQUIRED)\nbrambleleap_add_game(%s)\n' \
+    "$args" >"$bad/CMakeLists.txt"
+  cmake -S "$bad" -B "$bad/build" -DCMAKE_PREFIX_PATH="$root/usr" \
+    -DCMAKE_FIND_ROOT_PATH_MODE_PACKAGE=NEVER >"$bad/log" 2>&1 && die "configured with: $args"
+  tr -s ' \n' ' ' <"$bad/log" | grep -qF "$message" || { cat "$bad/log"; die "no \"$message\""; }
+  rm -rf "$bad/build"
+done <<CASES
+TITLE is missing|NAME bad SOURCES catch.cpp VERSION 1.0 ICON catch.png DATA catch.png
+ICON notes.png is not a PNG file|${ok_args/catch.png DATA/notes.png DATA}
+DATA levels does not exist|$ok_args levels
+ICONS 20=catch.png is not <size>=<png>|$ok_args ICONS 20=catch.png
+CASES
 
 say "the spinner against the unpacked engine, with pkg-config"
 flags=$(PKG_CONFIG_PATH=$(dirname "$(find "$root" -name brambleleap-engine.pc)") \

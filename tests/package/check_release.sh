@@ -40,6 +40,13 @@ grep -q ": E: " "$work/rpmlint.log" && die "rpmlint reports errors"
 say "versions"
 python3 "$checkout/tests/package/check_versions.py" "$dist" "$version" || die "a version other than $version"
 
+say "licence notices of what the Windows program and the browser build link in"
+for notice in windows-x64.zip:licenses/gcc-mingw-w64-base.txt \
+              windows-x64.zip:licenses/mingw-w64-common.txt web.zip:licenses/emscripten.txt; do
+  python3 -m zipfile -l "$dist/brambleleap-$version-${notice%%:*}" | grep -q " *${notice#*:} " ||
+    die "brambleleap-$version-${notice%%:*} holds no ${notice#*:}"
+done
+
 say "the game's RPM, unpacked, started from an unrelated folder"
 root="$work/root"
 mkdir -p "$root" "$work/elsewhere"

@@ -4,7 +4,8 @@
 Looks into every file of a release folder: the packages' own version fields, the names of the
 files, the manual page's heading, Debian's and RPM's changelogs, the version resource of each
 Windows program, and any "version 1.2.3" written in a text file of any package or archive.
-Only the XML declaration and CMake's minimum version are other versions by right.
+Only the XML declaration, CMake's minimum version and the licence texts in a licenses/
+folder are other versions by right.
 
 Usage: check_versions.py <release folder> <version>
        check_versions.py --program <file.exe> <version>   only the program's version resource
@@ -75,6 +76,8 @@ def windows_version(data):
 
 
 def scan_file(where, data, version):
+    if "/licenses/" in where:
+        return  # the licences of what is linked in: their versions are their own
     if data[:2] == b"MZ":
         found = windows_version(data)
         if where.endswith("brambleleap.exe") and found is None:
