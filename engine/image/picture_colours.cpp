@@ -1,26 +1,29 @@
-// Colour packing and nearest-colour mapping for true-colour pictures. The mapping remembers
-// its answers in a table indexed by a hash of the colour, so a picture of few colours costs
-// one search per colour rather than one per pixel, and any palette change starts it afresh.
+// Colour packing and nearest-colour mapping for true-colour pictures. The mapping splits the
+// colour cube into 32 x 32 x 32 cells and lists, for each cell the first time a colour falls
+// in it, the few entries that can be nearest to some colour there; a colour then costs a
+// search of its cell's short list, and any palette change starts the lists afresh.
 #include "engine/image/picture_colours.h"
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
-constexpr std::size_t SLOTS = 1 << 16;
+constexpr std::int32_t CELL_BITS = 3; // a cell spans 8 values of each channel
+constexpr std::int32_t CELLS_PER_SIDE = 256 >> CELL_BITS;
+constexpr std::int32_t CELLS = CELLS_PER_SIDE * CELLS_PER_SIDE * CELLS_PER_SIDE;
 
-struct NearestCache {
+struct NearestGrid {
     PaletteEntry palette[256];
     std::int32_t key;
     bool valid;
-    std::uint32_t colour[SLOTS]; // colour + 1 (0: empty)
-    std::uint8_t index[SLOTS];
-    std::uint8_t by_red[256]; // every entry but the key, in order of red
-    std::int32_t count;
+    std::int32_t first[CELLS]; // start of a cell's list in `lists`; -1: not listed yet
+    std::uint8_t length[CELLS];
+    std::vector<std::uint8_t> lists;
 };
 
-NearestCache cache;
+NearestGrid grid;
 
 std::int32_t distance(const PaletteEntry& entry, std::int32_t red, std::int32_t green,
                       std::int32_t blue) {
@@ -30,72 +33,48 @@ std::int32_t distance(const PaletteEntry& entry, std::int32_t red, std::int32_t 
     return dr * dr + dg * dg + db * db;
 }
 
-// The entries but the key in order of red: the search walks out from the colour's red both
-// ways and stops on each side once red alone is farther than the best found.
-void sort_by_red() {
-    cache.count = 0;
-    for (std::int32_t i = 0; i < 256; ++i)
-        if (i != cache.key) cache.by_red[cache.count++] = static_cast<std::uint8_t>(i);
-    std::stable_sort(cache.by_red, cache.by_red + cache.count, [](std::uint8_t a, std::uint8_t b) {
-        return cache.palette[a].red < cache.palette[b].red;
-    });
+// Squared distances from a value to the nearest and the farthest value of a cell's span.
+void span_distances(std::int32_t value, std::int32_t low, std::int32_t* near, std::int32_t* far) {
+    const std::int32_t high = low + (1 << CELL_BITS) - 1;
+    const std::int32_t inside = value < low ? low - value : value > high ? value - high : 0;
+    const std::int32_t outside = std::max(value - low, high - value);
+    *near += inside * inside;
+    *far += outside * outside;
 }
 
-// Whether entry e is nearer than the best so far, or as near with a lower index.
-void consider(std::int32_t e, std::int32_t red, std::int32_t green, std::int32_t blue,
-              std::int32_t* best, std::int32_t* best_distance) {
-    const std::int32_t d = distance(cache.palette[e], red, green, blue);
-    if (d < *best_distance || (d == *best_distance && e < *best)) {
-        *best = e;
-        *best_distance = d;
+// An entry can be nearest (or tie for nearest) to a colour in the cell only if its least
+// distance to the cell is no more than the least, over all entries, of the greatest distance.
+void list_cell(std::int32_t cell, std::int32_t red, std::int32_t green, std::int32_t blue) {
+    std::int32_t near[256], bound = 1 << 30;
+    for (std::int32_t e = 0; e < 256; ++e) {
+        if (e == grid.key) continue;
+        std::int32_t n = 0, f = 0;
+        span_distances(grid.palette[e].red, red, &n, &f);
+        span_distances(grid.palette[e].green, green, &n, &f);
+        span_distances(grid.palette[e].blue, blue, &n, &f);
+        near[e] = n;
+        bound = std::min(bound, f);
     }
-}
-
-std::uint8_t search(std::int32_t red, std::int32_t green, std::int32_t blue) {
-    const PaletteEntry& keyed = cache.palette[cache.key];
-    if (keyed.red == red && keyed.green == green && keyed.blue == blue)
-        return static_cast<std::uint8_t>(cache.key);
-    const std::uint8_t* order = cache.by_red;
-    std::int32_t up = static_cast<std::int32_t>(
-        std::lower_bound(order, order + cache.count, red,
-                         [](std::uint8_t e, std::int32_t r) { return cache.palette[e].red < r; }) -
-        order);
-    std::int32_t down = up - 1;
-    std::int32_t best = 256, best_distance = 1 << 30;
-    while (up < cache.count || down >= 0) {
-        if (up < cache.count) {
-            const std::int32_t dr = cache.palette[order[up]].red - red;
-            if (dr * dr > best_distance)
-                up = cache.count;
-            else
-                consider(order[up++], red, green, blue, &best, &best_distance);
-        }
-        if (down >= 0) {
-            const std::int32_t dr = red - cache.palette[order[down]].red;
-            if (dr * dr > best_distance)
-                down = -1;
-            else
-                consider(order[down--], red, green, blue, &best, &best_distance);
-        }
-    }
-    return static_cast<std::uint8_t>(best);
+    grid.first[cell] = static_cast<std::int32_t>(grid.lists.size());
+    for (std::int32_t e = 0; e < 256; ++e)
+        if (e != grid.key && near[e] <= bound) grid.lists.push_back(static_cast<std::uint8_t>(e));
+    grid.length[cell] = static_cast<std::uint8_t>(grid.lists.size() - grid.first[cell] - 1);
 }
 
 } // namespace
 
 void palette_nearest_use(const PaletteEntry* palette, std::int32_t key) {
     key &= 0xFF;
-    bool same = cache.valid && cache.key == key;
+    bool same = grid.valid && grid.key == key;
     for (std::int32_t i = 0; same && i < 256; ++i)
-        same = cache.palette[i].red == palette[i].red &&
-               cache.palette[i].green == palette[i].green &&
-               cache.palette[i].blue == palette[i].blue;
+        same = grid.palette[i].red == palette[i].red && grid.palette[i].green == palette[i].green &&
+               grid.palette[i].blue == palette[i].blue;
     if (same) return;
-    std::memcpy(cache.palette, palette, sizeof cache.palette);
-    std::memset(cache.colour, 0, sizeof cache.colour);
-    cache.key = key;
-    cache.valid = true;
-    sort_by_red();
+    std::memcpy(grid.palette, palette, sizeof grid.palette);
+    std::fill(grid.first, grid.first + CELLS, -1);
+    grid.lists.clear();
+    grid.key = key;
+    grid.valid = true;
 }
 
 std::uint16_t picture_word(const std::uint8_t* rgba, std::int32_t rgb_bits) {
@@ -114,12 +93,24 @@ void picture_word_colour(std::uint16_t word, std::int32_t rgb_bits, std::uint8_t
     rgb[2] = static_cast<std::uint8_t>((word & 31) << 3 | (word & 31) >> 2);
 }
 
+// The lists hold entries in rising order, so a strict comparison keeps the lowest index on
+// a tie.
 std::uint8_t palette_nearest(std::uint8_t red, std::uint8_t green, std::uint8_t blue) {
-    const std::uint32_t colour = static_cast<std::uint32_t>(red) << 16 | green << 8 | blue;
-    const std::size_t slot = ((colour * 2654435761u) >> 16) & (SLOTS - 1);
-    if (cache.colour[slot] == colour + 1) return cache.index[slot];
-    const std::uint8_t found = search(red, green, blue);
-    cache.colour[slot] = colour + 1;
-    cache.index[slot] = found;
-    return found;
+    if (!grid.valid) palette_nearest_use(grid.palette, 0);
+    const PaletteEntry& keyed = grid.palette[grid.key];
+    if (keyed.red == red && keyed.green == green && keyed.blue == blue)
+        return static_cast<std::uint8_t>(grid.key);
+    const std::int32_t r = red >> CELL_BITS, g = green >> CELL_BITS, b = blue >> CELL_BITS;
+    const std::int32_t cell = (r * CELLS_PER_SIDE + g) * CELLS_PER_SIDE + b;
+    if (grid.first[cell] < 0) list_cell(cell, r << CELL_BITS, g << CELL_BITS, b << CELL_BITS);
+    const std::uint8_t* list = grid.lists.data() + grid.first[cell];
+    std::int32_t best = list[0], best_distance = distance(grid.palette[best], red, green, blue);
+    for (std::int32_t i = 1; i <= grid.length[cell]; ++i) {
+        const std::int32_t d = distance(grid.palette[list[i]], red, green, blue);
+        if (d < best_distance) {
+            best = list[i];
+            best_distance = d;
+        }
+    }
+    return static_cast<std::uint8_t>(best);
 }

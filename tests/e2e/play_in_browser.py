@@ -75,8 +75,9 @@ RUN_SECONDS = 300
 PHONE_WIDTH, PHONE_HEIGHT, PHONE_SCALE = 844, 390, 3
 # The same page at two device pixels each: the whole scale 1 would fill 480 of its 780 rows.
 FILL_SCALE = 2
-# What a first visit may take from a server that compresses nothing.
-FIRST_VISIT_BYTES = 700 * 1000
+# What a first visit may take from a server that compresses nothing; the PNG and Ogg Vorbis
+# decoders, built for size, take about 30 KB of it.
+FIRST_VISIT_BYTES = 750 * 1000
 # Real-time pacing: how long it is measured, and how far the mean pass may stray from 30 ms.
 PACING_SECONDS = 10
 PACING_TOLERANCE_MS = 0.5
