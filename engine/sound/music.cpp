@@ -6,6 +6,7 @@
 
 #include "engine/sound/music_source.h"
 #include "engine/sound/sound.h"
+#include "engine/sound/pcm_format.h"
 #include "engine/sound/sound_failure.h"
 
 #include <cstring>
@@ -26,13 +27,7 @@ struct MusicStream {
 MusicStream music;
 
 LPDIRECTSOUNDBUFFER8 make_buffer(const MusicSource& source, DWORD size) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = static_cast<WORD>(source.channels);
-    format.nSamplesPerSec = static_cast<DWORD>(source.rate);
-    format.wBitsPerSample = static_cast<WORD>(source.bits);
-    format.nBlockAlign = static_cast<WORD>(source.channels * source.bits / 8);
-    format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+    WAVEFORMATEX format = pcm_format(source.channels, source.rate, source.bits);
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
     desc.dwFlags = DSBCAPS_CTRLVOLUME | DSBCAPS_GETCURRENTPOSITION2;

@@ -2,6 +2,7 @@
 #include "engine/sound/sound.h"
 
 #include "engine/display/error_log.h"
+#include "engine/sound/pcm_format.h"
 #include "engine/sound/sound_failure.h"
 
 #include <cstring>
@@ -14,13 +15,7 @@ DWORD buffer_bytes(const WaveData& wave) {
 }
 
 LPDIRECTSOUNDBUFFER8 make_copy(const WaveData& wave) {
-    WAVEFORMATEX format{};
-    format.wFormatTag = WAVE_FORMAT_PCM;
-    format.nChannels = static_cast<WORD>(wave.channels);
-    format.nSamplesPerSec = static_cast<DWORD>(wave.rate);
-    format.wBitsPerSample = static_cast<WORD>(wave.bits);
-    format.nBlockAlign = static_cast<WORD>(wave.channels * wave.bits / 8);
-    format.nAvgBytesPerSec = format.nSamplesPerSec * format.nBlockAlign;
+    WAVEFORMATEX format = pcm_format(wave.channels, wave.rate, wave.bits);
     DSBUFFERDESC desc{};
     desc.dwSize = sizeof desc;
     // Without DSBCAPS_GLOBALFOCUS: the game is silent while its window does not have the focus.
