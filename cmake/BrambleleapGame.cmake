@@ -8,13 +8,26 @@
 #   [HOMEPAGE <url>] [MAINTAINER "Name <address>"] [SIZE <w> <h>]
 #   [CONTROLS <label>=<key>...] [CATEGORIES <desktop category>...]
 #   [ICONS <size>=<png>...] [DESKTOP_KEYS <Key>=<value>...]
-#   [METAINFO <template>] [MANUAL <template>] [COPYRIGHT <template>] [CHANGELOG <template>])
+#   [METAINFO <template>] [MANUAL <template>] [COPYRIGHT <template>] [CHANGELOG <template>]
+#   [WEB_MANIFEST <template>] [WEB_STYLE <css>] [PAGE_TEXTS <KEY>=<text>...]
+#   [PART_OF <game>])
 #
-# A game that draws its icon for some sizes gives those in ICONS; the others are scaled from
-# ICON. DESKTOP_KEYS adds lines to the desktop entry or replaces its own (Comment=...).
-# METAINFO, MANUAL, COPYRIGHT and CHANGELOG are the game's own AppStream file, manual page
-# and Debian copyright and changelog, filled in with configure_file(@ONLY) from the
-# variables seen at the call.
+# A game that draws its icon for some sizes gives those in ICONS (the page's are 192 and
+# 512); the others are scaled from ICON. DESKTOP_KEYS adds lines to the desktop entry or
+# replaces its own (Comment=...). METAINFO, MANUAL, COPYRIGHT, CHANGELOG and WEB_MANIFEST are
+# the game's own AppStream file, manual page, Debian copyright and changelog and web app
+# manifest, filled in with configure_file(@ONLY) from the variables seen at the call.
+#
+# In the browser, CONTROLS are the touch buttons, each <label>=<key> with the key's
+# KeyboardEvent.code (Left=ArrowLeft Jump=Space), laid out along the bottom; or a JSON file of
+# the page's own list, with WEB_STYLE the game's CSS that places them. PAGE_TEXTS replaces
+# what the page says when the program has ended (ENDED=, AGAIN= the button, STOPPED= after an
+# error).
+#
+# PART_OF makes the program a part of another game's package instead of a package of its own:
+# on Linux its launcher <game>-<NAME> (or NAME, when it starts so) and a manual page that is
+# the game's, starting it in the game's data folder; in the browser its page beside the
+# game's, without a manifest, worker or zip of its own.
 #
 # The program reads its data by bare name from its working folder: the launcher on the PATH
 # starts it in the folder the data is installed to. The date the packages carry is
@@ -23,6 +36,7 @@ include_guard(GLOBAL)
 include(GNUInstallDirs)
 # Seen from every folder, also beside the one that added the engine with add_subdirectory.
 set(BRAMBLELEAP_GAME_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/game CACHE INTERNAL "The templates of brambleleap_add_game")
+include(${CMAKE_CURRENT_LIST_DIR}/game/web.cmake)
 
 # Sets <prefix>_EMAIL (Debian's changelog) and <prefix>_RPM (RPM's changelog) to DATE
 # (YYYY-MM-DD) written their way, each with its weekday (Zeller's congruence).
@@ -91,7 +105,10 @@ function(_brambleleap_game_check)
       message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): DATA ${data} does not exist")
     endif()
   endforeach()
-  foreach(template METAINFO MANUAL COPYRIGHT CHANGELOG)
+  if(GAME_PART_OF AND NOT GAME_PART_OF MATCHES "^[a-z0-9][a-z0-9.+-]+$")
+    message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): PART_OF ${GAME_PART_OF} is not a game's NAME")
+  endif()
+  foreach(template METAINFO MANUAL COPYRIGHT CHANGELOG WEB_MANIFEST WEB_STYLE)
     if(GAME_${template})
       _brambleleap_game_path("${GAME_${template}}" path)
       if(NOT EXISTS "${path}")
@@ -100,9 +117,9 @@ function(_brambleleap_game_check)
     endif()
   endforeach()
   foreach(icon ${GAME_ICONS})
-    if(NOT icon MATCHES "^(16|32|48|64|128|256)=.")
+    if(NOT icon MATCHES "^(16|32|48|64|128|192|256|512)=.")
       message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): ICONS ${icon} is not <size>=<png> "
-                          "with a size of 16, 32, 48, 64, 128 or 256")
+                          "with a size of 16, 32, 48, 64, 128, 192, 256 or 512")
     endif()
   endforeach()
 endfunction()
@@ -121,13 +138,14 @@ endmacro()
 
 # The texts the templates take, escaped for XML, roff and the changelog where needed.
 macro(_brambleleap_game_texts)
-  if(NOT GAME_ID)
+  if(NOT GAME_ID AND GAME_PART_OF)
+    set(GAME_ID "io.brambleleap.games.${GAME_PART_OF}.${GAME_NAME}")
+  elseif(NOT GAME_ID)
     set(GAME_ID "io.brambleleap.games.${GAME_NAME}")
     message(WARNING "brambleleap_add_game(${GAME_NAME}): no ID given; using ${GAME_ID}")
   endif()
   foreach(optional SUMMARY:${GAME_TITLE} LICENSE:LicenseRef-proprietary
-                   MAINTAINER:${GAME_TITLE}\ maker\ <nobody@${GAME_NAME}.invalid>
-                   CATEGORIES:Game;ArcadeGame SIZE:640;480)
+                   MAINTAINER:${GAME_TITLE}\ maker\ <nobody@${GAME_NAME}.invalid>)
     string(REGEX MATCH "^[A-Z]+" key "${optional}")
     string(LENGTH "${key}:" skip)
     string(SUBSTRING "${optional}" ${skip} -1 default)
@@ -135,6 +153,13 @@ macro(_brambleleap_game_texts)
       set(GAME_${key} "${default}")
     endif()
   endforeach()
+  # Lists, which the loop above would take apart.
+  if(NOT GAME_CATEGORIES)
+    set(GAME_CATEGORIES Game ArcadeGame)
+  endif()
+  if(NOT GAME_SIZE)
+    set(GAME_SIZE 640 480)
+  endif()
   if(NOT GAME_DESCRIPTION)
     set(GAME_DESCRIPTION "${GAME_SUMMARY}.")
   endif()
@@ -199,17 +224,63 @@ endfunction()
 # property BRAMBLELEAP_GAME_CPACK_FILES, for the folder that includes CPack to include first.
 function(brambleleap_add_game)
   cmake_parse_arguments(PARSE_ARGV 0 GAME ""
-    "NAME;TITLE;VERSION;ICON;ID;SUMMARY;DESCRIPTION;LICENSE;HOMEPAGE;MAINTAINER;METAINFO;MANUAL;COPYRIGHT;CHANGELOG"
-    "SOURCES;DATA;SIZE;CONTROLS;CATEGORIES;ICONS;DESKTOP_KEYS")
+    "NAME;TITLE;VERSION;ICON;ID;SUMMARY;DESCRIPTION;LICENSE;HOMEPAGE;MAINTAINER;METAINFO;MANUAL;COPYRIGHT;CHANGELOG;WEB_MANIFEST;WEB_STYLE;PART_OF"
+    "SOURCES;DATA;SIZE;CONTROLS;CATEGORIES;ICONS;DESKTOP_KEYS;PAGE_TEXTS")
   _brambleleap_game_check()
   _brambleleap_game_texts()
   add_executable(${GAME_NAME} ${GAME_SOURCES})
   target_link_libraries(${GAME_NAME} PRIVATE Brambleleap::engine)
-  if(WIN32)
+  if(EMSCRIPTEN)
+    _brambleleap_game_web()
+  elseif(WIN32 AND GAME_PART_OF)
+    install(TARGETS ${GAME_NAME} RUNTIME DESTINATION . COMPONENT ${GAME_PART_OF})
+  elseif(WIN32)
     _brambleleap_game_windows()
-  elseif(NOT EMSCRIPTEN AND NOT APPLE)
+  elseif(GAME_PART_OF AND NOT APPLE)
+    _brambleleap_game_linux_part()
+  elseif(NOT APPLE)
     _brambleleap_game_linux()
   endif()
+endfunction()
+
+# A part of another game's package: the program beside the game's, its data with the game's,
+# a launcher that starts it in the game's data folder, and a manual page that is the game's.
+function(_brambleleap_game_linux_part)
+  set(game ${GAME_PART_OF})
+  set(stage ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package)
+  set(programs_dir ${CMAKE_INSTALL_LIBEXECDIR}/${game})
+  set(data_dir ${CMAKE_INSTALL_DATADIR}/games/${game})
+  set(launcher ${GAME_NAME})
+  if(NOT GAME_NAME MATCHES "^${game}-")
+    set(launcher ${game}-${GAME_NAME})
+  endif()
+  install(TARGETS ${GAME_NAME} RUNTIME DESTINATION ${programs_dir} COMPONENT ${game})
+  _brambleleap_game_install_data(${data_dir} ${game})
+  file(RELATIVE_PATH GAME_LAUNCHER_TO_DATA /games /${data_dir})
+  file(RELATIVE_PATH GAME_LAUNCHER_TO_PROGRAMS /games /${programs_dir})
+  set(GAME_PROGRAM ${GAME_NAME})
+  set(GAME_SHEBANG "#!/bin/sh")
+  configure_file(${BRAMBLELEAP_GAME_TEMPLATES}/launcher.sh.in ${stage}/${launcher} @ONLY)
+  install(PROGRAMS ${stage}/${launcher} DESTINATION games COMPONENT ${game})
+  set(manual ${stage}/${launcher}.6.gz)
+  file(WRITE ${stage}/${launcher}.6 ".so man6/${game}.6\n")
+  add_custom_command(OUTPUT ${manual}
+    COMMAND gzip -9nc ${stage}/${launcher}.6 > ${manual}
+    DEPENDS ${stage}/${launcher}.6)
+  install(FILES ${manual} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6 COMPONENT ${game})
+  add_custom_target(${GAME_NAME}_package_files ALL DEPENDS ${manual})
+endfunction()
+
+# The files and folders of DATA installed into DIR as part of COMPONENT.
+function(_brambleleap_game_install_data dir component)
+  foreach(data ${GAME_DATA})
+    _brambleleap_game_path("${data}" path)
+    if(IS_DIRECTORY "${path}")
+      install(DIRECTORY "${path}" DESTINATION ${dir} COMPONENT ${component})
+    else()
+      install(FILES "${path}" DESTINATION ${dir} COMPONENT ${component})
+    endif()
+  endforeach()
 endfunction()
 
 # The usual games layout: the program apart from its data under libexec, the data under
@@ -223,14 +294,7 @@ function(_brambleleap_game_linux)
   set(GAME_DATA_PATH ${CMAKE_INSTALL_FULL_DATADIR}/games/${GAME_NAME})
   set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/${GAME_NAME})
   install(TARGETS ${GAME_NAME} RUNTIME DESTINATION ${programs_dir} COMPONENT ${component})
-  foreach(data ${GAME_DATA})
-    _brambleleap_game_path("${data}" path)
-    if(IS_DIRECTORY "${path}")
-      install(DIRECTORY "${path}" DESTINATION ${data_dir} COMPONENT ${component})
-    else()
-      install(FILES "${path}" DESTINATION ${data_dir} COMPONENT ${component})
-    endif()
-  endforeach()
+  _brambleleap_game_install_data(${data_dir} ${component})
   file(RELATIVE_PATH GAME_LAUNCHER_TO_DATA /games /${data_dir})
   file(RELATIVE_PATH GAME_LAUNCHER_TO_PROGRAMS /games /${programs_dir})
   set(GAME_PROGRAM ${GAME_NAME})

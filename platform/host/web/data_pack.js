@@ -1,8 +1,8 @@
 // The program's data files, unpacked before it starts (an emscripten --pre-js): the page names
 // a pack (WebProgram.pack), a tar archive compressed with gzip, which the browser's own
-// DecompressionStream opens; each plain file in it lands in the root of the in-memory file
-// system, the program's working directory. The pack is fetched as it is stored, so that a
-// server that compresses nothing still sends it small.
+// DecompressionStream opens; each plain file in it lands under its name (its folders made) in
+// the root of the in-memory file system, the program's working directory. The pack is fetched
+// as it is stored, so that a server that compresses nothing still sends it small.
 (function () {
   'use strict';
   var BLOCK = 512;
@@ -29,9 +29,10 @@
         throw new Error('the data pack is damaged at byte ' + at);
       var type = header[156];
       if (prefix) name = prefix + '/' + name;
-      // Plain files with plain names only ('0', or NUL in old archives); headers of extended
-      // attributes, folders and links are passed over.
-      if ((type === 48 || type === 0) && /^[A-Za-z0-9_][A-Za-z0-9_.-]*$/.test(name))
+      // Plain files with plain names only ('0', or NUL in old archives), in plain folders;
+      // headers of extended attributes, folders and links are passed over.
+      var plain = /^([A-Za-z0-9_][A-Za-z0-9_.-]*\/)*[A-Za-z0-9_][A-Za-z0-9_.-]*$/;
+      if ((type === 48 || type === 0) && plain.test(name))
         files.push([name, bytes.slice(start, start + size)]);
       at = start + Math.ceil(size / BLOCK) * BLOCK;
     }
@@ -56,6 +57,8 @@
     addRunDependency('data pack');
     load(pack).then(function (files) {
       files.forEach(function (file) {
+        var folder = file[0].lastIndexOf('/');
+        if (folder > 0) FS.mkdirTree('/' + file[0].slice(0, folder));
         FS.writeFile('/' + file[0], file[1]);
       });
       removeRunDependency('data pack');

@@ -1,18 +1,17 @@
-# Finishes a program's browser build after each link (cmake -P): puts its manifest and its
-# service worker (from SOURCE, the worker with the build's hash) and its page once more as
-# index.html beside the page NAME.html in BIN, then packs them into OUT with the page's
-# other files, every file at the top, paths relative, ready to unpack into any folder of a
-# static web server.
-#   cmake -DSOURCE=<the program's web folder> -DNAME=<program> -DBIN=<bin folder> -DOUT=<zip>
-#         -DBRAMBLELEAP_VERSION=<version> -DBRAMBLELEAP_RELEASE_DATE=<YYYY-MM-DD> -P web_bundle.cmake
-# The manifest and the worker's cache name carry the release's version.
-foreach(variable SOURCE NAME BIN OUT BRAMBLELEAP_VERSION BRAMBLELEAP_RELEASE_DATE)
+# Finishes a game's browser build after each link (cmake -P): puts its manifest and its
+# service worker (from STAGE, the worker with the build's hash) and its page once more as
+# index.html beside the page NAME.html in BIN, then packs them into OUT with the page's other
+# files, every file at the top, paths relative, ready to unpack into any folder of a static
+# web server.
+#   cmake -DNAME=<game> -DSTAGE=<its web folder in the build> -DBIN=<the page's folder>
+#         -DOUT=<zip> -DDATE=<YYYY-MM-DD> -DPYTHON3=<python3> -P web_bundle.cmake
+foreach(variable NAME STAGE BIN OUT DATE PYTHON3)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "web_bundle.cmake: ${variable} is not set")
   endif()
 endforeach()
 
-configure_file(${SOURCE}/manifest.webmanifest ${BIN}/manifest.webmanifest @ONLY)
+configure_file(${STAGE}/manifest.webmanifest ${BIN}/manifest.webmanifest COPYONLY)
 configure_file(${BIN}/${NAME}.html ${BIN}/index.html COPYONLY)
 
 # What the worker keeps (the page comes from its own address), and the hash that names the
@@ -31,32 +30,31 @@ string(SHA256 BUILD_HASH "${hashes}")
 string(SUBSTRING ${BUILD_HASH} 0 16 BUILD_HASH)
 list(TRANSFORM cached REPLACE "(.+)" "'\\1'" OUTPUT_VARIABLE quoted)
 list(JOIN quoted ", " BUILD_FILES)
-configure_file(${SOURCE}/service_worker.js ${BIN}/service_worker.js @ONLY)
+configure_file(${STAGE}/service_worker.js.in ${BIN}/service_worker.js @ONLY)
 
 get_filename_component(out_dir ${OUT} DIRECTORY)
 get_filename_component(out_name ${OUT} NAME_WE)
-set(stage ${out_dir}/${out_name})
-file(REMOVE_RECURSE ${stage})
-file(MAKE_DIRECTORY ${stage})
+set(zip_stage ${out_dir}/${out_name})
+file(REMOVE_RECURSE ${zip_stage})
+file(MAKE_DIRECTORY ${zip_stage})
 foreach(file index.html service_worker.js ${cached})
-  file(COPY ${BIN}/${file} DESTINATION ${stage})
+  file(COPY ${BIN}/${file} DESTINATION ${zip_stage})
 endforeach()
 # The licences of what emscripten links into the program (its runtime, musl, libc++...), as
 # Debian ships them; read by people, not by the page.
 set(notices /usr/share/doc/emscripten/copyright)
 if(EXISTS ${notices})
-  configure_file(${notices} ${stage}/licenses/emscripten.txt COPYONLY)
+  configure_file(${notices} ${zip_stage}/licenses/emscripten.txt COPYONLY)
 else()
   message(FATAL_ERROR "web_bundle.cmake: ${notices} not found: install emscripten's package")
 endif()
-file(GLOB_RECURSE packed RELATIVE ${stage} ${stage}/*)
+file(GLOB_RECURSE packed RELATIVE ${zip_stage} ${zip_stage}/*)
 list(SORT packed)
 file(REMOVE ${OUT})
 # Members in name order, dated at noon of the release's day: the same files make the same zip.
-find_program(PYTHON3 python3 REQUIRED)
-execute_process(COMMAND ${PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/reproducible_zip.py ${OUT}
-                        ${BRAMBLELEAP_RELEASE_DATE} ${packed}
-                WORKING_DIRECTORY ${stage} RESULT_VARIABLE failed)
+execute_process(COMMAND ${PYTHON3} ${CMAKE_CURRENT_LIST_DIR}/../reproducible_zip.py ${OUT}
+                        ${DATE} ${packed}
+                WORKING_DIRECTORY ${zip_stage} RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "web_bundle.cmake: cannot write ${OUT}")
 endif()
