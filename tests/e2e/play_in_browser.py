@@ -33,7 +33,11 @@ data files. Each part plays in a fresh browser context of one Chromium:
 - showcase: the engine's showcase, a second program on the same page, with its own title and
   controls and none of the game's, shows its first scene;
 - damaged: the showcase's data pack cut short: the page says that the program stopped, and
-  the console says why.
+  the console says why;
+- catch: examples/catch's catch-web.zip (examples/catch/ beside the bin folder, made by the
+  same call as the game's) unpacked into /games/catch/ of the bundle's server: its first
+  picture (sky, ground, the basket in the middle), its touch controls from the call's
+  CONTROLS, and a held Right moving the basket.
 The canvas is read rather than the page's screenshot because a page held on the virtual
 clock now and then gives no screenshot at all.
 
@@ -930,10 +934,39 @@ class Run:
               f"{[line for line in said if 'damaged' in line][0]!r}")
 
 
-def unpack_bundle(data, work):
-    """brambleleap-web.zip, made beside the bin folder, unpacked into games/brambleleap/ of a
-    fresh site; the site's root."""
-    archive = os.path.join(os.path.dirname(data), "brambleleap-web.zip")
+    # --- examples/catch, a game maker's project ------------------------------------------------
+
+    def catch_picture(self, what):
+        for _ in range(MAX_STEPS):
+            self.advance(STEP_MS)
+            basket = catch_basket(png_to_ppm(self.screenshot()))
+            if basket is not None:
+                return basket
+        raise Failure(f"catch: {what}: no picture of the game (sky, ground and basket)")
+
+    def play_catch(self, url):
+        self.open(url, PAGE_WIDTH, PAGE_HEIGHT)
+        start = self.catch_picture("first picture")
+        controls = self.evaluate("Array.from(document.querySelectorAll('#touch button'))"
+                                 ".map(b => b.id + '=' + b.textContent).join(' ')")
+        # The basket, 80 wide in the middle, inside its one-pixel outline.
+        if start != 281 or controls != "touch-left=Left touch-right=Right touch-start=Start":
+            raise Failure(f"catch: the basket starts at x {start} with the controls {controls!r}")
+        self.key("rawKeyDown", "ArrowRight", "ArrowRight", 39)
+        self.advance(500)
+        self.key("keyUp", "ArrowRight", "ArrowRight", 39)
+        moved = self.catch_picture("Right held")
+        if moved < start + 48:
+            raise Failure(f"catch: Right held for 0.5 s moved the basket from {start} to {moved}")
+        self.check_console("catch")
+        print(f"catch: its first picture, the controls {controls}, Right moving the basket "
+              f"from {start} to {moved}")
+
+
+def unpack_bundle(data, work, game="brambleleap", folder=""):
+    """<game>-web.zip, made in FOLDER beside the bin folder, unpacked into games/<game>/ of
+    the site in WORK; the site's root."""
+    archive = os.path.join(os.path.dirname(data), folder, f"{game}-web.zip")
     if not os.path.exists(archive):
         raise Failure(f"{archive} is missing: build the web build first")
     root = os.path.join(work, "site")
@@ -941,8 +974,25 @@ def unpack_bundle(data, work):
         names = bundle.namelist()
         if "index.html" not in names or any(n.startswith("/") or ".." in n for n in names):
             raise Failure(f"the bundle holds {names}: no index.html at its top, or odd paths")
-        bundle.extractall(os.path.join(root, "games", "brambleleap"))
+        bundle.extractall(os.path.join(root, "games", game))
     return root
+
+
+CATCH_SKY, CATCH_GROUND, CATCH_BASKET = b"\x18\x1c\x40", b"\x3c\x78\x28", b"\xc8\x96\x3c"
+
+
+def catch_basket(ppm):
+    """Where catch's basket begins on the row through it, or None while the picture is not
+    catch's: sky above, ground below."""
+    _, size, _, rgb = ppm.split(b"\n", 3)
+    if size != b"640 480":
+        return None
+    pixel = lambda x, y: rgb[(y * 640 + x) * 3:(y * 640 + x) * 3 + 3]
+    sky = sum(pixel(x, 300) == CATCH_SKY for x in range(640))
+    if sky < 560 or pixel(320, 470) != CATCH_GROUND:
+        return None
+    row = [x for x in range(640) if pixel(x, 443) == CATCH_BASKET]
+    return row[0] if row else None
 
 
 def check_wasm_type(url):
@@ -1032,6 +1082,7 @@ def main():
     try:
         server = serve(data)
         bundle_root = unpack_bundle(data, work)
+        unpack_bundle(data, work, "catch", os.path.join("examples", "catch"))
         profile = os.path.join(work, "profile")
         flags = ["--headless", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
                  "--disable-extensions", "--mute-audio",
@@ -1052,13 +1103,15 @@ def main():
         bundle_server = serve(bundle_root)
         bundle = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/brambleleap/"
         check_wasm_type(bundle + "brambleleap.wasm")
+        catch = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/catch/"
         parts = [("keys", lambda: run.play_keys(page)),
                  ("pacing", lambda: run.play_in_real_time(page)),
                  ("touch", lambda: run.play_touch(page)),
                  ("pad", lambda: run.play_pad(page)),
                  ("bundle", lambda: run.play_bundle_offline(bundle, bundle_server)),
                  ("showcase", lambda: run.play_showcase(showcase)),
-                 ("damaged", lambda: run.play_damaged_pack(showcase))]
+                 ("damaged", lambda: run.play_damaged_pack(showcase)),
+                 ("catch", lambda: run.play_catch(catch))]
         only = os.environ.get("BRAMBLELEAP_BROWSER_PARTS")
         for name, play in parts:
             if only and name not in only.split(","):
