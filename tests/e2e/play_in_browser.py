@@ -35,7 +35,7 @@ data files. Each part plays in a fresh browser context of one Chromium:
 - damaged: the showcase's data pack cut short: the page says that the program stopped, and
   the console says why;
 - catch: examples/catch's catch-web.zip (examples/catch/ beside the bin folder, made by the
-  same call as the game's) unpacked into /games/catch/ of the bundle's server: its first
+  same call as the game's) unpacked into /games/catch/ of a server of its own: its first
   picture (sky, ground, the basket in the middle), its touch controls from the call's
   CONTROLS, and a held Right moving the basket.
 The canvas is read rather than the page's screenshot because a page held on the virtual
@@ -1073,7 +1073,7 @@ def main():
             return 1
 
     work = tempfile.mkdtemp(prefix="brambleleap-browser-")
-    server, bundle_server, browser = None, None, None
+    server, bundle_server, catch_server, browser = None, None, None, None
     started = time.monotonic()
     # The run's bound: an alarm ends a run that hangs, and the finally below still cleans up.
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(Failure("the run took too long")))
@@ -1103,7 +1103,9 @@ def main():
         bundle_server = serve(bundle_root)
         bundle = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/brambleleap/"
         check_wasm_type(bundle + "brambleleap.wasm")
-        catch = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/catch/"
+        # A server of its own: the bundle's part stops that one.
+        catch_server = serve(bundle_root)
+        catch = f"http://127.0.0.1:{catch_server.server_address[1]}/games/catch/"
         parts = [("keys", lambda: run.play_keys(page)),
                  ("pacing", lambda: run.play_in_real_time(page)),
                  ("touch", lambda: run.play_touch(page)),
@@ -1142,7 +1144,7 @@ def main():
     finally:
         signal.alarm(0)
         stop(browser)
-        for site in (server, bundle_server):
+        for site in (server, bundle_server, catch_server):
             if site:
                 site.shutdown()
                 site.server_close()
