@@ -163,6 +163,7 @@ TITLE is missing|NAME bad SOURCES catch.cpp VERSION 1.0 ICON catch.png DATA catc
 ICON notes.png is not a PNG file|${ok_args/catch.png DATA/notes.png DATA}
 DATA levels does not exist|$ok_args levels
 ICONS 20=catch.png is not <size>=<png>|$ok_args ICONS 20=catch.png
+CONTROLS Jump=Spacebar: Spacebar is not a key|$ok_args CONTROLS Left=ArrowLeft Jump=Spacebar
 CASES
 
 say "the spinner against the unpacked engine, with pkg-config"
