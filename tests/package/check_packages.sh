@@ -68,14 +68,18 @@ done
 for header in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$doc/engine.md" | sort -u); do
   [ -f "$root/usr/include/brambleleap/$header" ] || die "the guide includes $header, not installed"
 done
-# Nothing installed includes a file that is not; all the headers together compile here and,
-# where the cross compilers are installed, for Windows and the browser.
+# Nothing installed includes a file that is not, headers or the sources the other toolchains
+# build; all the headers together compile here and, where the cross compilers are installed,
+# for Windows and the browser.
 includes="$root/usr/include/brambleleap"
-(cd "$includes" && for header in $(find . -name '*.h'); do
-   for included in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$header"); do
-     [ -f "$included" ] || die "the installed $header includes $included, not installed"
-   done
- done) || exit 1
+engine_sources="$root/usr/src/brambleleap-engine"
+for tree in "$includes" "$engine_sources"; do
+  (cd "$tree" && for file in $(find . -name '*.h' -o -name '*.c' -o -name '*.cpp'); do
+     for included in $(sed -n 's/^#include "\(.*\)"$/\1/p' "$file"); do
+       [ -f "$included" ] || die "the installed $tree/$file includes $included, not installed"
+     done
+   done) || exit 1
+done
 # The system's own headers for Windows come in through win32.h there.
 (cd "$includes" && find . -name '*.h' | sort | sed 's|^\./\(.*\)|#include "\1"|') >"$packages/all_headers.cpp"
 for compiler in g++ x86_64-w64-mingw32-g++ em++; do
