@@ -1,7 +1,6 @@
 # Shared by the end-to-end scripts: an X server (Xvfb) of a given size with matchbox as its
 # window manager, the game started in it, and polling screenshots through screen_check.
-# Source it with $data, $game, $check and $sources set (and $window_name for a game other than
-# Brambleleap); it sets $work, $window and $game_pid.
+# Source it with $data, $game, $check and $sources set; it sets $work, $window and $game_pid.
 
 command -v Xvfb >/dev/null || { echo "Xvfb is not installed: skipped"; exit 77; }
 for tool in matchbox-window-manager xdotool import; do
@@ -59,7 +58,7 @@ start_game() {
 await_game_window() {
   window=""
   for _ in $(seq 300); do
-    window=$(xdotool search --name "${window_name:-Brambleleap 2005}" 2>/dev/null | head -1)
+    window=$(xdotool search --name "${title:-Brambleleap 2005}" 2>/dev/null | head -1)
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared"
     sleep 0.2
@@ -127,15 +126,12 @@ cpu_percent() {
     'BEGIN { printf "%.2f", (a - b) * 100 / (hz * s) }'
 }
 
-# Waits up to 20 s for the window $window, named $1, to show something other than black.
+# Waits up to 20 s for $window, named $1, to show anything but black (its brightest channel).
 wait_for_drawing() {
-  local brightest
   for _ in $(seq 100); do
-    if import -window "$window" -depth 8 "ppm:$shot" 2>/dev/null; then
-      # The brightest channel value of the whole window: 0 when all of it is black.
-      brightest=$(convert "$shot" -format "%[fx:int(255*maxima)]" info: 2>/dev/null)
-      [ "${brightest:-0}" -gt 0 ] && { echo "$1 drew (brightest channel $brightest of 255)"; return 0; }
-    fi
+    import -window "$window" -depth 8 "ppm:$shot" 2>/dev/null &&
+      [ "$(convert "$shot" -format "%[fx:int(255*maxima)]" info: 2>/dev/null)" -gt 0 ] 2>/dev/null &&
+      { echo "$1 drew"; return 0; }
     sleep 0.2
   done
   fail "the window $1 stayed black"

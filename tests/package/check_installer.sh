@@ -4,18 +4,14 @@
 # uninstaller registered with the version, publisher and icon; the installed program, started
 # there in a 640 x 480 X screen, shows the menu pixel for pixel and ends with 0 on Escape; its
 # version resource names the project's version; the uninstaller, silent too, takes away every
-# file, the shortcut and the registration. Another game's installer (from brambleleap_add_game)
-# is checked the same way, given its title, name and data files; its window need only show
-# something other than black.
+# file, the shortcut and the registration. Another game's installer is given its title, name
+# and data files, and its window (named as the title) need only show other than black.
 # Usage: check_installer.sh <setup.exe> <screen_check> <version> [<title> <name> <data file>...]
 set -u
 setup=$(realpath "$1") || exit 1
 check=$(realpath "$2") || exit 1
 version=$3
-title=${4:-Brambleleap 2005}
-name=${5:-brambleleap}
-window_name=$title
-data_files=("${@:6}")
+title=${4:-Brambleleap 2005} name=${5:-brambleleap} data_files=("${@:6}")
 [ $# -gt 3 ] || data_files=(PALDATA2.PAL menubackground1.bmp tune.wav)
 sources=$(cd "$(dirname "$0")/../.." && pwd)
 data=/
@@ -62,12 +58,10 @@ cd "$folder" || fail "no $folder"
 wine "$name.exe" >"$work/game.log" 2>&1 &
 game_pid=$!
 await_game_window
-if [ "$name" = brambleleap ]; then
-  extra=()
+extra=()
+if [ $# -gt 3 ]; then wait_for_drawing "$title"; else
   wait_for_screen 60 menu || fail "the installed program's menu was not shown pixel for pixel"
   cat "$work/check.log"
-else
-  wait_for_drawing "$title"
 fi
 xdotool key Escape
 finish_game "after Escape on the menu"
