@@ -197,16 +197,25 @@ macro(_brambleleap_game_texts)
   endif()
 endmacro()
 
-# The copyright file's licence: the text of a LICENSE or COPYING file beside the project,
-# or, for a licence Debian holds, a pointer to it.
-function(_brambleleap_game_licence out)
-  set(text "")
+# OUT: the project's LICENSE or COPYING file beside its top CMakeLists.txt, or empty.
+function(_brambleleap_game_licence_file out)
+  set(${out} "" PARENT_SCOPE)
   foreach(name LICENSE LICENSE.txt LICENSE.md COPYING)
     if(EXISTS ${PROJECT_SOURCE_DIR}/${name})
-      file(READ ${PROJECT_SOURCE_DIR}/${name} text)
-      break()
+      set(${out} ${PROJECT_SOURCE_DIR}/${name} PARENT_SCOPE)
+      return()
     endif()
   endforeach()
+endfunction()
+
+# The copyright file's licence: the text of the project's licence file, or, for a licence
+# Debian holds, a pointer to it.
+function(_brambleleap_game_licence out)
+  set(text "")
+  _brambleleap_game_licence_file(file)
+  if(file)
+    file(READ ${file} text)
+  endif()
   if(text STREQUAL "" AND EXISTS /usr/share/common-licenses/${GAME_LICENSE})
     set(text "On Debian systems, the full text of this licence is in\n/usr/share/common-licenses/${GAME_LICENSE}.")
   endif()
@@ -547,7 +556,9 @@ endfunction()
 
 # Windows (MinGW-w64): the program with its icon and version resource, its data beside it,
 # and the licences of the compiler's runtime linked into it; `cpack` makes a zip of one
-# folder and an installer with a Start-menu shortcut and an uninstaller.
+# folder and an installer with a Start-menu shortcut and an uninstaller, which shows the
+# project's licence file where it has one. A game whose SOURCES hold a resource script (.rc)
+# brings its own icon and version resource; the installer's icon is still made from ICON.
 function(_brambleleap_game_windows)
   set(stage ${CMAKE_CURRENT_BINARY_DIR}/${GAME_NAME}_package)
   _brambleleap_game_path("${GAME_ICON}" icon)
@@ -567,9 +578,15 @@ function(_brambleleap_game_windows)
   foreach(text TITLE DEVELOPER)
     string(REPLACE "\"" "\"\"" GAME_${text} "${GAME_${text}}")
   endforeach()
-  configure_file(${BRAMBLELEAP_GAME_TEMPLATES}/windows.rc.in ${stage}/${GAME_NAME}.rc @ONLY)
-  set_source_files_properties(${stage}/${GAME_NAME}.rc PROPERTIES OBJECT_DEPENDS ${GAME_ICO})
-  target_sources(${GAME_NAME} PRIVATE ${stage}/${GAME_NAME}.rc)
+  set(GAME_LEGAL_COPYRIGHT "Copyright (c) ${GAME_YEAR} ${GAME_DEVELOPER}")
+  if(NOT GAME_SOURCES MATCHES "\\.rc(;|$)")
+    configure_file(${BRAMBLELEAP_GAME_TEMPLATES}/windows.rc.in ${stage}/${GAME_NAME}.rc @ONLY)
+    set_source_files_properties(${stage}/${GAME_NAME}.rc PROPERTIES OBJECT_DEPENDS ${GAME_ICO})
+    target_sources(${GAME_NAME} PRIVATE ${stage}/${GAME_NAME}.rc)
+  else()
+    # Made with the program, for the installer.
+    target_sources(${GAME_NAME} PRIVATE ${GAME_ICO})
+  endif()
   set_target_properties(${GAME_NAME} PROPERTIES WIN32_EXECUTABLE ON)
   install(TARGETS ${GAME_NAME} RUNTIME DESTINATION . COMPONENT ${GAME_NAME})
   foreach(data ${GAME_DATA})
@@ -597,6 +614,10 @@ function(_brambleleap_game_windows)
   _brambleleap_put(CPACK_PACKAGE_INSTALL_DIRECTORY "${GAME_TITLE}")
   _brambleleap_put(CPACK_PACKAGE_INSTALL_REGISTRY_KEY ${GAME_NAME})
   _brambleleap_put(CPACK_STRIP_FILES ON)
+  _brambleleap_game_licence_file(licence)
+  if(licence)
+    _brambleleap_put(CPACK_RESOURCE_FILE_LICENSE ${licence})
+  endif()
   _brambleleap_put(CPACK_PROJECT_CONFIG_FILE ${BRAMBLELEAP_GAME_TEMPLATES}/windows_generators.cmake)
   string(APPEND s "list(APPEND CPACK_PRE_BUILD_SCRIPTS ${BRAMBLELEAP_GAME_TEMPLATES}/clamp_times.cmake)\n")
   _brambleleap_put(CPACK_NSIS_PACKAGE_NAME "${GAME_TITLE}")
@@ -620,7 +641,8 @@ VIAddVersionKey /LANG=1033 ProductName \"${GAME_TITLE}\"
 VIAddVersionKey /LANG=1033 ProductVersion ${GAME_VERSION}
 VIAddVersionKey /LANG=1033 FileVersion ${GAME_VERSION}
 VIAddVersionKey /LANG=1033 FileDescription \"${GAME_TITLE} installer\"
-VIAddVersionKey /LANG=1033 CompanyName \"${GAME_DEVELOPER}\"")
+VIAddVersionKey /LANG=1033 CompanyName \"${GAME_DEVELOPER}\"
+VIAddVersionKey /LANG=1033 LegalCopyright \"${GAME_LEGAL_COPYRIGHT}\"")
   brambleleap_makensis_amd64(${stage} wrapper)
   if(wrapper)
     _brambleleap_put(CPACK_NSIS_EXECUTABLE ${wrapper})

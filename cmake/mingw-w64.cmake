@@ -17,3 +17,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++ -static")
+
+# Installed beside the engine's CMake package, the file points find_package at it: the search
+# above looks under MinGW-w64's own folder only, where Debian's packages put nothing of ours.
+if(EXISTS ${CMAKE_CURRENT_LIST_DIR}/BrambleleapEngineConfig.cmake)
+  set(BrambleleapEngine_DIR ${CMAKE_CURRENT_LIST_DIR} CACHE PATH "The engine's CMake package")
+endif()

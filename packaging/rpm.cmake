@@ -7,7 +7,7 @@ if(homepage_published)
   set(CPACK_RPM_PACKAGE_URL ${BRAMBLELEAP_HOMEPAGE})
 endif()
 list(APPEND CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION /usr/lib64 /usr/lib64/cmake
-     /usr/lib64/pkgconfig /usr/include)
+     /usr/lib64/pkgconfig /usr/include /usr/src)
 
 string(FIND "${CPACK_DEBIAN_ENGINE_DESCRIPTION}" "\n" end)
 string(SUBSTRING "${CPACK_DEBIAN_ENGINE_DESCRIPTION}" 0 ${end} summary)

@@ -76,7 +76,9 @@ cmake --build "$windows" -j"$jobs"
   { cat "$stage/windows.log"; die "cpack of the Windows build"; }
 # Packed again with its members in name order and dated alike, as the browser bundle is.
 mkdir "$stage/windows_zip"
-python3 -m zipfile -e "$stage/windows/brambleleap-windows.zip" "$stage/windows_zip" &&
+# The download's folder keeps the name it has always had.
+python3 -m zipfile -e "$stage/windows/brambleleap-$version-windows-x64.zip" "$stage/windows_zip" &&
+  mv "$stage/windows_zip/brambleleap-$version-windows-x64" "$stage/windows_zip/brambleleap-windows" &&
   (cd "$stage/windows_zip" && python3 "$checkout/cmake/reproducible_zip.py" \
      "$out/brambleleap-$version-windows-x64.zip" "$release_date" brambleleap-windows) ||
   die "repacking the Windows zip"

@@ -120,7 +120,9 @@ void draw_text_lines() {
 } // namespace
 
 int main() {
-    if (!app_open("Catch", WIDTH, HEIGHT, 8, 1)) {
+    // Full screen: a window of 256 colours would need the desktop in 256 colours too, which
+    // Windows no longer offers.
+    if (!app_open("Catch", WIDTH, HEIGHT, 8, 0)) {
         std::fprintf(stderr, "catch: no window or display to play in\n");
         return 1;
     }

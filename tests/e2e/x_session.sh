@@ -58,7 +58,7 @@ start_game() {
 await_game_window() {
   window=""
   for _ in $(seq 300); do
-    window=$(xdotool search --name "Brambleleap 2005" 2>/dev/null | head -1)
+    window=$(xdotool search --name "${title:-Brambleleap 2005}" 2>/dev/null | head -1)
     [ -n "$window" ] && break
     kill -0 "$game_pid" 2>/dev/null || fail "the program ended before its window appeared"
     sleep 0.2
@@ -124,6 +124,17 @@ cpu_percent() {
   after=$(sed 's/.*) //' "/proc/$game_pid/stat" | awk '{ print $12 + $13 }')
   awk -v b="$before" -v a="$after" -v hz="$hz" -v s="$1" \
     'BEGIN { printf "%.2f", (a - b) * 100 / (hz * s) }'
+}
+
+# Waits up to 20 s for $window, named $1, to show anything but black (its brightest channel).
+wait_for_drawing() {
+  for _ in $(seq 100); do
+    import -window "$window" -depth 8 "ppm:$shot" 2>/dev/null &&
+      [ "$(convert "$shot" -format "%[fx:int(255*maxima)]" info: 2>/dev/null)" -gt 0 ] 2>/dev/null &&
+      { echo "$1 drew"; return 0; }
+    sleep 0.2
+  done
+  fail "the window $1 stayed black"
 }
 
 # Waits for the game to end and checks its exit code and the sanitizer's findings.

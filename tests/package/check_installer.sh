@@ -4,12 +4,15 @@
 # uninstaller registered with the version, publisher and icon; the installed program, started
 # there in a 640 x 480 X screen, shows the menu pixel for pixel and ends with 0 on Escape; its
 # version resource names the project's version; the uninstaller, silent too, takes away every
-# file, the shortcut and the registration.
-# Usage: check_installer.sh <setup.exe> <screen_check> <version>
+# file, the shortcut and the registration. Another game's installer is given its title, name
+# and data files, and its window (named as the title) need only show other than black.
+# Usage: check_installer.sh <setup.exe> <screen_check> <version> [<title> <name> <data file>...]
 set -u
 setup=$(realpath "$1") || exit 1
 check=$(realpath "$2") || exit 1
 version=$3
+title=${4:-Brambleleap 2005} name=${5:-brambleleap} data_files=("${@:6}")
+[ $# -gt 3 ] || data_files=(PALDATA2.PAL menubackground1.bmp tune.wav)
 sources=$(cd "$(dirname "$0")/../.." && pwd)
 data=/
 game=none
@@ -25,9 +28,9 @@ start_x 640x480 no
 wine reg add 'HKCU\Software\Wine\Direct3D' /v renderer /d gdi /f >"$work/prefix.log" 2>&1 ||
   fail "the Wine prefix could not be made: $(cat "$work/prefix.log")"
 drive="$WINEPREFIX/drive_c"
-folder="$drive/Program Files/Brambleleap 2005"
-menu_folder="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Brambleleap 2005"
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brambleleap'
+folder="$drive/Program Files/$title"
+menu_folder="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/$title"
+key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 # The files of the folders an install writes to, before it: what the uninstaller must come
 # back to.
 snapshot() { (cd "$drive" && find "Program Files" ProgramData -type f 2>/dev/null | sort); }
@@ -36,28 +39,30 @@ snapshot >"$work/before.txt"
 echo "--- installing silently"
 wine "$setup" /S >"$work/setup.log" 2>&1 || fail "the installer ended with $?: $(cat "$work/setup.log")"
 timeout 120 wineserver -w
-for file in brambleleap.exe Uninstall.exe PALDATA2.PAL menubackground1.bmp tune.wav; do
+for file in "$name.exe" Uninstall.exe "${data_files[@]}"; do
   [ -f "$folder/$file" ] || fail "no $file in Program Files: $(ls "$folder" 2>&1)"
 done
-[ -f "$menu_folder/Brambleleap 2005.lnk" ] || fail "no Start-menu shortcut: $(ls "$menu_folder" 2>&1)"
+[ -f "$menu_folder/$title.lnk" ] || fail "no Start-menu shortcut: $(ls "$menu_folder" 2>&1)"
 wine reg query "$key" >"$work/key.txt" 2>&1 || fail "no uninstall registration"
 tr -d '\r' <"$work/key.txt" >"$work/key.log"
 for expected in "DisplayVersion.*REG_SZ *$version\$" "Publisher.*REG_SZ *The Brambleleap developers\$" \
-                'DisplayIcon.*REG_SZ *C:\\Program Files\\Brambleleap 2005\\brambleleap.exe$' \
+                "DisplayIcon.*REG_SZ *C:.Program Files.$title.$name.exe\$" \
                 'UninstallString.*Uninstall.exe'; do
   grep -q "$expected" "$work/key.log" || fail "the registration lacks $expected: $(cat "$work/key.log")"
 done
-python3 "$sources/tests/package/check_versions.py" --program "$folder/brambleleap.exe" "$version" ||
+python3 "$sources/tests/package/check_versions.py" --program "$folder/$name.exe" "$version" ||
   fail "the installed program's version resource"
 
 echo "--- the installed program, started in its folder as the shortcut starts it"
 cd "$folder" || fail "no $folder"
-wine brambleleap.exe >"$work/game.log" 2>&1 &
+wine "$name.exe" >"$work/game.log" 2>&1 &
 game_pid=$!
 await_game_window
 extra=()
-wait_for_screen 60 menu || fail "the installed program's menu was not shown pixel for pixel"
-cat "$work/check.log"
+if [ $# -gt 3 ]; then wait_for_drawing "$title"; else
+  wait_for_screen 60 menu || fail "the installed program's menu was not shown pixel for pixel"
+  cat "$work/check.log"
+fi
 xdotool key Escape
 finish_game "after Escape on the menu"
 cd "$work" || exit 1

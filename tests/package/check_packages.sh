@@ -3,7 +3,8 @@
 # lintian, the desktop entry and the metainfo validated; both unpacked into a throwaway root,
 # the game started through its launcher from an unrelated folder in a real X window and seen
 # on its menu; the guide, the examples and the headers the guide includes found in the engine's
-# package, and the catch example built from there; the spinner example built against the
+# package, and the catch example built from there, packaged and linted, and for Windows
+# installed and played under Wine and uninstalled; the spinner example built against the
 # unpacked engine with find_package and against this checkout with add_subdirectory, and each
 # seen drawing. Nothing is installed on the machine.
 # Usage: check_packages.sh <build folder> <screen_check>
@@ -144,6 +145,18 @@ desktop-file-validate "$packages"/catch_root/usr/share/applications/*.desktop ||
 appstreamcli validate --no-net "$packages"/catch_root/usr/share/metainfo/*.xml || die "catch's metainfo"
 bash "$(dirname "$0")/run_spinner.sh" "$packages/catch_root/usr/games/catch" "$checkout" Catch ||
   die "catch, started through its unpacked launcher"
+
+say "catch for Windows, against the unpacked engine with its MinGW-w64 toolchain file"
+cmake -S "$packages/catch_source" -B "$packages/catch_windows" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$(find "$root" -name mingw-w64.cmake)" >"$packages/catch_windows.log" 2>&1 &&
+  grep -q "^BrambleleapEngine_DIR.*=$root/usr/lib" "$packages/catch_windows/CMakeCache.txt" &&
+  cmake --build "$packages/catch_windows" -j2 >>"$packages/catch_windows.log" 2>&1 &&
+  (cd "$packages/catch_windows" && cpack -B out) >>"$packages/catch_windows.log" 2>&1 ||
+  { cat "$packages/catch_windows.log"; die "catch for Windows"; }
+unzip -l "$packages/catch_windows/out/catch-1.0.0-windows-x64.zip" | grep -q " catch-1.0.0-windows-x64/licenses/mingw-w64-common.txt$" ||
+  die "catch's zip lacks the licence notices"
+bash "$(dirname "$0")/check_installer.sh" "$packages/catch_windows/out/catch-1.0.0-windows-x64-setup.exe" \
+  "$screen_check" 1.0.0 Catch catch catch.png || die "catch's installer"
 
 say "brambleleap_add_game stops the configure on what is missing or wrong, naming it"
 bad="$packages/bad_game"

@@ -15,17 +15,7 @@ cd "$work" || fail "no folder $work"
 game_pid=$!
 window=$(timeout 60 xdotool search --sync --name "$name" | head -1)
 [ -n "$window" ] || fail "the window $name did not appear"
-drawn=""
-for _ in $(seq 100); do
-  if import -window "$window" -depth 8 "ppm:$shot" 2>/dev/null; then
-    # The brightest channel value of the whole window: 0 when all of it is black.
-    brightest=$(convert "$shot" -format "%[fx:int(255*maxima)]" info: 2>/dev/null)
-    [ "${brightest:-0}" -gt 0 ] && { drawn=$brightest; break; }
-  fi
-  sleep 0.2
-done
-[ -n "$drawn" ] || fail "the window $name stayed black"
-echo "$name drew (brightest channel $drawn of 255)"
+wait_for_drawing "$name"
 timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
 xdotool key Escape
 finish_game "after Escape"
