@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the browser build (emscripten, Release) into build/web: brambleleap.html with its
 # .js, .wasm and .pack in build/web/bin, the showcase's showcase.html beside it, and the
-# bundle build/web/brambleleap-web.zip for a static web server; examples/catch's page and
-# catch-web.zip in build/web/examples/catch. Installs what is missing first.
+# bundle build/web/brambleleap-web.zip for a static web server. Installs what is missing
+# first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh --web

@@ -34,14 +34,14 @@ data files. Each part plays in a fresh browser context of one Chromium:
   controls and none of the game's, shows its first scene;
 - damaged: the showcase's data pack cut short: the page says that the program stopped, and
   the console says why;
-- catch: examples/catch's catch-web.zip (examples/catch/ beside the bin folder, made by the
-  same call as the game's) unpacked into /games/catch/ of a server of its own: its first
-  picture (sky, ground, the basket in the middle), its touch controls from the call's
-  CONTROLS, and a held Right moving the basket.
+- catch, alone, when BRAMBLELEAP_CATCH_WEB names examples/catch's catch-web.zip (made by the
+  same call as the game's, as a game maker's project): unpacked into /games/catch/ of a
+  server, its first picture (sky, ground, the basket in the middle), its touch controls from
+  the call's CONTROLS, and a held Right moving the basket.
 The canvas is read rather than the page's screenshot because a page held on the virtual
 clock now and then gives no screenshot at all.
 
-Usage: play_in_browser.py <web bin folder> <screen_check>
+Usage: play_in_browser.py <web bin folder, or - for catch alone> <screen_check>
 (BRAMBLELEAP_KEEP_SHOT=<file.png> keeps the last canvas picture of a failed run;
 BRAMBLELEAP_BROWSER_PARTS=touch,pad plays only the parts named.)
 Exit 0 when every check holds, 1 when one fails, 77 when Chromium is missing.
@@ -963,10 +963,8 @@ class Run:
               f"from {start} to {moved}")
 
 
-def unpack_bundle(data, work, game="brambleleap", folder=""):
-    """<game>-web.zip, made in FOLDER beside the bin folder, unpacked into games/<game>/ of
-    the site in WORK; the site's root."""
-    archive = os.path.join(os.path.dirname(data), folder, f"{game}-web.zip")
+def unpack_bundle(archive, work, game="brambleleap"):
+    """<game>-web.zip unpacked into games/<game>/ of the site in WORK; the site's root."""
     if not os.path.exists(archive):
         raise Failure(f"{archive} is missing: build the web build first")
     root = os.path.join(work, "site")
@@ -1066,23 +1064,27 @@ def main():
     if not chromium:
         print("Chromium is not installed: skipped (scripts/deps.sh --web)")
         return 77
+    catch_bundle = os.environ.get("BRAMBLELEAP_CATCH_WEB")
     for needed in ("brambleleap.html", "brambleleap.js", "brambleleap.wasm", "brambleleap.pack",
                    "showcase.html"):
-        if not os.path.exists(os.path.join(data, needed)):
+        if not catch_bundle and not os.path.exists(os.path.join(data, needed)):
             print(f"FAILED: {needed} is not in {data}: build the web build first")
             return 1
 
     work = tempfile.mkdtemp(prefix="brambleleap-browser-")
-    server, bundle_server, catch_server, browser = None, None, None, None
+    server, bundle_server, browser = None, None, None
     started = time.monotonic()
     # The run's bound: an alarm ends a run that hangs, and the finally below still cleans up.
     signal.signal(signal.SIGALRM, lambda *_: (_ for _ in ()).throw(Failure("the run took too long")))
     signal.alarm(RUN_SECONDS)
     run = Run(data, check, work)
     try:
-        server = serve(data)
-        bundle_root = unpack_bundle(data, work)
-        unpack_bundle(data, work, "catch", os.path.join("examples", "catch"))
+        server = serve(data if not catch_bundle else work)
+        if catch_bundle:
+            bundle_root = unpack_bundle(catch_bundle, work, "catch")
+        else:
+            bundle_root = unpack_bundle(os.path.join(os.path.dirname(data), "brambleleap-web.zip"),
+                                        work)
         profile = os.path.join(work, "profile")
         flags = ["--headless", "--disable-gpu", "--no-first-run", "--no-default-browser-check",
                  "--disable-extensions", "--mute-audio",
@@ -1102,19 +1104,18 @@ def main():
         showcase = f"http://127.0.0.1:{server.server_address[1]}/showcase.html"
         bundle_server = serve(bundle_root)
         bundle = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/brambleleap/"
-        check_wasm_type(bundle + "brambleleap.wasm")
-        # A server of its own: the bundle's part stops that one.
-        catch_server = serve(bundle_root)
-        catch = f"http://127.0.0.1:{catch_server.server_address[1]}/games/catch/"
+        catch = f"http://127.0.0.1:{bundle_server.server_address[1]}/games/catch/"
+        check_wasm_type(catch + "catch.wasm" if catch_bundle else bundle + "brambleleap.wasm")
         parts = [("keys", lambda: run.play_keys(page)),
                  ("pacing", lambda: run.play_in_real_time(page)),
                  ("touch", lambda: run.play_touch(page)),
                  ("pad", lambda: run.play_pad(page)),
                  ("bundle", lambda: run.play_bundle_offline(bundle, bundle_server)),
                  ("showcase", lambda: run.play_showcase(showcase)),
-                 ("damaged", lambda: run.play_damaged_pack(showcase)),
-                 ("catch", lambda: run.play_catch(catch))]
+                 ("damaged", lambda: run.play_damaged_pack(showcase))]
         only = os.environ.get("BRAMBLELEAP_BROWSER_PARTS")
+        if catch_bundle:
+            parts, only = [("catch", lambda: run.play_catch(catch))], None
         for name, play in parts:
             if only and name not in only.split(","):
                 continue
@@ -1144,7 +1145,7 @@ def main():
     finally:
         signal.alarm(0)
         stop(browser)
-        for site in (server, bundle_server, catch_server):
+        for site in (server, bundle_server):
             if site:
                 site.shutdown()
                 site.server_close()

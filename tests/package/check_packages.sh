@@ -158,6 +158,20 @@ unzip -l "$packages/catch_windows/out/catch-1.0.0-windows-x64.zip" | grep -q " c
 bash "$(dirname "$0")/check_installer.sh" "$packages/catch_windows/out/catch-1.0.0-windows-x64-setup.exe" \
   "$screen_check" 1.0.0 Catch catch catch.png || die "catch's installer"
 
+say "catch for the browser, against the unpacked engine with emscripten: played in Chromium"
+if command -v emcmake >/dev/null; then
+  NODE_PATH=${NODE_PATH:-/usr/share/nodejs} emcmake cmake -S "$packages/catch_source" \
+    -B "$packages/catch_web" -DCMAKE_BUILD_TYPE=Release \
+    -DBrambleleapEngine_DIR="$(dirname "$(find "$root" -name BrambleleapEngineConfig.cmake)")" \
+    >"$packages/catch_web.log" 2>&1 &&
+    NODE_PATH=${NODE_PATH:-/usr/share/nodejs} cmake --build "$packages/catch_web" -j2 \
+    >>"$packages/catch_web.log" 2>&1 || { cat "$packages/catch_web.log"; die "catch for the browser"; }
+  BRAMBLELEAP_CATCH_WEB="$packages/catch_web/catch-web.zip" \
+    python3 "$checkout/tests/e2e/play_in_browser.py" - "$screen_check" || die "catch in the browser"
+else
+  echo "emscripten is not installed: skipped (scripts/deps.sh --web)"
+fi
+
 say "brambleleap_add_game stops the configure on what is missing or wrong, naming it"
 bad="$packages/bad_game"
 mkdir -p "$bad"
