@@ -218,6 +218,13 @@ function(_brambleleap_web_pack pack)
       list(APPEND copies COMMAND ${CMAKE_COMMAND} -E copy "${path}" "${data_stage}/${name}")
     endif()
   endforeach()
+  # The page unpacks plain names only (data_pack.js): any other would be missing there.
+  foreach(member IN LISTS members)
+    if(NOT member MATCHES "^([A-Za-z0-9_][A-Za-z0-9_.-]*/)*[A-Za-z0-9_][A-Za-z0-9_.-]*$")
+      message(FATAL_ERROR "brambleleap_add_game(${GAME_NAME}): DATA ${member}: the browser's "
+                          "data takes names of letters, digits and _ . - only")
+    endif()
+  endforeach()
   find_program(BRAMBLELEAP_GZIP gzip REQUIRED)
   add_custom_command(OUTPUT ${pack}
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${data_stage}
