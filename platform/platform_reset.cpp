@@ -3,6 +3,7 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/dsound/dsound_faults.h"
 #include "platform/dsound/dsound_state.h"
+#include "platform/host/event_queue.h"
 #include "platform/host/headless/headless_audio.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
@@ -16,6 +17,7 @@ void platform_reset() {
     // The window closes on whichever backend opened it, before the backend changes.
     win32_reset_windows();
     win32_reset_queue();
+    host_events_clear();
     win32_reset_input();
     win32_reset_cursor();
     video_reset();

@@ -81,9 +81,10 @@ struct Host {
     void (*set_cursor_image)(const std::uint32_t* argb, int width, int height, int hot_x,
                              int hot_y);
 
-    // Input: takes one pending event; 0 when there is none. Null: input reaches the program
-    // through the system's own message queue.
-    int (*poll_event)(VideoEvent* event);
+    // Input: moves what the system reports into the shared event queue (event_queue.h), as
+    // much as it holds. Null: the host posts from the system's callbacks alone, or input
+    // reaches the program through the system's own message queue.
+    void (*pump_events)();
 
     // The clock: a 32-bit millisecond counter that wraps (the headless one is virtual and
     // moves when read).

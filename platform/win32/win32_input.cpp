@@ -1,6 +1,7 @@
 // Keyboard and mouse input from the host: window messages and the key state read
 // by GetAsyncKeyState.
 #include "platform/win32/win32_input.h"
+#include "platform/host/event_queue.h"
 #include "platform/host/host_audio.h"
 #include "platform/host/screen.h"
 #include "platform/win32/win32_ansi.h"
@@ -13,9 +14,9 @@
 
 namespace {
 
-// At most this many backend events per pump, so a backend that never runs dry cannot hold
-// the thread; the rest wait for the next pump.
-constexpr int MAX_EVENTS_PER_PUMP = 1024;
+// At most a full queue's worth of the host's events per pump, so that a host posting from
+// callbacks as fast as they are taken cannot hold the thread; the rest wait for the next pump.
+constexpr int MAX_EVENTS_PER_PUMP = HOST_EVENT_CAPACITY;
 // Key presses whose characters wait for TranslateMessage; a program that never translates
 // must not make the list grow without end.
 constexpr std::size_t MAX_UNTRANSLATED = 256;
@@ -196,14 +197,14 @@ void queue_event(const VideoEvent& event, HWND window) {
 } // namespace
 
 void win32_pump_events() {
-    const Host* backend = host();
+    const Host* target = host();
     HWND window = win32_live_window();
     VideoEvent event;
     PressThisPump = 0;
-    if (!backend->poll_event) return;
+    if (target->pump_events) target->pump_events();
     for (int i = 0; i < MAX_EVENTS_PER_PUMP; i++) {
         std::memset(&event, 0, sizeof event);
-        if (!backend->poll_event(&event)) break;
+        if (!host_event_take(&event)) break;
         queue_event(event, window);
     }
 }

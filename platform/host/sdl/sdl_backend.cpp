@@ -1,6 +1,7 @@
 // The SDL2 target's presenter and input: one window showing the game's picture, scaled by a whole
 // factor, full screen over the desktop or in a plain window, with keyboard, mouse and close events.
 #include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/event_queue.h"
 #include "platform/host/pad_keys.h"
 #include "platform/host/pad_slots.h"
 #include "platform/host/picture_copy.h"
@@ -46,8 +47,6 @@ struct SdlState {
     std::int64_t size_checked_ms = 0;
     // Full-screen requests made again since the mode last changed.
     int full_screen_requests = 0;
-    // Key events made from controllers, waiting to be taken one by one.
-    std::vector<VideoEvent> pending;
 };
 
 SdlState Sdl;
@@ -211,7 +210,7 @@ void queue_pad_key(int virtual_key, int down, void*) {
     VideoEvent event = {};
     event.kind = down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP;
     event.virtual_key = virtual_key;
-    Sdl.pending.push_back(event);
+    host_event_post(event);
 }
 
 // Turns a change in what the controllers hold into key presses and releases: a key is
@@ -348,7 +347,7 @@ void queue_text(const char* text) {
         VideoEvent event = {};
         event.kind = VIDEO_CHARACTER;
         event.character = code_point;
-        Sdl.pending.push_back(event);
+        host_event_post(event);
     }
 }
 
@@ -431,7 +430,6 @@ int window_event(const SDL_WindowEvent& window, VideoEvent* event) {
         // their next change.
         Sdl.pad_keys = 0;
         pads_let_go();
-        Sdl.pending.clear();
         event->kind = VIDEO_FOCUS_LOST;
         return 1;
     }
@@ -497,20 +495,16 @@ int take_event(const SDL_Event& e, VideoEvent* event) {
     }
 }
 
-int sdl_poll_event(VideoEvent* event) {
-    if (!Sdl.window) return 0;
+// SDL's reports in their order, each turned into the events it makes; while the shared queue
+// is nearly full the rest wait in SDL's own queue for the next pump.
+void sdl_pump_events() {
+    if (!Sdl.window) return;
     follow_real_size();
     SDL_Event e;
-    while (Sdl.pending.empty() && SDL_PollEvent(&e)) {
+    while (host_event_room() >= HOST_EVENT_BURST && SDL_PollEvent(&e)) {
         VideoEvent taken = {};
-        if (!take_event(e, &taken)) continue;
-        *event = taken;
-        return 1;
+        if (take_event(e, &taken)) host_event_post(taken);
     }
-    if (Sdl.pending.empty()) return 0;
-    *event = Sdl.pending.front();
-    Sdl.pending.erase(Sdl.pending.begin());
-    return 1;
 }
 
 void sdl_set_cursor_visible(int visible) {
@@ -575,7 +569,7 @@ const Host SdlHost = {
     .set_cursor_visible = sdl_set_cursor_visible,
     .set_icon = sdl_set_icon,
     .set_cursor_image = sdl_set_cursor_image,
-    .poll_event = sdl_poll_event,
+    .pump_events = sdl_pump_events,
     .ticks = sdl_ticks,
     .rest_until = sdl_rest_until,
     .audio = sdl_audio_backend,

@@ -4,6 +4,7 @@
 // (page.html) holds the canvas.
 #include "platform/host/web/web_backend.h"
 #include "platform/host/convert.h"
+#include "platform/host/event_queue.h"
 #include "platform/host/picture_copy.h"
 #include "platform/host/tick_pacing.h"
 #include "platform/host/web/web_audio.h"
@@ -94,18 +95,11 @@ EM_JS(void, picture_use,
 
 namespace {
 
-// Events wait here between the page's callbacks and the message pump; a pump that falls
-// far behind loses the newest ones rather than growing without bound.
-constexpr int EVENT_CAPACITY = 256;
-
 struct WebState {
     int open = 0;
     int mode_width = 640;
     int mode_height = 480;
     int cursor_visible = 1;
-    VideoEvent events[EVENT_CAPACITY] = {};
-    int first = 0;
-    int count = 0;
     std::vector<std::uint32_t> rgba; // the frame in the byte order ImageData wants
     PictureCopy shown;               // what the canvas shows
 };
@@ -113,10 +107,9 @@ struct WebState {
 WebState Web;
 TickPacing Pacing;
 
+// The page's callbacks post straight into the shared queue, which the message pump reads.
 void push_event(const VideoEvent& event) {
-    if (Web.count == EVENT_CAPACITY) return;
-    Web.events[(Web.first + Web.count) % EVENT_CAPACITY] = event;
-    Web.count++;
+    host_event_post(event);
 }
 
 void place_canvas() {
@@ -238,7 +231,7 @@ int web_open_window(const char*, int width, int height, char* error, int error_s
     Web.open = 1;
     Web.mode_width = width;
     Web.mode_height = height;
-    Web.first = Web.count = 0;
+    host_events_clear();
     picture_forget(&Web.shown);
     listen(1);
     place_canvas();
@@ -251,7 +244,7 @@ void web_close_window() {
     listen(0);
     canvas_cursor(1);
     Web.open = 0;
-    Web.first = Web.count = 0;
+    host_events_clear();
 }
 
 int web_set_mode(int width, int height, int, int) {
@@ -280,13 +273,9 @@ void web_present(const VideoPicture* picture) {
                picture->height);
 }
 
-int web_poll_event(VideoEvent* event) {
-    if (!Web.count && Web.open) web_gamepads_poll();
-    if (!Web.count) return 0;
-    *event = Web.events[Web.first];
-    Web.first = (Web.first + 1) % EVENT_CAPACITY;
-    Web.count--;
-    return 1;
+// The page's own events are posted as they come; only the controllers are asked.
+void web_pump_events() {
+    if (Web.open) web_gamepads_poll();
 }
 
 void web_set_cursor_visible(int visible) {
@@ -341,7 +330,7 @@ const Host* web_host() {
         .set_cursor_visible = web_set_cursor_visible,
         .set_icon = web_set_icon,
         .set_cursor_image = web_set_cursor_image,
-        .poll_event = web_poll_event,
+        .pump_events = web_pump_events,
         .ticks = web_ticks,
         .rest_until = web_rest_to,
         .audio = web_audio_backend,
