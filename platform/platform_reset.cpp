@@ -4,7 +4,8 @@
 #include "platform/dsound/dsound_faults.h"
 #include "platform/dsound/dsound_state.h"
 #include "platform/host/event_queue.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/host_audio.h"
+#include "platform/host/audio/headless_audio.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
 #include "platform/pads.h"
@@ -25,6 +26,7 @@ void platform_reset() {
     headless_reset();
     headless_audio_reset();
     dsound_fail_call_number(0);
+    audio_window_focus(1);
     dsound_set_focus(1);
     pad_bind(nullptr, 0);
     host_use(headless_host());

@@ -83,14 +83,6 @@ void dsound_catch_up() {
     if (OpenBackend && OpenBackend->catch_up) OpenBackend->catch_up();
 }
 
-void audio_window_focus(int focused) {
-    dsound_set_focus(focused);
-}
-
-void audio_pump() {
-    dsound_service();
-}
-
 void dsound_service() {
     if (OpenBackend && OpenBackend->service) OpenBackend->service();
 }
@@ -162,6 +154,12 @@ const AudioOutputEvents OUTPUT_EVENTS = {
     .heard = output_heard,
 };
 
+// What the message pump tells the sound side.
+const AudioWindowEvents WINDOW_EVENTS = {
+    .focus = dsound_set_focus,
+    .pass = dsound_service,
+};
+
 } // namespace
 
 void dsound_set_focus(int focused) {
@@ -200,6 +198,7 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
     AudioBackend* backend = audio_backend();
     char reason[160] = "the host has no audio output";
     audio_output_listen(&OUTPUT_EVENTS);
+    audio_window_listen(&WINDOW_EVENTS);
     if (!backend || !backend->open(dsound_mix, reason, sizeof reason)) {
         // No device is no reason to stop a program: it is told, and it plays silently.
         std::fprintf(stderr, "No sound: the %s audio output cannot be opened (%s).\n",

@@ -45,8 +45,18 @@ void audio_output_back(std::uint64_t missed_frames);
 void audio_output_skip(std::uint64_t frames);
 int audio_output_heard();
 
-// What the message pump tells the sound side: the window's focus (buffers made without
+// What the message pump tells the sound side, which sits above it, through the record the
+// sound side registered (audio_window_listen): the window's focus (buffers made without
 // DSBCAPS_GLOBALFOCUS are heard only with it), and each pass, so that a device that went
 // away or came back is dealt with on the program's thread.
+struct AudioWindowEvents {
+    void (*focus)(int focused);
+    void (*pass)();
+};
+// Registers the sound side's record (null: none) and tells it at once whether the window has
+// the focus, which is kept here, so that a sound side started after the window learns it.
+void audio_window_listen(const AudioWindowEvents* events);
 void audio_window_focus(int focused);
+// Whether the window had the focus when last told (1 until told otherwise).
+int audio_window_focused();
 void audio_pump();

@@ -7,7 +7,7 @@
 #include "platform/dsound.h"
 #include "platform/dsound/audio_output.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/host/sdl/sdl_audio.h"
+#include "platform/host/audio/sdl_audio.h"
 #include "platform/platform_reset.h"
 
 #include "support/sound_buffers.h"

@@ -6,7 +6,7 @@
 #include "formats/file_bytes.h"
 #include "platform/host/convert.h"
 #include "platform/host/event_queue.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 #include "platform/host/headless/headless_pads.h"
 #include "platform/host/utf8.h"
 

@@ -10,7 +10,7 @@
 #include "platform/host/pass_stats.h"
 #include "platform/host/scale.h"
 #include "platform/host/sdl/sdl_backend_x11.h"
-#include "platform/host/sdl/sdl_audio.h"
+#include "platform/host/audio/sdl_audio.h"
 #include "platform/host/tick_pacing.h"
 #include "platform/host/utf8.h"
 #include "platform/host/viewport.h"

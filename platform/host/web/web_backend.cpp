@@ -7,7 +7,7 @@
 #include "platform/host/event_queue.h"
 #include "platform/host/picture_copy.h"
 #include "platform/host/tick_pacing.h"
-#include "platform/host/web/web_audio.h"
+#include "platform/host/audio/web_audio.h"
 #include "platform/host/web/web_backend_gamepad.h"
 #include "platform/host/web/web_input_map.h"
 #include "platform/host/web/web_page_fill.h"

@@ -2,7 +2,7 @@
 // block at a time and copies it into its two channels. Browsers hold a page's sound until the
 // player first presses a key, touches or clicks, so the context resumes then. A hidden page
 // with nothing to be heard suspends its context, so that it costs the processor nothing.
-#include "platform/host/web/web_audio.h"
+#include "platform/host/audio/web_audio.h"
 
 #include <emscripten.h>
 

@@ -1,6 +1,6 @@
 // The recorder: the stream mixed up to the virtual clock's last reading whenever a buffer
 // is about to change, so a sound started in a frame is heard from that frame's time on.
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 
 #include "platform/host/screen.h"
 

@@ -1,7 +1,7 @@
 // SDL's audio device pulls the mixed stream through a callback on its own thread; SDL
 // converts it to whatever the device plays. Device changes come from SDL on other threads and
 // are only noted there; the program's thread closes and reopens.
-#include "platform/host/sdl/sdl_audio.h"
+#include "platform/host/audio/sdl_audio.h"
 
 #include <SDL.h>
 
