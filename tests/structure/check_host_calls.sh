@@ -34,12 +34,20 @@ needed_in() {
 }
 
 folders=$(cd "$dir" && find host win32 ddraw gdi dsound -type d 2>/dev/null | sort)
+# Each folder's symbols read once.
+lists=$(mktemp -d)
+trap 'rm -rf "$lists"' EXIT
+for folder in $folders; do
+  key=${folder//\//_}
+  defined_in "$folder" >"$lists/$key.defined"
+  needed_in "$folder" >"$lists/$key.needed"
+done
 status=0
 for low in $folders; do
   for high in $folders; do
     [ "$low" = "$high" ] && continue
     [ "$(level_of "$high")" -ge "$(level_of "$low")" ] || continue
-    calls=$(comm -12 <(defined_in "$high") <(needed_in "$low"))
+    calls=$(comm -12 "$lists/${high//\//_}.defined" "$lists/${low//\//_}.needed")
     [ -z "$calls" ] && continue
     echo "$low/ calls $high/ by name:"
     echo "$calls" | c++filt | sed 's/^/  /'
