@@ -2,7 +2,7 @@
 # No folder of the platform calls a higher one by name: the symbols that a folder's objects
 # need are not defined by the objects of a folder above it or beside it on its level (what a
 # lower layer must call it registers instead). The levels from the bottom up: host/, the
-# audio outputs (host/audio/), each host (host/<name>/), win32/, ddraw/, then gdi/ and
+# audio outputs (host/audio/), each host (host/<name>/), winapi/, ddraw/, then gdi/ and
 # dsound/. The platform's top files (the build's table of hosts, the reset for tests) are
 # above them all and may call anything.
 # Reads the platform library's objects in a build folder.
@@ -16,7 +16,7 @@ level_of() {
     host) echo 0 ;;
     host/audio) echo 1 ;;
     host/*) echo 2 ;;
-    win32) echo 3 ;;
+    winapi) echo 3 ;;
     ddraw) echo 4 ;;
     gdi | dsound) echo 5 ;;
     *) echo 9 ;;
@@ -33,7 +33,7 @@ needed_in() {
     sort -u
 }
 
-folders=$(cd "$dir" && find host win32 ddraw gdi dsound -type d 2>/dev/null | sort)
+folders=$(cd "$dir" && find host winapi ddraw gdi dsound -type d 2>/dev/null | sort)
 # Each folder's symbols read once.
 lists=$(mktemp -d)
 trap 'rm -rf "$lists"' EXIT

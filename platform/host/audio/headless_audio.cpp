@@ -73,11 +73,11 @@ void close_recorder() {
     State.mix = nullptr;
 }
 
-AudioBackend Backend = {"headless", open_recorder, close_recorder, catch_up, nullptr};
+AudioOutput Backend = {"headless", open_recorder, close_recorder, catch_up, nullptr};
 
 } // namespace
 
-AudioBackend* headless_audio_backend() {
+AudioOutput* headless_audio_output() {
     return &Backend;
 }
 

@@ -1,4 +1,4 @@
-// The recorder: an audio backend without a device, for tests. It mixes on the caller's
+// The recorder: an audio output without a device, for tests. It mixes on the caller's
 // thread as the headless video clock moves, and keeps the stream when asked to.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-AudioBackend* headless_audio_backend();
+AudioOutput* headless_audio_output();
 // Closes the recorder, forgets the kept stream and any injected failure.
 void headless_audio_reset();
 // Makes the next open fail with this reason (null: it opens).

@@ -95,11 +95,11 @@ void close_device() {
     State = Output{};
 }
 
-AudioBackend Backend = {"SDL", open_device, close_device, nullptr, sdl_audio_service};
+AudioOutput Backend = {"SDL", open_device, close_device, nullptr, sdl_audio_service};
 
 } // namespace
 
-AudioBackend* sdl_audio_backend() {
+AudioOutput* sdl_audio_output() {
     return &Backend;
 }
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-AudioBackend* sdl_audio_backend();
+AudioOutput* sdl_audio_output();
 
 // The SDL calls behind the output: SDL's own, or a test's scripted device in their place.
 // `open` starts pulling with `pull(data, stream, bytes)` and returns a device id, or 0.

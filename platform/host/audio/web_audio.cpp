@@ -143,7 +143,7 @@ void rest_page_audio() {
     RestingSince = now;
 }
 
-AudioBackend Backend = {"Web Audio", open_page_audio, close_page_audio, nullptr, rest_page_audio};
+AudioOutput Backend = {"Web Audio", open_page_audio, close_page_audio, nullptr, rest_page_audio};
 
 } // namespace
 
@@ -168,6 +168,6 @@ extern "C" EMSCRIPTEN_KEEPALIVE void web_audio_back(int away_ms) {
         audio_output_back(static_cast<std::uint64_t>(away_ms) * AUDIO_OUTPUT_RATE / 1000);
 }
 
-AudioBackend* web_audio_backend() {
+AudioOutput* web_audio_output() {
     return &Backend;
 }

@@ -3,4 +3,4 @@
 
 #include "platform/host/host_audio.h"
 
-AudioBackend* web_audio_backend();
+AudioOutput* web_audio_output();

@@ -1,4 +1,4 @@
-// The headless target for tests: no window, a virtual clock that moves only when
+// The headless host for tests: no window, a virtual clock that moves only when
 // read, scripted input, and presented frames kept in a bounded ring.
 #include "platform/host/headless/headless.h"
 #include "formats/bmp_encode.h"
@@ -162,7 +162,7 @@ const Host Headless = {
     .pump_events = headless_pump_events,
     .ticks = headless_ticks,
     .rest_until = nullptr,
-    .audio = headless_audio_backend,
+    .audio = headless_audio_output,
 };
 
 } // namespace
