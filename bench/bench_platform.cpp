@@ -2,7 +2,7 @@
 // event queue, and presenting an 8-bit frame through the SDL backend against SDL's surface
 // conversion and texture update.
 #include "platform/platform_reset.h"
-#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/sdl/sdl_host.h"
 #include "platform/host/host.h"
 #include "platform/win32.h"
 

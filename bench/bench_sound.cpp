@@ -22,7 +22,7 @@ int open_nothing(AudioMixFunction, char*, int) {
     return 1;
 }
 void close_nothing() {}
-AudioBackend Silent = {"benchmark", open_nothing, close_nothing, nullptr, nullptr};
+AudioOutput Silent = {"benchmark", open_nothing, close_nothing, nullptr, nullptr};
 
 // Sixteen looping 16-bit stereo voices, half at the output's rate and half at 22,050 Hz, at
 // assorted volumes and pans: the mixer resamples half of them.
@@ -30,7 +30,7 @@ struct Voices {
     LPDIRECTSOUND8 device = nullptr;
     LPDIRECTSOUNDBUFFER buffers[VOICES] = {};
     Voices() {
-        audio_use_backend(&Silent);
+        audio_use_output(&Silent);
         DirectSoundCreate8(nullptr, &device, nullptr);
         device->SetCooperativeLevel(reinterpret_cast<HWND>(1), DSSCL_PRIORITY);
         std::mt19937 rng(7);
@@ -63,7 +63,7 @@ struct Voices {
         for (LPDIRECTSOUNDBUFFER b : buffers)
             b->Release();
         device->Release();
-        audio_use_backend(nullptr);
+        audio_use_output(nullptr);
     }
 };
 

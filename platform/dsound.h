@@ -1,5 +1,5 @@
 // The subset of DirectSound 8 that the engine calls, under the published names, records and
-// values: sound buffers mixed by our own code into one stream for the audio backend.
+// values: sound buffers mixed by our own code into one stream for the audio output.
 #pragma once
 
 #include "platform/ddraw.h"

@@ -1,13 +1,13 @@
-// The build's targets, its default first: a new target is its folder under host/, its line in
+// The build's hosts, its default first: a new host is its folder under host/, its line in
 // platform/CMakeLists.txt and its line here.
 #include "platform/host/host.h"
 #ifdef __EMSCRIPTEN__
-#include "platform/host/web/web_backend.h"
+#include "platform/host/web/web_host.h"
 #elif defined(_WIN32)
-#include "platform/host/win32/win32_backend.h"
+#include "platform/host/windows/windows_host.h"
 #else
 #include "platform/host/headless/headless.h"
-#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/sdl/sdl_host.h"
 #endif
 
 #include <cstdlib>
@@ -19,7 +19,7 @@ const HostEntry BUILD_HOSTS[] = {
 #ifdef __EMSCRIPTEN__
     web_host,
 #elif defined(_WIN32)
-    win32_host,
+    windows_host,
 #else
     sdl_host,
     headless_host,

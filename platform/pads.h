@@ -1,7 +1,7 @@
 // Game controllers for programs: each controller read on its own by its number (pad_read), and
 // the keys the program says each controller button holds down (pad_bind). Not a Windows
 // interface but the platform's own, for the programs built on it; where the system's
-// DirectDraw is used there is no presenter to read controllers, and both find none.
+// DirectDraw is used there is no host to read controllers, and both find none.
 #pragma once
 
 #include <cstdint>

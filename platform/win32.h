@@ -8,7 +8,7 @@
 // GDI's Polygon function would hide the engine's polygon record of the same name; the
 // engine fills its own polygons and never calls it, so it is declared under another name.
 #define Polygon gdi_polygon_unused
-#include "platform/host/win32/win32_system.h"
+#include "platform/host/windows/windows_system.h"
 #undef Polygon
 
 #include <cstddef>
@@ -34,7 +34,7 @@ inline const char* platform_last_error() {
 
 // A program that polls GetTickCount to a deadline calls this first, so that it sleeps most of
 // the wait instead of spinning through it; the poll then ends on the very tick as before.
-// The project's presenter rests on a fine timer. Over the system's own DirectDraw the sleep
+// The project's host rests on a fine timer. Over the system's own DirectDraw the sleep
 // keeps clear of the system's coarse timer (about 15.6 ms): it ends that much early.
 #ifdef BRAMBLELEAP_OWN_DDRAW
 void platform_rest_until(DWORD deadline);

@@ -3,27 +3,27 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #ifdef _WIN32
 // On Windows the desktop and its modes are the system's; our DirectDraw only draws into the
-// program's window, which the presenter shows the screen in.
-#include "platform/host/win32/win32_backend.h"
-#include "platform/host/win32/win32_backend_window.h"
+// program's window, which the host shows the screen in.
+#include "platform/host/windows/windows_host.h"
+#include "platform/host/windows/windows_host_parts.h"
 
 namespace {
 HWND desktop_window() {
-    return presenter_window();
+    return windows_window();
 }
 } // namespace
 
 int ddraw_attach_window(HWND window) {
     // Without a window (allowed at the normal level) the screen has nowhere to show: setting
     // the display fails then, as it did.
-    return !window || win32_presenter_attach(window);
+    return !window || windows_host_attach(window);
 }
 #else
-#include "platform/win32/win32_window.h"
+#include "platform/winapi/winapi_window.h"
 
 namespace {
 HWND desktop_window() {
-    return win32_live_window();
+    return winapi_live_window();
 }
 } // namespace
 

@@ -36,9 +36,9 @@ int display_format(int* width, int* height, int* bpp) {
 }
 
 void tell_backend_mode(int width, int height, int bpp, int fullscreen, int* ok) {
-    const Host* backend = host();
+    const Host* active = host();
     int result = 1;
-    if (backend && backend->set_mode) result = backend->set_mode(width, height, bpp, fullscreen);
+    if (active && active->set_mode) result = active->set_mode(width, height, bpp, fullscreen);
     if (ok) *ok = result;
 }
 
@@ -74,7 +74,7 @@ HRESULT create_primary(const DDSURFACEDESC2& desc, LPDIRECTDRAWSURFACE7* out) {
         back->front = primary;
         primary->back = back;
     } else {
-        // The backend's window shows the program's window, at its size.
+        // The active's window shows the program's window, at its size.
         RECT area = {0, 0, width, height};
         ddraw_window_area(width, height, &area);
         tell_backend_mode(area.right - area.left, area.bottom - area.top, bpp, 0, nullptr);

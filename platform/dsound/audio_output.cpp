@@ -1,19 +1,19 @@
-// Which audio backend takes the mixed stream.
+// Which audio output takes the mixed stream.
 #include "platform/dsound/audio_output.h"
 
 #include "platform/host/host.h"
 
 namespace {
 
-AudioBackend* Chosen = nullptr;
+AudioOutput* Chosen = nullptr;
 
 } // namespace
 
-AudioBackend* audio_backend() {
+AudioOutput* audio_output() {
     if (Chosen) return Chosen;
     return host()->audio ? host()->audio() : nullptr;
 }
 
-void audio_use_backend(AudioBackend* backend) {
-    Chosen = backend;
+void audio_use_output(AudioOutput* output) {
+    Chosen = output;
 }

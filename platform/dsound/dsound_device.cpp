@@ -1,5 +1,5 @@
-// The DirectSound object: opening the audio backend, the cooperative level, making buffers,
-// and mixing the device's buffers for the backend.
+// The DirectSound object: opening the audio output, the cooperative level, making buffers,
+// and mixing the device's buffers for the output.
 #include "platform/dsound/dsound_state.h"
 
 #include "platform/dsound/audio_output.h"
@@ -20,9 +20,9 @@ namespace {
 
 constexpr int CHUNK_FRAMES = 256;
 
-// The one device playing into the backend; a second is refused as a busy device would be.
+// The one device playing into the output; a second is refused as a busy device would be.
 DsDevice* Current = nullptr;
-AudioBackend* OpenBackend = nullptr;
+AudioOutput* OpenOutput = nullptr;
 int Alive = 0;
 // Written only under dsound_lock by whichever thread mixes.
 std::int32_t Sum[CHUNK_FRAMES * 2];
@@ -80,19 +80,11 @@ std::uint64_t dsound_frames_mixed() {
 }
 
 void dsound_catch_up() {
-    if (OpenBackend && OpenBackend->catch_up) OpenBackend->catch_up();
-}
-
-void audio_window_focus(int focused) {
-    dsound_set_focus(focused);
-}
-
-void audio_pump() {
-    dsound_service();
+    if (OpenOutput && OpenOutput->catch_up) OpenOutput->catch_up();
 }
 
 void dsound_service() {
-    if (OpenBackend && OpenBackend->service) OpenBackend->service();
+    if (OpenOutput && OpenOutput->service) OpenOutput->service();
 }
 
 void dsound_mix(std::int16_t* out, int frames) {
@@ -162,6 +154,12 @@ const AudioOutputEvents OUTPUT_EVENTS = {
     .heard = output_heard,
 };
 
+// What the message pump tells the sound side.
+const AudioWindowEvents WINDOW_EVENTS = {
+    .focus = dsound_set_focus,
+    .pass = dsound_service,
+};
+
 } // namespace
 
 void dsound_set_focus(int focused) {
@@ -197,19 +195,20 @@ HRESULT WINAPI DirectSoundCreate8(LPCGUID device, LPDIRECTSOUND8* object, IUnkno
     if (Current) return DSERR_ALLOCATED;
     DsDevice* created = new (std::nothrow) DsDevice;
     if (!created) return DSERR_OUTOFMEMORY;
-    AudioBackend* backend = audio_backend();
+    AudioOutput* output = audio_output();
     char reason[160] = "the host has no audio output";
     audio_output_listen(&OUTPUT_EVENTS);
-    if (!backend || !backend->open(dsound_mix, reason, sizeof reason)) {
+    audio_window_listen(&WINDOW_EVENTS);
+    if (!output || !output->open(dsound_mix, reason, sizeof reason)) {
         // No device is no reason to stop a program: it is told, and it plays silently.
         std::fprintf(stderr, "No sound: the %s audio output cannot be opened (%s).\n",
-                     backend ? backend->name : "host's", reason);
+                     output ? output->name : "host's", reason);
         delete created;
         return DSERR_NODRIVER;
     }
-    OpenBackend = backend;
+    OpenOutput = output;
     {
-        // The backend's thread may already be mixing and reading Current.
+        // The output's thread may already be mixing and reading Current.
         std::lock_guard<std::mutex> hold(dsound_lock);
         Current = created;
         OutputLost = false;
@@ -238,8 +237,8 @@ DWORD DsDevice::Release() {
     if (--refs > 0) return refs;
     dsound_catch_up();
     // The stream stops before the buffers are let go, so the audio thread is done with them.
-    if (OpenBackend) OpenBackend->close();
-    OpenBackend = nullptr;
+    if (OpenOutput) OpenOutput->close();
+    OpenOutput = nullptr;
     {
         std::lock_guard<std::mutex> hold(dsound_lock);
         for (DsBuffer* b = buffers; b;) {

@@ -143,9 +143,9 @@ extern std::mutex dsound_lock;
 
 // Brings a recorder's stream up to now before a buffer changes (nothing on a real device).
 void dsound_catch_up();
-// Lets the backend act on device changes; the message pump calls it once a pass.
+// Lets the output act on device changes; the message pump calls it once a pass.
 void dsound_service();
-// Mixes every playing buffer of the device into the stream; the backends' callback.
+// Mixes every playing buffer of the device into the stream; the outputs' callback.
 void dsound_mix(std::int16_t* out, int frames);
 
 // Whether the program's window has the focus (1 at start); without it only buffers made with

@@ -1,5 +1,5 @@
 // Conversion of the screen's picture to 32-bit 0xAARRGGBB for presentation, shared by every
-// presenter: the palette's table of colours and the conversion of whole rows.
+// host: the palette's table of colours and the conversion of whole rows.
 #pragma once
 
 #include "platform/host/host.h"

@@ -1,4 +1,4 @@
-// The target in use: the build's choice, found by name in its table and checked once, until
+// The host in use: the build's choice, found by name in its table and checked once, until
 // a test puts the platform on another.
 #include "platform/host/host.h"
 
@@ -15,10 +15,10 @@ const Host* Chosen = nullptr;
 const Host* host() {
     if (Chosen) return Chosen;
     const Host* target = host_of_build();
-    // A target without what everything above needs is a fault of the build: said plainly at
+    // A host without what everything above needs is a fault of the build: said plainly at
     // start-up rather than met as a null call in the middle of a frame.
     if (const char* missing = host_missing_entry(target)) {
-        std::fprintf(stderr, "The %s target has no %s entry and cannot run.\n",
+        std::fprintf(stderr, "The %s host has no %s entry and cannot run.\n",
                      target && target->name ? target->name : "chosen", missing);
         std::exit(1);
     }
@@ -28,7 +28,7 @@ const Host* host() {
 
 int host_use(const Host* target) {
     if (const char* missing = target ? host_missing_entry(target) : nullptr) {
-        std::fprintf(stderr, "The %s target has no %s entry: not used.\n",
+        std::fprintf(stderr, "The %s host has no %s entry: not used.\n",
                      target->name ? target->name : "unnamed", missing);
         return 0;
     }
@@ -52,7 +52,7 @@ const Host* host_named(const HostEntry* table, int count, const char* name) {
         const Host* target = table[i]();
         if (target && target->name && std::strcmp(target->name, name) == 0) return target;
     }
-    std::fprintf(stderr, "BRAMBLELEAP_HOST=%s names no target of this build (", name);
+    std::fprintf(stderr, "BRAMBLELEAP_HOST=%s names no host of this build (", name);
     for (int i = 0; i < count; ++i) {
         const Host* target = table[i]();
         std::fprintf(stderr, "%s%s", i ? ", " : "", target && target->name ? target->name : "?");

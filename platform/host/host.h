@@ -1,11 +1,11 @@
-// The host: what one target (SDL, the browser, Windows, or none for tests) gives the platform
+// The host: what one system (SDL, the browser, Windows, or none for tests) gives the platform
 // above it — presentation, input, the clock and the audio output — as one record of plain
 // types, so that every folder of the platform builds on it and it on none of them.
 #pragma once
 
 #include <cstdint>
 
-struct AudioBackend;
+struct AudioOutput;
 
 // One palette entry: red, green, blue and flags bytes, in that order (the layout of the
 // system's palette entries, so that a table of them can be handed over as it is).
@@ -59,7 +59,7 @@ struct VideoEvent {
     int character;   // typed text: the character's Unicode code point
 };
 
-// One target. An entry left null means the default written beside it: a target fills in only
+// One host. An entry left null means the default written beside it: a host fills in only
 // what it does itself.
 struct Host {
     const char* name;
@@ -76,14 +76,15 @@ struct Host {
     // Null: the cursor is the system's and follows the program's own calls.
     void (*set_cursor_visible)(int visible);
     // The window's icon and the window class's cursor as 0xAARRGGBB pixels, row 0 on top.
-    // Null: the target shows neither, or the system takes them from the program's resources.
+    // Null: the host shows neither, or the system takes them from the program's resources.
     void (*set_icon)(const std::uint32_t* argb, int width, int height);
     void (*set_cursor_image)(const std::uint32_t* argb, int width, int height, int hot_x,
                              int hot_y);
 
-    // Input: takes one pending event; 0 when there is none. Null: input reaches the program
-    // through the system's own message queue.
-    int (*poll_event)(VideoEvent* event);
+    // Input: moves what the system reports into the shared event queue (event_queue.h), as
+    // much as it holds. Null: the host posts from the system's callbacks alone, or input
+    // reaches the program through the system's own message queue.
+    void (*pump_events)();
 
     // The clock: a 32-bit millisecond counter that wraps (the headless one is virtual and
     // moves when read).
@@ -94,27 +95,27 @@ struct Host {
     // clock does not rest (the headless one moves only when read).
     void (*rest_until)(std::uint32_t deadline);
 
-    // The audio output the platform's mixer plays into. Null: the target has none of ours
+    // The audio output the platform's mixer plays into. Null: the host has none of ours
     // (the system's own sound is used, or there is none).
-    AudioBackend* (*audio)();
+    AudioOutput* (*audio)();
 };
 
-// The target in use. Chosen once: by BRAMBLELEAP_HOST among the build's targets (the first
-// when it is unset), unless a test chose with host_use; a target without a required entry
+// The host in use. Chosen once: by BRAMBLELEAP_HOST among the build's hosts (the first
+// when it is unset), unless a test chose with host_use; a host without a required entry
 // ends the program at once with a message saying which.
 const Host* host();
-// Puts every later call on this target; null goes back to the build's choice. A target
+// Puts every later call on this host; null goes back to the build's choice. A host
 // without a required entry is refused with a message (0), and the last choice stands.
 int host_use(const Host* target);
 // The build's own choice, defined once by the build (platform/host_of_build.cpp).
 const Host* host_of_build();
 
-// The entries a target must fill in (its name, set_mode, present, ticks): the first that is
+// The entries a host must fill in (its name, set_mode, present, ticks): the first that is
 // missing, by name; null when there is none.
 const char* host_missing_entry(const Host* target);
 
-// One line of a build's table of targets.
+// One line of a build's table of hosts.
 using HostEntry = const Host* (*)();
-// The target of that name in the table; the first for no name, and for a name that is in
+// The host of that name in the table; the first for no name, and for a name that is in
 // no entry, the first, with a message listing the names there are. Null for an empty table.
 const Host* host_named(const HostEntry* table, int count, const char* name);

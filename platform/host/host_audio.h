@@ -4,18 +4,18 @@
 
 #include <cstdint>
 
-// The stream's format, whatever the backend: 16-bit signed stereo at this rate.
+// The stream's format, whatever the output: 16-bit signed stereo at this rate.
 constexpr int AUDIO_OUTPUT_RATE = 44100;
 
-// Fills `frames` interleaved stereo frames; called by the backend, possibly on its own thread.
+// Fills `frames` interleaved stereo frames; called by the output, possibly on its own thread.
 using AudioMixFunction = void (*)(std::int16_t* out, int frames);
 
-struct AudioBackend {
+struct AudioOutput {
     const char* name;
     // Starts pulling the stream from `mix`; on failure returns 0 and writes the reason.
     int (*open)(AudioMixFunction mix, char* error, int error_size);
     void (*close)();
-    // Brings the stream up to the present before a buffer changes, where the backend mixes
+    // Brings the stream up to the present before a buffer changes, where the output mixes
     // on the caller's thread (the recorder, on the virtual clock); null where it does not.
     void (*catch_up)();
     // Acts on device changes reported since the last call, on the program's thread, once a
@@ -24,11 +24,11 @@ struct AudioBackend {
     void (*service)();
 };
 
-// What a backend tells the sound side, from any thread, through the record the sound side
+// What an output tells the sound side, from any thread, through the record the sound side
 // registered (audio_output_listen); the host calls nothing of the sound side by name. The
 // device went away: sounds go on in silence and the player is told once. A device is back:
 // whatever played on while it was away is moved on by the frames it missed (0 where the
-// backend went on mixing meanwhile). For a backend that stops pulling while nothing would be
+// output went on mixing meanwhile). For an output that stops pulling while nothing would be
 // heard: what plays on in silence is moved on by that many frames, and `heard` says whether
 // any playing buffer would be heard now.
 struct AudioOutputEvents {
@@ -45,8 +45,18 @@ void audio_output_back(std::uint64_t missed_frames);
 void audio_output_skip(std::uint64_t frames);
 int audio_output_heard();
 
-// What the message pump tells the sound side: the window's focus (buffers made without
+// What the message pump tells the sound side, which sits above it, through the record the
+// sound side registered (audio_window_listen): the window's focus (buffers made without
 // DSBCAPS_GLOBALFOCUS are heard only with it), and each pass, so that a device that went
 // away or came back is dealt with on the program's thread.
+struct AudioWindowEvents {
+    void (*focus)(int focused);
+    void (*pass)();
+};
+// Registers the sound side's record (null: none) and tells it at once whether the window has
+// the focus, which is kept here, so that a sound side started after the window learns it.
+void audio_window_listen(const AudioWindowEvents* events);
 void audio_window_focus(int focused);
+// Whether the window had the focus when last told (1 until told otherwise).
+int audio_window_focused();
 void audio_pump();

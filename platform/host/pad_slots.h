@@ -1,4 +1,4 @@
-// Each controller on its own, the same on every system: the targets report every controller
+// Each controller on its own, the same on every system: the hosts report every controller
 // they read, and each is given a number that it keeps while plugged in and, where no other
 // took it, when plugged in again; pad_read (platform/pads.h) hands out what each one did.
 #pragma once

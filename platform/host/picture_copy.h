@@ -1,4 +1,4 @@
-// Changed-row tracking for presenters: a copy of the picture last shown, which tells a new
+// Changed-row tracking for hosts: a copy of the picture last shown, which tells a new
 // picture from the same one again and says which band of rows changed.
 #pragma once
 

@@ -1,4 +1,4 @@
-// Nearest-neighbour scaling into a presenter's pixels; runs for every changed frame.
+// Nearest-neighbour scaling into a host's pixels; runs for every changed frame.
 #include "platform/host/scale.h"
 #include "platform/host/convert.h"
 

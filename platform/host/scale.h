@@ -1,6 +1,6 @@
-// The picture converted and scaled into a presenter's 32-bit pixels by nearest neighbour:
+// The picture converted and scaled into a host's 32-bit pixels by nearest neighbour:
 // whole factors replicate pixels and rows in one pass, any other size maps each row and
-// column. Shared by every presenter that scales by itself (SDL's, Windows's).
+// column. Shared by every host that scales by itself (SDL's, Windows's).
 #pragma once
 
 #include "platform/host/host.h"

@@ -1,5 +1,5 @@
 // The host's clock as the screen reads it, the program's rests, and when the screen's changes
-// reach the presenter.
+// reach the host.
 #include "platform/host/screen.h"
 #include "platform/host/pass_stats.h"
 

@@ -1,5 +1,5 @@
 // The screen: the millisecond clock read through the host, the program's rests, and when the
-// DirectDraw emulation's changes to the screen reach the host's presenter.
+// DirectDraw emulation's changes to the screen reach the host.
 #pragma once
 
 #include "platform/host/host.h"

@@ -1,4 +1,4 @@
-// The clock's resting rule, shared by the backends that read a real clock.
+// The clock's resting rule, shared by the hosts that read a real clock.
 #include "platform/host/tick_pacing.h"
 
 std::int64_t paced_reading(TickPacing* pacing, std::int64_t (*read_ms)(),

@@ -1,4 +1,4 @@
-// Reading typed text: UTF-8 bytes to Unicode code points, for the backends that receive text
+// Reading typed text: UTF-8 bytes to Unicode code points, for the hosts that receive text
 // as UTF-8 and for scripted text in tests.
 #pragma once
 

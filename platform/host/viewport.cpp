@@ -1,4 +1,4 @@
-// Placing the game's picture in a backend's output, and mapping mouse positions back.
+// Placing the game's picture in a host's output, and mapping mouse positions back.
 #include "platform/host/viewport.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
-// The backends' geometry: where the picture lands in a window or page and where a click
-// falls on it, apart from any backend so that it can be checked without a display.
+// The hosts' geometry: where the picture lands in a window or page and where a click
+// falls on it, apart from any host so that it can be checked without a display.
 #pragma once
 
 #include <cstdint>
 
-// Where the game's picture lands in the backend's output, in output pixels.
+// Where the game's picture lands in the host's output, in output pixels.
 struct VideoViewport {
     int x;
     int y;

@@ -1,4 +1,4 @@
-// Windows's virtual-key codes, which every target's input speaks: the platform's own names
+// Windows's virtual-key codes, which every host's input speaks: the platform's own names
 // for them where the system's headers are not there (on Windows they come from <windows.h>).
 // Letters and digits have no names: they are 'A' to 'Z' and '0' to '9'.
 #pragma once

@@ -3,7 +3,7 @@
 // calls, duplicates sharing memory, lost buffers once the device is gone, and the layout of
 // WAVEFORMATEX.
 #include "platform/dsound.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 
 #include "support/sound_buffers.h"
 #include "support/sound_device.h"

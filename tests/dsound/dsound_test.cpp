@@ -3,7 +3,7 @@
 // against the virtual clock, and silence with one line when no output opens.
 #include "platform/dsound.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 #include "platform/platform_reset.h"
 
 #include "support/sound_buffers.h"

@@ -3,7 +3,7 @@
 // their place, when the focus comes back.
 #include "platform/dsound.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 
 #include "support/sound_buffers.h"
 #include "support/sound_device.h"

@@ -81,7 +81,7 @@ includes="$root/usr/include/brambleleap"
 (cd "$includes" && find . -name '*.h' | sort | sed 's|^\./\(.*\)|#include "\1"|') >"$packages/all_headers.cpp"
 for compiler in g++ x86_64-w64-mingw32-g++ em++; do
   command -v $compiler >/dev/null || continue
-  grep -v "host/win32/" "$packages/all_headers.cpp" >"$packages/headers_$compiler.cpp"
+  grep -v -e "host/win32/" -e "host/windows/" "$packages/all_headers.cpp" >"$packages/headers_$compiler.cpp"
   [ $compiler = x86_64-w64-mingw32-g++ ] && cp "$packages/all_headers.cpp" "$packages/headers_$compiler.cpp"
   $compiler -std=c++20 -fsyntax-only -I"$includes" "$packages/headers_$compiler.cpp" ||
     die "the installed headers do not compile with $compiler"

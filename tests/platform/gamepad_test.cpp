@@ -2,9 +2,9 @@
 // SDL's virtual joystick played through the window messages and key state with the game's
 // bindings and read on its own by number, plugged in and out while the window is open.
 #include "platform/platform_reset.h"
-#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/sdl/sdl_host.h"
 #include "platform/host/pad_slots.h"
-#include "platform/host/sdl/sdl_backend_gamepad.h"
+#include "platform/host/sdl/sdl_gamepad.h"
 #include "platform/host/screen.h"
 #include "platform/win32.h"
 #include "shell/pad_bindings.h"

@@ -4,7 +4,7 @@
 #include "platform/dsound.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/host.h"
-#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/sdl/sdl_host.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>

@@ -5,6 +5,7 @@
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
+#include "platform/host/event_queue.h"
 #include "platform/host/host.h"
 
 #include <deque>
@@ -123,23 +124,21 @@ TEST_F(WindowTest, ClicksOffThePictureAreDropped) {
     EXPECT_TRUE(drain_queue().empty());
 }
 
-// A backend handing out a fixed list of events, for what the script cannot express.
+// A host posting a fixed list of events, for what the script cannot express.
 namespace {
 
 std::deque<VideoEvent> FakeEvents;
 
-int fake_poll(VideoEvent* event) {
-    if (FakeEvents.empty()) return 0;
-    *event = FakeEvents.front();
-    FakeEvents.pop_front();
-    return 1;
+void fake_pump() {
+    while (!FakeEvents.empty() && host_event_post(FakeEvents.front()))
+        FakeEvents.pop_front();
 }
 
 } // namespace
 
 TEST_F(WindowTest, AutoRepeatedPressesAreKeyDownsWithThePreviousStateBit) {
     Host fake = *headless_host();
-    fake.poll_event = fake_poll;
+    fake.pump_events = fake_pump;
     host_use(&fake);
     FakeEvents = {{VIDEO_KEY_DOWN, VK_DOWN, 0, 0, 0, 0, 0, 0},
                   {VIDEO_KEY_DOWN, VK_DOWN, 1, 0, 0, 0, 0, 0},
@@ -209,4 +208,35 @@ TEST_F(WindowTest, ScriptedEventsKeepTheirOrderAcrossTheClockWrap) {
     headless_set_clock(0x10);
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.wParam, static_cast<WPARAM>('B'));
+}
+
+// The shared queue between hosts and the pump: a host that pulls its input loses none of it
+// however much is waiting (it stops while the queue is full), and one that posts beyond the
+// queue's room loses the newest events, never the oldest or their order.
+TEST_F(WindowTest, TheSharedQueueKeepsOrderAndDropsOnlyTheNewest) {
+    const int scripted = HOST_EVENT_CAPACITY + 300;
+    for (int i = 0; i < scripted; i++)
+        headless_script_key(0, 'A' + i % 26, i % 2 == 0);
+    std::vector<MSG> taken = drain_queue();
+    ASSERT_EQ(taken.size(), static_cast<std::size_t>(scripted));
+    for (int i = 0; i < scripted; i++) {
+        EXPECT_EQ(taken[i].message, static_cast<UINT>(i % 2 == 0 ? WM_KEYDOWN : WM_KEYUP));
+        EXPECT_EQ(taken[i].wParam, static_cast<WPARAM>('A' + i % 26));
+    }
+
+    VideoEvent press = {};
+    press.kind = VIDEO_KEY_DOWN;
+    int posted = 0;
+    for (int i = 0; i < HOST_EVENT_CAPACITY + 5; i++) {
+        press.virtual_key = i < HOST_EVENT_CAPACITY ? VK_LEFT : VK_RIGHT;
+        posted += host_event_post(press);
+    }
+    EXPECT_EQ(posted, HOST_EVENT_CAPACITY);
+    EXPECT_EQ(host_event_room(), 0);
+    VideoEvent event = {};
+    int lefts = 0;
+    while (host_event_take(&event))
+        lefts += event.virtual_key == VK_LEFT;
+    EXPECT_EQ(lefts, HOST_EVENT_CAPACITY);
+    EXPECT_EQ(host_event_room(), HOST_EVENT_CAPACITY);
 }

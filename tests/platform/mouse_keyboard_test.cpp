@@ -3,7 +3,7 @@
 // and state; and the process entry's command line.
 #include "platform/host/headless/headless.h"
 #include "platform/host/utf8.h"
-#include "platform/win32/win32_command_line.h"
+#include "platform/winapi/winapi_command_line.h"
 #include "window_fixture.h"
 
 #include <gtest/gtest.h>
@@ -233,8 +233,8 @@ TEST(CommandLine, TheArgumentsAfterTheProgramsNameQuotedAsWindowsSplitsThem) {
         {{"prog", "back\\slash"}, "back\\slash"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(win32_command_line(static_cast<int>(c.argv.size()), c.argv.data()), c.line);
-    EXPECT_EQ(win32_command_line(0, nullptr), "");
+        EXPECT_EQ(winapi_command_line(static_cast<int>(c.argv.size()), c.argv.data()), c.line);
+    EXPECT_EQ(winapi_command_line(0, nullptr), "");
 }
 
 TEST(Utf8, CodePointsAndReplacementsForMalformedBytes) {

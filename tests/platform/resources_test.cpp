@@ -1,6 +1,6 @@
 // Icon 101 and cursor 9: the small reader of their bitmap files, with hostile files, and the
 // resources handed out whether or not the files are there.
-#include "platform/win32/win32_resources.h"
+#include "platform/winapi/winapi_resources.h"
 
 #include <gtest/gtest.h>
 

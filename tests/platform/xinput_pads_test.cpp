@@ -1,7 +1,7 @@
 // Controllers on Windows through XInput, played through a fake table of XInput's functions:
 // the translation into the shared shape, and controllers plugged in and out between readings.
 #include "platform/host/pad_keys.h"
-#include "platform/host/win32/win32_xinput.h"
+#include "platform/host/windows/windows_xinput.h"
 #include "shell/pad_bindings.h"
 
 #include <gtest/gtest.h>

@@ -5,7 +5,7 @@
 #include "scripted_play.h"
 
 #include "game/screens.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/platform_reset.h"
-#include "platform/host/sdl/sdl_backend.h"
+#include "platform/host/sdl/sdl_host.h"
 #include "platform/host/screen.h"
 #include "platform/win32.h"
 #include "support/virtual_pad.h"

@@ -10,7 +10,7 @@
 #include "game/screens.h"
 #include "game/setup.h"
 #include "platform/dsound/dsound_mixer.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 #include "engine/display/display_context.h"
 #include "game/screens.h"
 #include "platform/platform_reset.h"
-#include "platform/win32/win32_window.h"
+#include "platform/winapi/winapi_window.h"
 #include "shell/window_proc.h"
 
 #include <gtest/gtest.h>
@@ -30,9 +30,9 @@ class ScreenTest : public ::testing::Test {
 
     // Sends one message through the window procedure; notes whether it was passed on.
     LRESULT send(UINT message, WPARAM wparam, LPARAM lparam) {
-        int before = win32_default_calls();
+        int before = winapi_default_calls();
         LRESULT result = window_proc(MainWindow, message, wparam, lparam);
-        passed_on = win32_default_calls() != before;
+        passed_on = winapi_default_calls() != before;
         return result;
     }
     LRESULT key(int virtual_key) { return send(WM_KEYDOWN, virtual_key, 0); }

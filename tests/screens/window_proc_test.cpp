@@ -2,7 +2,7 @@
 // everything it leaves to the default handling.
 #include "screen_fixture.h"
 
-#include "platform/win32/win32_window.h"
+#include "platform/winapi/winapi_window.h"
 
 TEST_F(ScreenTest, DestructionAsksTheLoopToEndWithCodeZero) {
     EXPECT_EQ(send(WM_DESTROY, 0, 0), 0);
@@ -25,7 +25,7 @@ TEST_F(ScreenTest, CreationAndPaintingAreHandledHere) {
 TEST_F(ScreenTest, CloseGoesThroughTheDefaultHandlingToTheEnd) {
     send(WM_CLOSE, 0, 0);
     EXPECT_TRUE(passed_on);
-    EXPECT_EQ(win32_last_default_message(), static_cast<UINT>(WM_CLOSE));
+    EXPECT_EQ(winapi_last_default_message(), static_cast<UINT>(WM_CLOSE));
     RECT rect;
     EXPECT_FALSE(GetWindowRect(MainWindow, &rect)) << "the default handling destroyed it";
     MSG msg;
@@ -39,7 +39,7 @@ TEST_F(ScreenTest, OtherMessagesArePassedOn) {
           static_cast<UINT>(WM_LBUTTONUP), static_cast<UINT>(0x7FFF)}) {
         send(message, VK_RETURN, 0);
         EXPECT_TRUE(passed_on) << message;
-        EXPECT_EQ(win32_last_default_message(), message);
+        EXPECT_EQ(winapi_last_default_message(), message);
     }
     EXPECT_EQ(GameState, STATE_MENU);
 }

@@ -3,7 +3,7 @@
 #include "engine/sound/sound.h"
 #include "formats/wave_format.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"

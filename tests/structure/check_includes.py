@@ -9,9 +9,10 @@ engine/image/sprite.cpp); a file without a partner is a module of its own. The c
     the file formats see nothing of the project but themselves, and the game never sees the shell;
   - an include inside the platform that runs from a lower folder up to a higher one, or
     sideways between two folders of one level (two targets), by the platform's own layers:
-    host/ (the target record and the shared pieces), host/<target>/, win32/, ddraw/, then gdi/
+    host/ (the target record and the shared pieces), host/audio/ (the audio outputs),
+    host/<target>/, winapi/, ddraw/, then gdi/
     and dsound/, then the platform's own top files; each published header belongs to its
-    folder (win32.h to win32/, pads.h to host/), and a folder with no level is reported;
+    folder (win32.h to winapi/, pads.h to host/), and a folder with no level is reported;
   - SDL included by the program's code anywhere but platform/ (tests of the SDL backend and
     the benchmarks, which measure SDL itself, may include it);
   - a quoted include that names no file of the project.
@@ -43,19 +44,21 @@ ALLOWED = {
 # The platform's folders from the bottom up; folders of one level must not include each other.
 PLATFORM_LEVELS = {
     "host": 0,
-    "host/sdl": 1,
-    "host/web": 1,
-    "host/headless": 1,
-    "host/win32": 1,
-    "win32": 2,
-    "ddraw": 3,
-    "gdi": 4,
-    "dsound": 4,
-    "": 5,  # the platform's top files: the build's choice of target, the reset for tests
+    "host/audio": 1,  # the audio outputs, which any host may take
+    "host/sdl": 2,
+    "host/web": 2,
+    "host/headless": 2,
+    "host/windows": 2,
+    "host/win32": 2.5,  # the old path of the system headers, forwarding to host/windows/
+    "winapi": 3,
+    "ddraw": 4,
+    "gdi": 5,
+    "dsound": 5,
+    "": 6,  # the platform's top files: the build's choice of target, the reset for tests
 }
 # The published headers, each a part of its folder.
 PUBLISHED_FOLDER = {
-    "platform/win32.h": "win32",
+    "platform/win32.h": "winapi",
     "platform/ddraw.h": "ddraw",
     "platform/gdi.h": "gdi",
     "platform/dsound.h": "dsound",

@@ -3,7 +3,7 @@
 
 #include "platform/dsound/dsound_state.h"
 #include "platform/host/headless/headless.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/audio/headless_audio.h"
 #include "platform/host/screen.h"
 #include "platform/platform_reset.h"
 

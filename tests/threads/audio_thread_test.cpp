@@ -7,7 +7,7 @@
 #include "platform/dsound.h"
 #include "platform/dsound/audio_output.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/host/sdl/sdl_audio.h"
+#include "platform/host/audio/sdl_audio.h"
 #include "platform/platform_reset.h"
 
 #include "support/sound_buffers.h"
@@ -29,9 +29,9 @@ struct OnSdlDummyDriver {
     OnSdlDummyDriver() {
         platform_reset();
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        audio_use_backend(sdl_audio_backend());
+        audio_use_output(sdl_audio_output());
     }
-    ~OnSdlDummyDriver() { audio_use_backend(nullptr); }
+    ~OnSdlDummyDriver() { audio_use_output(nullptr); }
 };
 
 std::int16_t filled(DWORD, int seed) {

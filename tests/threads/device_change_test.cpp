@@ -4,8 +4,8 @@
 #include "platform/dsound.h"
 #include "platform/dsound/audio_output.h"
 #include "platform/dsound/dsound_state.h"
-#include "platform/host/headless/headless_audio.h"
-#include "platform/host/sdl/sdl_audio.h"
+#include "platform/host/audio/headless_audio.h"
+#include "platform/host/audio/sdl_audio.h"
 #include "platform/platform_reset.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/screen.h"
@@ -148,7 +148,7 @@ TEST(DeviceChange, TheSdlOutputClosesOnRemovalAndReopensWhereTheSoundsWouldBe) {
     ScriptedDevice scripted;
     Scripted = &scripted;
     sdl_audio_use_calls(&SCRIPTED_CALLS);
-    audio_use_backend(sdl_audio_backend());
+    audio_use_output(sdl_audio_output());
 
     LPDIRECTSOUND8 device = nullptr;
     ASSERT_EQ(DirectSoundCreate8(nullptr, &device, nullptr), DS_OK);
@@ -204,6 +204,6 @@ TEST(DeviceChange, TheSdlOutputClosesOnRemovalAndReopensWhereTheSoundsWouldBe) {
     EXPECT_EQ(scripted.opened, 0);
     EXPECT_EQ(dsound_objects_alive(), 0);
     sdl_audio_use_calls(nullptr);
-    audio_use_backend(nullptr);
+    audio_use_output(nullptr);
     Scripted = nullptr;
 }

@@ -1,11 +1,12 @@
-// The headless target for tests: no window, a virtual clock that moves only when
+// The headless host for tests: no window, a virtual clock that moves only when
 // read, scripted input, and presented frames kept in a bounded ring.
 #include "platform/host/headless/headless.h"
 #include "formats/bmp_encode.h"
 #include "formats/bmp_layout.h"
 #include "formats/file_bytes.h"
 #include "platform/host/convert.h"
-#include "platform/host/headless/headless_audio.h"
+#include "platform/host/event_queue.h"
+#include "platform/host/audio/headless_audio.h"
 #include "platform/host/headless/headless_pads.h"
 #include "platform/host/utf8.h"
 
@@ -129,12 +130,15 @@ void script_pad_key(int virtual_key, int down, void*) {
     script_event(State.clock, down ? VIDEO_KEY_DOWN : VIDEO_KEY_UP).virtual_key = virtual_key;
 }
 
-int headless_poll_event(VideoEvent* event) {
+// What is due goes to the shared queue in the script's order; what does not fit waits.
+void headless_pump_events() {
     headless_pads_due(State.clock, {script_pad_key, nullptr});
-    if (State.script.empty() || until(State.script.front().at) > 0) return 0;
-    *event = State.script.front().event;
-    State.script.erase(State.script.begin());
-    return 1;
+    std::size_t due = 0;
+    while (due < State.script.size() && until(State.script[due].at) <= 0 &&
+           host_event_post(State.script[due].event))
+        due++;
+    State.script.erase(State.script.begin(),
+                       State.script.begin() + static_cast<std::ptrdiff_t>(due));
 }
 
 void headless_set_cursor_visible(int visible) {
@@ -155,10 +159,10 @@ const Host Headless = {
     .set_cursor_visible = headless_set_cursor_visible,
     .set_icon = nullptr,
     .set_cursor_image = nullptr,
-    .poll_event = headless_poll_event,
+    .pump_events = headless_pump_events,
     .ticks = headless_ticks,
     .rest_until = nullptr,
-    .audio = headless_audio_backend,
+    .audio = headless_audio_output,
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-// The headless target, for tests: a virtual clock, a script of timed
+// The headless host, for tests: a virtual clock, a script of timed
 // input, and the frames presented, kept for inspection.
 #pragma once
 
@@ -16,7 +16,7 @@ struct HeadlessFrame {
     HostColor palette[256];           // the palette shown with it (8 bits per pixel)
 };
 
-// The target: its audio output is the recorder (headless_audio.h).
+// The host: its audio output is the recorder (headless_audio.h).
 const Host* headless_host();
 // Forgets the script, the kept frames and the window, and sets the virtual clock to 0.
 void headless_reset();

@@ -1,4 +1,4 @@
-// Scripted controllers for the headless target: plugged in, moved and unplugged at virtual
+// Scripted controllers for the headless host: plugged in, moved and unplugged at virtual
 // times, read by the message pump as a system's controllers are, bound keys and all.
 #pragma once
 
@@ -15,12 +15,12 @@ void headless_script_pad(std::uint32_t at_ms, int pad_id, std::uint32_t buttons,
 // From `at_ms` on, controller `pad_id` is unplugged.
 void headless_script_pad_gone(std::uint32_t at_ms, int pad_id);
 
-// For the target: where the keys bound to the controllers' buttons go.
+// For the host: where the keys bound to the controllers' buttons go.
 struct HeadlessPadKey {
     void (*emit)(int virtual_key, int down, void* context);
     void* context;
 };
-// For the target: applies every scripted change due at `clock_ms`, in time order.
+// For the host: applies every scripted change due at `clock_ms`, in time order.
 void headless_pads_due(std::uint32_t clock_ms, const HeadlessPadKey& key);
 // Forgets the scripted controllers and the numbers they were given.
 void headless_pads_reset();

@@ -1,4 +1,4 @@
-// The web backend's input mapping: KeyboardEvent.code to virtual keys, and page positions to
+// The web host's input mapping: KeyboardEvent.code to virtual keys, and page positions to
 // the game's picture. Free of the browser so that the ordinary builds can check it.
 #pragma once
 

@@ -1,11 +1,5 @@
-// The system's own Windows headers, as the platform takes them on Windows: without the min
-// and max macros and the rarely used parts.
+// Kept where installed programs look for it: the system's own Windows headers, as the
+// platform takes them on Windows (platform/host/windows/windows_system.h).
 #pragma once
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "platform/host/windows/windows_system.h"

@@ -1,7 +1,0 @@
-// The SDL2 target, which the real game runs on in Linux: window, keys, mouse, controllers,
-// clock and SDL's audio device.
-#pragma once
-
-#include "platform/host/host.h"
-
-const Host* sdl_host();

@@ -1,6 +1,0 @@
-// The mixed stream played in the page through Web Audio.
-#pragma once
-
-#include "platform/host/host_audio.h"
-
-AudioBackend* web_audio_backend();

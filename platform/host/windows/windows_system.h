@@ -1,0 +1,11 @@
+// The system's own Windows headers, as the platform takes them on Windows: without the min
+// and max macros and the rarely used parts.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
