@@ -2,6 +2,7 @@
 // the palette and clipper attached to a surface.
 #include "platform/ddraw/ddraw_surface.h"
 #include "platform/ddraw/ddraw_emulation.h"
+#include "platform/ddraw/ddraw_screen.h"
 #include "platform/host/screen.h"
 
 #include <cstdlib>
@@ -77,6 +78,8 @@ DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps) {
     surface->bpp = bpp;
     surface->caps = caps;
     surface->pitch = padded_pitch(width, bpp);
+    // New memory is nothing the screen has shown.
+    surface->changed = {0, 0, width, height};
     surface->pixels = static_cast<std::uint8_t*>(
         std::calloc(static_cast<size_t>(surface->pitch) * static_cast<size_t>(height), 1));
     if (!surface->pixels) {
@@ -122,15 +125,16 @@ HRESULT DdSurface::Lock(LPRECT rect, LPDDSURFACEDESC2 desc, DWORD, HANDLE) {
                  static_cast<long>(rect->left) * ddraw_bytes_per_pixel(bpp);
     desc->lpSurface = first;
     locked = 1;
+    lock_rect = rect ? *rect : RECT{0, 0, width, height};
     // Writes into a locked primary show on the next refresh, as on a real screen.
-    ddraw_primary_changed(this);
+    ddraw_primary_changed(this, &lock_rect);
     return DD_OK;
 }
 
 HRESULT DdSurface::Unlock(LPRECT) {
     if (!locked) return DDERR_NOTLOCKED;
     locked = 0;
-    ddraw_primary_changed(this);
+    ddraw_primary_changed(this, &lock_rect);
     return DD_OK;
 }
 
@@ -140,9 +144,14 @@ HRESULT DdSurface::Flip(LPDIRECTDRAWSURFACE7 target, DWORD) {
     if (locked || dc || back->locked || back->dc) return DDERR_SURFACEBUSY;
     if (ddraw_should_fail(DDFAIL_FLIP)) return DDERR_SURFACELOST;
     if (lost || back->lost) return DDERR_SURFACELOST;
-    std::uint8_t* shown = pixels;
+    // What the screen must redraw: where the buffer coming to the front differs from the one
+    // leaving it, and what was written into the front but not presented yet. Afterwards the
+    // buffer going to the back differs from the screen in just that part.
+    const RECT shown = ddraw_flip_changes(this);
+    std::uint8_t* old_front = pixels;
     pixels = back->pixels;
-    back->pixels = shown;
+    back->pixels = old_front;
+    changed = back->changed = shown;
     video_screen_changed(1);
     return DD_OK;
 }
