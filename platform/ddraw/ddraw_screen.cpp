@@ -4,6 +4,7 @@
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_palette.h"
 #include "platform/ddraw/ddraw_surface.h"
+#include "platform/host/screen.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -45,7 +46,8 @@ HostRect host_rect(const RECT& r, const RECT& area) {
 RECT ddraw_flip_changes(const DdSurface* primary) {
     const DdSurface* back = primary->back;
     RECT coming = back->changed;
-    if (ddraw_rect_valid(coming)) {
+    // Out of sight nothing is presented, and the comparison would be work for nobody.
+    if (ddraw_rect_valid(coming) && !video_hidden()) {
         const int bytes = ddraw_bytes_per_pixel(primary->bpp);
         const long offset = static_cast<long>(coming.top) * primary->pitch + coming.left * bytes;
         coming = ddraw_rows_differing(back->pixels + offset, back->pitch, primary->pixels + offset,
