@@ -1,10 +1,6 @@
 // The emulation's global state: the display, the count of live objects, injected failures,
 // and the pixel layouts.
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/ddraw/ddraw_surface.h"
-#include "platform/host/screen.h"
-
-#include <algorithm>
 
 DdDisplayState ddraw_display = {};
 
@@ -96,17 +92,4 @@ int ddraw_bpp_of_format(const DDPIXELFORMAT& format) {
         return 15;
     if (format.dwRGBBitCount == 16) return 16;
     return 0;
-}
-
-void ddraw_primary_changed(DdSurface* surface, const RECT* rect) {
-    DdSurface* primary = ddraw_display.primary;
-    if (!surface || !primary || (surface != primary && surface != primary->back)) return;
-    const RECT whole = {0, 0, surface->width, surface->height};
-    RECT written = whole;
-    if (rect)
-        written = {std::max(rect->left, LONG{0}), std::max(rect->top, LONG{0}),
-                   std::min(rect->right, whole.right), std::min(rect->bottom, whole.bottom)};
-    if (!ddraw_rect_valid(written)) return;
-    surface->changed = ddraw_rect_union(surface->changed, written);
-    if (surface == primary) video_screen_changed(0);
 }

@@ -76,11 +76,6 @@ void ddraw_object_destroyed();
 // 1 when the call of this kind must fail now (and uses up one injected failure).
 int ddraw_should_fail(DdrawFailure kind);
 
-// Notes that `rect` of `surface` (null: all of it) was written. On the primary the change
-// shows at the next refresh; on the primary's back buffer it is kept for the next flip;
-// other surfaces are nobody's screen. A rectangle without area changed nothing.
-void ddraw_primary_changed(DdSurface* surface, const RECT* rect = nullptr);
-
 // The program's window, as SetCooperativeLevel receives it: on Windows the screen is shown
 // in it; here the platform's one window is the screen whatever the program passes. 0 when
 // the window cannot be shown into.

@@ -1,10 +1,8 @@
 // The primary surface seen as the screen, for the video layer.
 #include "platform/ddraw/ddraw_screen.h"
-#include "platform/ddraw/ddraw_blit.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_palette.h"
 #include "platform/ddraw/ddraw_surface.h"
-#include "platform/host/screen.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -42,19 +40,6 @@ HostRect host_rect(const RECT& r, const RECT& area) {
 }
 
 } // namespace
-
-RECT ddraw_flip_changes(const DdSurface* primary) {
-    const DdSurface* back = primary->back;
-    RECT coming = back->changed;
-    // Out of sight nothing is presented, and the comparison would be work for nobody.
-    if (ddraw_rect_valid(coming) && !video_hidden()) {
-        const int bytes = ddraw_bytes_per_pixel(primary->bpp);
-        const long offset = static_cast<long>(coming.top) * primary->pitch + coming.left * bytes;
-        coming = ddraw_rows_differing(back->pixels + offset, back->pitch, primary->pixels + offset,
-                                      primary->pitch, bytes, coming);
-    }
-    return ddraw_rect_union(coming, primary->changed);
-}
 
 const PALETTEENTRY* ddraw_screen_palette() {
     const DdSurface* primary = ddraw_display.primary;

@@ -4,14 +4,9 @@
 #include "platform/host/host.h"
 #include "platform/win32.h"
 
-struct DdSurface;
-
 // The palette the screen shows (the primary's, black when it has none), or null when the
 // primary is not palettised or there is none.
 const PALETTEENTRY* ddraw_screen_palette();
 // Describes the primary for presenting, with the part changed since it was last described
 // (which then counts as shown); 0 when no primary surface exists.
 int ddraw_screen_picture(VideoPicture* picture);
-// For a flip of `primary`'s chain: the part of the screen that changes when its back buffer
-// comes to the front.
-RECT ddraw_flip_changes(const DdSurface* primary);

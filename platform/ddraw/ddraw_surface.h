@@ -60,6 +60,11 @@ struct DdSurface final : IDirectDrawSurface7 {
     void forget_dc();
 };
 
+// Notes that `rect` of `surface` (null: all of it) was written. On the primary the change
+// shows at the next refresh; on the primary's back buffer it is kept for the next flip;
+// other surfaces are nobody's screen. A rectangle without area changed nothing.
+void ddraw_primary_changed(DdSurface* surface, const RECT* rect = nullptr);
+
 // Creates a surface record with its pixel memory; null when memory runs out.
 DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps);
 // Every live surface, so that all of them can be lost and restored together: the newest,
