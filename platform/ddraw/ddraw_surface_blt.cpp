@@ -100,14 +100,16 @@ std::uint8_t* read_from_copy(DdBlitJob* job) {
 // program showing its window's picture this way copies all of it each frame, and the screen
 // redraws only rows that differ. Other copies count as written wherever they land.
 RECT piece_changes(const DdSurface* surface, const DdBlitJob& job, const RECT& piece) {
+    if (surface != ddraw_display.primary || job.keyed) return piece;
+    // Wide, since a destination may reach far past the surface and the clipper.
     const RECT& to = job.dest_rect;
     const RECT& from = job.source_rect;
-    const bool same_size = to.right - to.left == from.right - from.left &&
-                           to.bottom - to.top == from.bottom - from.top;
-    if (surface != ddraw_display.primary || job.keyed || !same_size) return piece;
+    if (1LL * to.right - to.left != 1LL * from.right - from.left ||
+        1LL * to.bottom - to.top != 1LL * from.bottom - from.top)
+        return piece;
     const int bytes = job.bytes_per_pixel;
-    const long source_x = from.left + (piece.left - to.left);
-    const long source_y = from.top + (piece.top - to.top);
+    const long long source_x = from.left + (1LL * piece.left - to.left);
+    const long long source_y = from.top + (1LL * piece.top - to.top);
     return ddraw_rows_differing(job.dest + static_cast<long>(piece.top) * job.dest_pitch +
                                     static_cast<long>(piece.left) * bytes,
                                 job.dest_pitch,
