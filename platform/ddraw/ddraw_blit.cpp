@@ -189,3 +189,21 @@ void ddraw_copy_rect(const DdBlitJob& job, const RECT& clip) {
     else
         copy_rect<std::uint16_t>(job, clip);
 }
+
+RECT ddraw_rows_differing(const std::uint8_t* a, LONG a_pitch, const std::uint8_t* b, LONG b_pitch,
+                          int bytes_per_pixel, const RECT& rect) {
+    const size_t row_bytes = static_cast<size_t>(rect.right - rect.left) * bytes_per_pixel;
+    const int rows = rect.bottom - rect.top;
+    auto same = [&](int y) {
+        return std::memcmp(a + static_cast<long>(y) * a_pitch, b + static_cast<long>(y) * b_pitch,
+                           row_bytes) == 0;
+    };
+    int first = 0;
+    while (first < rows && same(first))
+        ++first;
+    if (first == rows) return {};
+    int last = rows - 1;
+    while (last > first && same(last))
+        --last;
+    return {rect.left, rect.top + first, rect.right, rect.top + last + 1};
+}

@@ -24,3 +24,8 @@ void ddraw_fill_rect(std::uint8_t* pixels, LONG pitch, int bytes_per_pixel, cons
 // Copies the part `clip` (inside job.dest_rect) of the blit, stretching when the two
 // rectangles differ in size.
 void ddraw_copy_rect(const DdBlitJob& job, const RECT& clip);
+// The rows of `rect` in which two pictures of the same depth differ, as a rectangle with
+// rect's columns; one without area when they are the same there. `a` and `b` point at the
+// pixel at rect's top-left corner in each.
+RECT ddraw_rows_differing(const std::uint8_t* a, LONG a_pitch, const std::uint8_t* b, LONG b_pitch,
+                          int bytes_per_pixel, const RECT& rect);

@@ -1,7 +1,6 @@
 // The emulation's global state: the display, the count of live objects, injected failures,
 // and the pixel layouts.
 #include "platform/ddraw/ddraw_emulation.h"
-#include "platform/host/screen.h"
 
 DdDisplayState ddraw_display = {};
 
@@ -93,8 +92,4 @@ int ddraw_bpp_of_format(const DDPIXELFORMAT& format) {
         return 15;
     if (format.dwRGBBitCount == 16) return 16;
     return 0;
-}
-
-void ddraw_primary_changed(const DdSurface* surface) {
-    if (surface && surface == ddraw_display.primary) video_screen_changed(0);
 }

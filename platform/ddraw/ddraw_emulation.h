@@ -76,10 +76,6 @@ void ddraw_object_destroyed();
 // 1 when the call of this kind must fail now (and uses up one injected failure).
 int ddraw_should_fail(DdrawFailure kind);
 
-// Tells the video layer that the screen changed, when `surface` is the primary; the change
-// shows at the next refresh.
-void ddraw_primary_changed(const DdSurface* surface);
-
 // The program's window, as SetCooperativeLevel receives it: on Windows the screen is shown
 // in it; here the platform's one window is the screen whatever the program passes. 0 when
 // the window cannot be shown into.
@@ -114,6 +110,13 @@ template <typename Object> DWORD ddraw_release_plain(Object* object) {
 // A rectangle with some area, right and bottom exclusive.
 inline bool ddraw_rect_valid(const RECT& r) {
     return r.left < r.right && r.top < r.bottom;
+}
+// The smallest rectangle holding both; one without area adds nothing.
+inline RECT ddraw_rect_union(const RECT& a, const RECT& b) {
+    if (!ddraw_rect_valid(a)) return b;
+    if (!ddraw_rect_valid(b)) return a;
+    return {a.left < b.left ? a.left : b.left, a.top < b.top ? a.top : b.top,
+            a.right > b.right ? a.right : b.right, a.bottom > b.bottom ? a.bottom : b.bottom};
 }
 // A rectangle with some area that lies wholly on a surface of this size.
 inline bool ddraw_rect_inside(const RECT& r, int width, int height) {

@@ -41,7 +41,7 @@ HRESULT DdPalette::SetEntries(DWORD flags, DWORD start, DWORD count, LPPALETTEEN
     if (flags || !in || !range_ok(start, count)) return DDERR_INVALIDPARAMS;
     std::memmove(entries + start, in, count * sizeof(PALETTEENTRY));
     // A palettised screen shows a new palette at once, without any flip.
-    const DdSurface* primary = ddraw_display.primary;
+    DdSurface* primary = ddraw_display.primary;
     if (primary && primary->palette == this) ddraw_primary_changed(primary);
     return DD_OK;
 }

@@ -4,7 +4,9 @@
 #include "platform/ddraw/ddraw_palette.h"
 #include "platform/ddraw/ddraw_surface.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -19,6 +21,24 @@ static_assert(sizeof(PALETTEENTRY) == sizeof(HostColor) &&
               offsetof(PALETTEENTRY, peBlue) == offsetof(HostColor, blue) &&
               offsetof(PALETTEENTRY, peFlags) == offsetof(HostColor, flags));
 
+// The primary's changes since it was last presented, which from now on count as shown: the
+// back buffer then differs from the screen there too. A part under a held lock may be
+// written at any moment, so it stays changed until the lock ends.
+RECT take_changes(DdSurface* primary) {
+    RECT changes = primary->changed;
+    if (primary->locked) changes = ddraw_rect_union(changes, primary->lock_rect);
+    primary->changed = {};
+    if (primary->back) primary->back->changed = ddraw_rect_union(primary->back->changed, changes);
+    return changes;
+}
+
+HostRect host_rect(const RECT& r, const RECT& area) {
+    const RECT in = {std::max(r.left, area.left), std::max(r.top, area.top),
+                     std::min(r.right, area.right), std::min(r.bottom, area.bottom)};
+    if (!ddraw_rect_valid(in)) return {};
+    return {in.left - area.left, in.top - area.top, in.right - in.left, in.bottom - in.top};
+}
+
 } // namespace
 
 const PALETTEENTRY* ddraw_screen_palette() {
@@ -28,7 +48,7 @@ const PALETTEENTRY* ddraw_screen_palette() {
 }
 
 int ddraw_screen_picture(VideoPicture* picture) {
-    const DdSurface* primary = ddraw_display.primary;
+    DdSurface* primary = ddraw_display.primary;
     if (!picture || !primary) return 0;
     picture->pixels = primary->pixels;
     picture->pitch = primary->pitch;
@@ -38,13 +58,21 @@ int ddraw_screen_picture(VideoPicture* picture) {
     picture->palette = reinterpret_cast<const HostColor*>(ddraw_screen_palette());
     picture->being_written = primary->locked;
     // On the desktop, what shows of a windowed program is its window.
-    RECT area = {};
-    if (!primary->back && ddraw_window_area(primary->width, primary->height, &area)) {
+    RECT area = {0, 0, primary->width, primary->height};
+    RECT window = {};
+    if (!primary->back && ddraw_window_area(primary->width, primary->height, &window)) {
+        area = window;
         int bytes = ddraw_bytes_per_pixel(primary->bpp);
         picture->pixels +=
             static_cast<std::ptrdiff_t>(area.top) * primary->pitch + area.left * bytes;
         picture->width = area.right - area.left;
         picture->height = area.bottom - area.top;
     }
+    // A window that moved shows other pixels of the desktop: all of it is new.
+    static RECT last_area = {};
+    RECT changes = take_changes(primary);
+    if (std::memcmp(&area, &last_area, sizeof area) != 0) changes = area;
+    last_area = area;
+    picture->changed = host_rect(changes, area);
     return 1;
 }

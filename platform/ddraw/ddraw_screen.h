@@ -7,5 +7,6 @@
 // The palette the screen shows (the primary's, black when it has none), or null when the
 // primary is not palettised or there is none.
 const PALETTEENTRY* ddraw_screen_palette();
-// Describes the primary for presenting; 0 when no primary surface exists.
+// Describes the primary for presenting, with the part changed since it was last described
+// (which then counts as shown); 0 when no primary surface exists.
 int ddraw_screen_picture(VideoPicture* picture);

@@ -1,9 +1,11 @@
 // DirectDraw surfaces: pixel memory and its lifetime, locks, the flip chain, colour keys and
 // the palette and clipper attached to a surface.
 #include "platform/ddraw/ddraw_surface.h"
+#include "platform/ddraw/ddraw_blit.h"
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/host/screen.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <new>
 
@@ -67,7 +69,35 @@ void describe(const DdSurface* surface, DDSURFACEDESC2* desc) {
     }
 }
 
+// For a flip of `primary`'s chain: the part of the screen that changes when its back buffer
+// comes to the front.
+RECT flip_changes(const DdSurface* primary) {
+    const DdSurface* back = primary->back;
+    RECT coming = back->changed;
+    // Out of sight nothing is presented, and the comparison would be work for nobody.
+    if (ddraw_rect_valid(coming) && !video_hidden()) {
+        const int bytes = ddraw_bytes_per_pixel(primary->bpp);
+        const long offset = static_cast<long>(coming.top) * primary->pitch + coming.left * bytes;
+        coming = ddraw_rows_differing(back->pixels + offset, back->pitch, primary->pixels + offset,
+                                      primary->pitch, bytes, coming);
+    }
+    return ddraw_rect_union(coming, primary->changed);
+}
+
 } // namespace
+
+void ddraw_primary_changed(DdSurface* surface, const RECT* rect) {
+    DdSurface* primary = ddraw_display.primary;
+    if (!surface || !primary || (surface != primary && surface != primary->back)) return;
+    const RECT whole = {0, 0, surface->width, surface->height};
+    RECT written = whole;
+    if (rect)
+        written = {std::max(rect->left, LONG{0}), std::max(rect->top, LONG{0}),
+                   std::min(rect->right, whole.right), std::min(rect->bottom, whole.bottom)};
+    if (!ddraw_rect_valid(written)) return;
+    surface->changed = ddraw_rect_union(surface->changed, written);
+    if (surface == primary) video_screen_changed(0);
+}
 
 DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps) {
     DdSurface* surface = new (std::nothrow) DdSurface;
@@ -77,6 +107,8 @@ DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps) {
     surface->bpp = bpp;
     surface->caps = caps;
     surface->pitch = padded_pitch(width, bpp);
+    // New memory is nothing the screen has shown.
+    surface->changed = {0, 0, width, height};
     surface->pixels = static_cast<std::uint8_t*>(
         std::calloc(static_cast<size_t>(surface->pitch) * static_cast<size_t>(height), 1));
     if (!surface->pixels) {
@@ -122,15 +154,16 @@ HRESULT DdSurface::Lock(LPRECT rect, LPDDSURFACEDESC2 desc, DWORD, HANDLE) {
                  static_cast<long>(rect->left) * ddraw_bytes_per_pixel(bpp);
     desc->lpSurface = first;
     locked = 1;
+    lock_rect = rect ? *rect : RECT{0, 0, width, height};
     // Writes into a locked primary show on the next refresh, as on a real screen.
-    ddraw_primary_changed(this);
+    ddraw_primary_changed(this, &lock_rect);
     return DD_OK;
 }
 
 HRESULT DdSurface::Unlock(LPRECT) {
     if (!locked) return DDERR_NOTLOCKED;
     locked = 0;
-    ddraw_primary_changed(this);
+    ddraw_primary_changed(this, &lock_rect);
     return DD_OK;
 }
 
@@ -140,9 +173,14 @@ HRESULT DdSurface::Flip(LPDIRECTDRAWSURFACE7 target, DWORD) {
     if (locked || dc || back->locked || back->dc) return DDERR_SURFACEBUSY;
     if (ddraw_should_fail(DDFAIL_FLIP)) return DDERR_SURFACELOST;
     if (lost || back->lost) return DDERR_SURFACELOST;
-    std::uint8_t* shown = pixels;
+    // What the screen must redraw: where the buffer coming to the front differs from the one
+    // leaving it, and what was written into the front but not presented yet. Afterwards the
+    // buffer going to the back differs from the screen in just that part.
+    const RECT shown = flip_changes(this);
+    std::uint8_t* old_front = pixels;
     pixels = back->pixels;
-    back->pixels = shown;
+    back->pixels = old_front;
+    changed = back->changed = shown;
     video_screen_changed(1);
     return DD_OK;
 }

@@ -25,6 +25,11 @@ struct DdSurface final : IDirectDrawSurface7 {
     DdSurface* back = nullptr;  // a flipping primary's back buffer
     DdSurface* front = nullptr; // a back buffer's primary, while the chain holds it
     int lost = 0;               // the display was taken away; the pixels are gone
+    // Where these pixels may differ from what the screen last showed: on the primary, what
+    // was written since it was presented; on its back buffer, what was written since it was
+    // shown last and what the screen showed meanwhile. It follows the pixels through a flip.
+    RECT changed = {};
+    RECT lock_rect = {};        // the part a held lock lets the program write
     DdSurface* older = nullptr; // live surfaces, newest first (ddraw_newest_surface)
     DdSurface* newer = nullptr;
 
@@ -54,6 +59,11 @@ struct DdSurface final : IDirectDrawSurface7 {
     // Takes back the device context the surface lent, if any (ddraw_surface_dc.cpp).
     void forget_dc();
 };
+
+// Notes that `rect` of `surface` (null: all of it) was written. On the primary the change
+// shows at the next refresh; on the primary's back buffer it is kept for the next flip;
+// other surfaces are nobody's screen. A rectangle without area changed nothing.
+void ddraw_primary_changed(DdSurface* surface, const RECT* rect = nullptr);
 
 // Creates a surface record with its pixel memory; null when memory runs out.
 DdSurface* ddraw_new_surface(int width, int height, int bpp, DWORD caps);

@@ -41,10 +41,13 @@ HRESULT fill_colour(DdSurface* surface, const RECT& dest, const DDBLTFX* fx) {
     thread_local std::vector<RECT> pieces;
     HRESULT result = clip_pieces(surface, dest, &pieces);
     if (FAILED(result)) return result;
-    for (const RECT& piece : pieces)
+    RECT written = {};
+    for (const RECT& piece : pieces) {
         ddraw_fill_rect(surface->pixels, surface->pitch, ddraw_bytes_per_pixel(surface->bpp), piece,
                         fx->dwFillColor);
-    ddraw_primary_changed(surface);
+        written = ddraw_rect_union(written, piece);
+    }
+    ddraw_primary_changed(surface, &written);
     return DD_OK;
 }
 
@@ -93,6 +96,27 @@ std::uint8_t* read_from_copy(DdBlitJob* job) {
     return copy;
 }
 
+// The part of a piece of a plain copy into the shown primary that will really change: a
+// program showing its window's picture this way copies all of it each frame, and the screen
+// redraws only rows that differ. Other copies count as written wherever they land.
+RECT piece_changes(const DdSurface* surface, const DdBlitJob& job, const RECT& piece) {
+    if (surface != ddraw_display.primary || job.keyed) return piece;
+    // Wide, since a destination may reach far past the surface and the clipper.
+    const RECT& to = job.dest_rect;
+    const RECT& from = job.source_rect;
+    if (1LL * to.right - to.left != 1LL * from.right - from.left ||
+        1LL * to.bottom - to.top != 1LL * from.bottom - from.top)
+        return piece;
+    const int bytes = job.bytes_per_pixel;
+    const long long source_x = from.left + (1LL * piece.left - to.left);
+    const long long source_y = from.top + (1LL * piece.top - to.top);
+    return ddraw_rows_differing(job.dest + static_cast<long>(piece.top) * job.dest_pitch +
+                                    static_cast<long>(piece.left) * bytes,
+                                job.dest_pitch,
+                                job.source + source_y * job.source_pitch + source_x * bytes,
+                                job.source_pitch, bytes, piece);
+}
+
 HRESULT blit_copy(DdSurface* surface, const RECT& dest, LPDIRECTDRAWSURFACE7 source_surface,
                   const RECT* source_rect, DWORD flags) {
     if (!source_surface) return DDERR_INVALIDPARAMS;
@@ -109,10 +133,13 @@ HRESULT blit_copy(DdSurface* surface, const RECT& dest, LPDIRECTDRAWSURFACE7 sou
     DdBlitJob job = copy_job(surface, dest, source, from, flags);
     std::uint8_t* copy = source == surface ? read_from_copy(&job) : nullptr;
     if (source == surface && !copy) return DDERR_OUTOFMEMORY;
-    for (const RECT& piece : pieces)
+    RECT written = {};
+    for (const RECT& piece : pieces) {
+        written = ddraw_rect_union(written, piece_changes(surface, job, piece));
         ddraw_copy_rect(job, piece);
+    }
     std::free(copy);
-    ddraw_primary_changed(surface);
+    ddraw_primary_changed(surface, &written);
     return DD_OK;
 }
 

@@ -16,6 +16,14 @@ struct HostColor {
     std::uint8_t flags;
 };
 
+// A part of a picture: its left column, top row, width and height in pixels.
+struct HostRect {
+    int x;
+    int y;
+    int width;
+    int height;
+};
+
 // What the screen shows: a picture in memory, seen through a palette at 8 bits per pixel
 // or through its 5.5.5 / 5.6.5 layout at 15 and 16.
 struct VideoPicture {
@@ -26,6 +34,9 @@ struct VideoPicture {
     int bpp;                  // 8, 15 or 16
     const HostColor* palette; // 256 entries at 8 bits per pixel, else null
     int being_written = 0;    // 1 while a lock lets the program write the pixels
+    // The part that may differ from the picture presented before; no area: none of it. A
+    // presenter converts and draws only this part (all of it for a new size or palette).
+    HostRect changed = {};
 };
 
 // VIDEO_FOCUS_LOST: the window no longer has the keyboard, so no key is held any more.

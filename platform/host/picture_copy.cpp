@@ -1,6 +1,7 @@
-// The picture last shown, and the band of rows in which a new one differs from it.
+// The picture last shown, brought up to date from the changed part of each new one.
 #include "platform/host/picture_copy.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -28,25 +29,40 @@ int fit_copy(PictureCopy* copy, const VideoPicture& picture, std::size_t size) {
     return changed;
 }
 
+// The part of the picture that it says changed, cut to the picture; no area when none.
+HostRect changed_part(const VideoPicture& picture) {
+    const HostRect& c = picture.changed;
+    const int left = std::max(c.x, 0), top = std::max(c.y, 0);
+    // Summed wide, so that absurd values cannot overflow.
+    const int right =
+        c.width > 0 ? static_cast<int>(std::min<long long>(1LL * c.x + c.width, picture.width)) : 0;
+    const int bottom =
+        c.height > 0 ? static_cast<int>(std::min<long long>(1LL * c.y + c.height, picture.height))
+                     : 0;
+    if (right <= left || bottom <= top) return {};
+    return {left, top, right - left, bottom - top};
+}
+
 } // namespace
 
-int picture_remember(PictureCopy* copy, const VideoPicture* picture, int* first, int* last) {
-    *first = *last = -1;
+int picture_remember(PictureCopy* copy, const VideoPicture* picture, HostRect* changed) {
+    *changed = {};
     if (!copy || !picture || !picture->pixels || picture->width <= 0 || picture->height <= 0)
         return 0;
-    const int row_bytes = picture->width * bytes_per_pixel(picture->bpp);
+    const int bytes = bytes_per_pixel(picture->bpp);
+    const int row_bytes = picture->width * bytes;
     if (picture->pitch < row_bytes) return 0;
-    const int whole =
+    const bool whole =
         fit_copy(copy, *picture, static_cast<std::size_t>(row_bytes) * picture->height);
-    for (int y = 0; y < picture->height; ++y) {
-        const std::uint8_t* s = picture->pixels + static_cast<long>(y) * picture->pitch;
-        std::uint8_t* d = copy->pixels.data() + static_cast<std::size_t>(y) * row_bytes;
-        if (!whole && std::memcmp(d, s, static_cast<std::size_t>(row_bytes)) == 0) continue;
-        std::memcpy(d, s, static_cast<std::size_t>(row_bytes));
-        if (*first < 0) *first = y;
-        *last = y;
-    }
-    return *first >= 0;
+    const HostRect part =
+        whole ? HostRect{0, 0, picture->width, picture->height} : changed_part(*picture);
+    if (part.width <= 0) return 0;
+    for (int y = part.y; y < part.y + part.height; ++y)
+        std::memcpy(copy->pixels.data() + static_cast<std::size_t>(y) * row_bytes + part.x * bytes,
+                    picture->pixels + static_cast<long>(y) * picture->pitch + part.x * bytes,
+                    static_cast<std::size_t>(part.width) * bytes);
+    *changed = part;
+    return 1;
 }
 
 VideoPicture picture_of(const PictureCopy& copy) {

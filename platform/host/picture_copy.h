@@ -1,5 +1,5 @@
-// Changed-row tracking for hosts: a copy of the picture last shown, which tells a new
-// picture from the same one again and says which band of rows changed.
+// The picture a host last showed, kept whole so that it can be drawn again at another
+// scale, and brought up to date from the part of each new picture that changed.
 #pragma once
 
 #include "platform/host/host.h"
@@ -16,11 +16,11 @@ struct PictureCopy {
     int bpp = 0;
 };
 
-// Stores the picture in the copy; 1 when it differs from what the copy held (pixels, size,
-// depth or, at 8 bits, palette), 0 when it is the same picture again. first and last are set
-// to the band of rows that changed: all of them for a new size, depth or palette. A picture
-// without pixels or with a pitch too small for its rows changes nothing and returns 0.
-int picture_remember(PictureCopy* copy, const VideoPicture* picture, int* first, int* last);
+// Takes the picture's changed part into the copy; 1 when something is to be drawn again, and
+// `changed` says what: the picture's changed part, or all of it for a new size, depth or (at 8
+// bits) palette. 0 when nothing changed, and for a picture without pixels or with a pitch too
+// small for its rows.
+int picture_remember(PictureCopy* copy, const VideoPicture* picture, HostRect* changed);
 // The copy seen as a picture; its pixels stay valid until the next picture_remember.
 VideoPicture picture_of(const PictureCopy& copy);
 // Forgets the copy, so that the next picture counts as new.

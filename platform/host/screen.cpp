@@ -83,6 +83,10 @@ void video_set_hidden(int hidden) {
     if (!Hidden) present_now(take_reading());
 }
 
+int video_hidden() {
+    return Hidden;
+}
+
 void video_reset() {
     Hidden = 0;
     ChangePending = 0;

@@ -29,6 +29,8 @@ void video_refresh();
 // The window minimised or hidden (1) and back (0): nothing is presented while it is out of
 // sight, and its return presents the current picture at once.
 void video_set_hidden(int hidden);
+// 1 while the window is out of sight.
+int video_hidden();
 
 // Forgets pending changes and the last clock reading.
 void video_reset();

@@ -1,9 +1,11 @@
 // Palettes and what the screen shows: the primary's palette is the display's, so changes to it
-// and writes into the locked primary show within a refresh without any flip.
+// and writes into the locked primary show within a refresh without any flip; a flip redraws
+// only the part of the screen that changes.
 #include "ddraw_fixture.h"
 
 #include "platform/ddraw/ddraw_emulation.h"
 #include "platform/ddraw/ddraw_screen.h"
+#include "platform/ddraw/ddraw_surface.h"
 #include "platform/host/headless/headless.h"
 #include "platform/host/host.h"
 
@@ -84,6 +86,47 @@ TEST_F(ScreenTest, BlitIntoThePrimaryShowsWithoutAFlip) {
     ASSERT_TRUE(wait_for_frame(20));
     EXPECT_EQ(9, headless_last_frame()->pixels[640 + 1]);
     EXPECT_EQ(7, headless_last_frame()->pixels[2]);
+}
+
+// The last frame redrew `part`, and it is the primary's picture.
+void expect_frame(IDirectDrawSurface7* primary, HostRect part, const char* when) {
+    const auto* surface = static_cast<const DdSurface*>(primary);
+    const HeadlessFrame* frame = headless_last_frame();
+    const HostRect& c = frame->changed;
+    EXPECT_TRUE(c.x == part.x && c.y == part.y && c.width == part.width && c.height == part.height)
+        << when << ": " << c.x << "," << c.y << " " << c.width << "x" << c.height;
+    for (int y = 0; y < surface->height; ++y)
+        ASSERT_EQ(0, std::memcmp(&frame->pixels[static_cast<std::size_t>(y) * surface->width],
+                                 surface->pixels + static_cast<std::ptrdiff_t>(y) * surface->pitch,
+                                 static_cast<std::size_t>(surface->width)))
+            << when << ", row " << y;
+}
+
+TEST_F(ScreenTest, AFlipRedrawsWhatChangedSinceEachBufferWasShown) {
+    ASSERT_EQ(DD_OK, fill(back, 7));
+    ASSERT_EQ(DD_OK, primary->Flip(nullptr, DDFLIP_WAIT)); // both buffers all 7 now
+    RECT corner = {600, 440, 640, 480};
+    ASSERT_EQ(DD_OK, fill(back, 9, &corner));
+    ASSERT_EQ(DD_OK, primary->Flip(nullptr, DDFLIP_WAIT));
+    expect_frame(primary, {600, 440, 40, 40}, "a blit into one corner");
+    // The buffer now at the back never had the corner: a blit elsewhere into it brings back
+    // the corner's old pixels as well.
+    RECT top_left = {0, 0, 8, 8};
+    ASSERT_EQ(DD_OK, fill(back, 5, &top_left));
+    ASSERT_EQ(DD_OK, primary->Flip(nullptr, DDFLIP_WAIT));
+    expect_frame(primary, {0, 0, 640, 480}, "two corners");
+    // The same picture drawn whole into both buffers: once shown, a flip changes nothing.
+    for (HostRect part : {HostRect{0, 0, 640, 480}, HostRect{}}) {
+        ASSERT_EQ(DD_OK, fill(back, 7));
+        ASSERT_EQ(DD_OK, fill(back, 9, &corner));
+        ASSERT_EQ(DD_OK, primary->Flip(nullptr, DDFLIP_WAIT));
+        expect_frame(primary, part, "the corner drawn again");
+    }
+    // A new palette changes every pixel.
+    PALETTEENTRY green = {0, 200, 0, 0};
+    ASSERT_EQ(DD_OK, palette->SetEntries(0, 9, 1, &green));
+    ASSERT_TRUE(wait_for_frame(20));
+    expect_frame(primary, {0, 0, 640, 480}, "a palette change");
 }
 
 TEST_F(DdrawTest, PaletteEntriesAndTheirRanges) {

@@ -139,6 +139,7 @@ TEST(HeadlessFrames, TheRingKeepsTheLastFramesAndCountsAll) {
     std::uint8_t pixels[4 * 2] = {};
     HostColor palette[256] = {};
     VideoPicture picture = {pixels, 4, 4, 2, 8, palette};
+    picture.changed = {0, 0, 1, 1};
     static int seen;
     seen = 0;
     headless_on_present([](const HeadlessFrame&) { seen++; });

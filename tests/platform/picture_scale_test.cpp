@@ -1,6 +1,6 @@
 // The presenters' shared pixels: the one-pass conversion and scaling gives what converting
 // the whole picture and then scaling it gives, at every depth and size, also when only a band
-// of rows is drawn; and the copy of the last picture tells which rows changed.
+// of rows is drawn; and the copy of the last picture takes only what a picture says changed.
 #include "platform/host/convert.h"
 #include "platform/host/picture_copy.h"
 #include "platform/host/scale.h"
@@ -101,29 +101,30 @@ TEST(PictureScale, EveryDepthAndSizeAndEveryBandGiveTheSlowWaysPixels) {
     EXPECT_EQ(untouched, 7u);
 }
 
-TEST(PictureCopy, OnlyAChangedPictureCountsAsChangedWithItsBandOfRows) {
+TEST(PictureCopy, TakesOnlyThePartThePictureSaysChanged) {
     std::mt19937 random(7);
     TestPicture t = random_picture(random, 9, 5, 8);
     PictureCopy copy;
-    int first = -2, last = -2;
-    EXPECT_EQ(picture_remember(&copy, &t.picture, &first, &last), 1) << "the first picture";
-    EXPECT_TRUE(first == 0 && last == 4);
-    EXPECT_EQ(picture_remember(&copy, &t.picture, &first, &last), 0) << "the same again";
-    EXPECT_EQ(first, -1);
-    // The padding past each row is not part of the picture.
-    t.pixels[9] ^= 0xFF;
-    EXPECT_EQ(picture_remember(&copy, &t.picture, &first, &last), 0);
-    // The band of changed rows: from the first changed row to the last.
-    t.pixels[static_cast<std::size_t>(3) * t.picture.pitch + 8] ^= 1; // row 3's last pixel
-    EXPECT_EQ(picture_remember(&copy, &t.picture, &first, &last), 1);
-    EXPECT_TRUE(first == 3 && last == 3);
-    t.pixels[static_cast<std::size_t>(1) * t.picture.pitch] ^= 1;
-    t.pixels[static_cast<std::size_t>(4) * t.picture.pitch + 8] ^= 1;
-    EXPECT_EQ(picture_remember(&copy, &t.picture, &first, &last), 1);
-    EXPECT_TRUE(first == 1 && last == 4);
+    HostRect part = {-2, -2, -2, -2};
+    EXPECT_EQ(picture_remember(&copy, &t.picture, &part), 1) << "the first picture is all new";
+    EXPECT_TRUE(part.x == 0 && part.y == 0 && part.width == 9 && part.height == 5);
+    EXPECT_EQ(picture_remember(&copy, &t.picture, &part), 0) << "nothing said to change";
+    // Two pixels change; only the one in the part said to change is taken: nothing is compared.
+    t.pixels[3 * t.picture.pitch + 7] ^= 1;
+    t.pixels[t.picture.pitch] ^= 1;
+    t.picture.changed = {6, 2, 100, 2}; // cut to the picture: columns 6..8, rows 2..3
+    EXPECT_EQ(picture_remember(&copy, &t.picture, &part), 1);
+    EXPECT_TRUE(part.x == 6 && part.y == 2 && part.width == 3 && part.height == 2);
+    EXPECT_TRUE(copy.pixels[3 * 9 + 7] == t.pixels[3 * t.picture.pitch + 7] &&
+                copy.pixels[9] != t.pixels[t.picture.pitch]);
+    for (HostRect absurd : {HostRect{9, 0, 5, 5}, {0, 0, -4, 5}, {2147483647, 0, 2147483647, 1}}) {
+        t.picture.changed = absurd;
+        EXPECT_EQ(picture_remember(&copy, &t.picture, &part), 0) << absurd.x << " " << absurd.width;
+    }
+    t.picture.changed = {};
     t.palette[200].green ^= 1;
-    EXPECT_EQ(picture_remember(&copy, &t.picture, &first, &last), 1) << "a palette change";
-    EXPECT_TRUE(first == 0 && last == 4) << "is a change of every row";
+    EXPECT_EQ(picture_remember(&copy, &t.picture, &part), 1) << "a palette change";
+    EXPECT_TRUE(part.width == 9 && part.height == 5) << "is a change of every pixel";
 
     // The copy, drawn, gives the original's pixels.
     const VideoPicture kept = picture_of(copy);
@@ -134,13 +135,14 @@ TEST(PictureCopy, OnlyAChangedPictureCountsAsChangedWithItsBandOfRows) {
 
     // Another size or depth is a change too; a picture that cannot be read changes nothing.
     TestPicture wide = random_picture(random, 10, 5, 16);
-    EXPECT_EQ(picture_remember(&copy, &wide.picture, &first, &last), 1);
+    EXPECT_EQ(picture_remember(&copy, &wide.picture, &part), 1);
     EXPECT_EQ(picture_of(copy).palette, nullptr);
     VideoPicture narrow = wide.picture;
     narrow.pitch = 19;
-    EXPECT_EQ(picture_remember(&copy, &narrow, &first, &last), 0);
-    EXPECT_EQ(picture_remember(&copy, nullptr, &first, &last), 0);
-    EXPECT_EQ(picture_remember(&copy, &wide.picture, &first, &last), 0);
+    narrow.changed = {0, 0, 10, 5};
+    EXPECT_EQ(picture_remember(&copy, &narrow, &part), 0);
+    EXPECT_EQ(picture_remember(&copy, nullptr, &part), 0);
+    EXPECT_EQ(picture_remember(&copy, &wide.picture, &part), 0);
     picture_forget(&copy);
-    EXPECT_EQ(picture_remember(&copy, &wide.picture, &first, &last), 1) << "after forgetting";
+    EXPECT_EQ(picture_remember(&copy, &wide.picture, &part), 1) << "after forgetting";
 }

@@ -8,6 +8,7 @@
 #include "platform/host/event_queue.h"
 #include "platform/host/audio/headless_audio.h"
 #include "platform/host/headless/headless_pads.h"
+#include "platform/host/picture_copy.h"
 #include "platform/host/utf8.h"
 
 #include <algorithm>
@@ -42,6 +43,9 @@ struct HeadlessState {
     int frame_count = 0;
     int first_kept = 0; // frames before this number were presented before the ring's resize
     void (*on_present)(const HeadlessFrame& frame) = nullptr;
+    // What a presenter would show: every picture's changed part only is taken into it, so
+    // the kept frames show what a screen would, changes that were never told left out.
+    PictureCopy shown;
 };
 
 HeadlessState State;
@@ -68,11 +72,14 @@ int bytes_per_pixel(int bpp) {
     return bpp == 8 ? 1 : 2;
 }
 
-int capture(const VideoPicture* picture, HeadlessFrame& frame) {
+int readable(const VideoPicture* picture) {
     if (!picture || !picture->pixels || picture->width <= 0 || picture->height <= 0) return 0;
     if (picture->bpp != 8 && picture->bpp != 15 && picture->bpp != 16) return 0;
+    return picture->pitch >= picture->width * bytes_per_pixel(picture->bpp);
+}
+
+void capture(const VideoPicture* picture, HeadlessFrame& frame) {
     int row_bytes = picture->width * bytes_per_pixel(picture->bpp);
-    if (picture->pitch < row_bytes) return 0;
     frame.time = State.clock;
     frame.width = picture->width;
     frame.height = picture->height;
@@ -85,7 +92,6 @@ int capture(const VideoPicture* picture, HeadlessFrame& frame) {
         std::memcpy(frame.palette, picture->palette, sizeof frame.palette);
     else
         std::memset(frame.palette, 0, sizeof frame.palette);
-    return 1;
 }
 
 int headless_open_window(const char* title, int width, int height, char* error, int error_size) {
@@ -113,6 +119,7 @@ int headless_set_mode(int width, int height, int bpp, int fullscreen) {
 }
 
 void headless_present(const VideoPicture* picture) {
+    if (!readable(picture)) return;
     HeadlessFrame scratch;
     HeadlessFrame* frame = &scratch;
     if (State.keep > 0) {
@@ -120,7 +127,11 @@ void headless_present(const VideoPicture* picture) {
             State.ring.resize(State.keep);
         frame = &State.ring[State.frame_count % State.keep];
     }
-    if (!capture(picture, *frame)) return;
+    HostRect changed = {};
+    picture_remember(&State.shown, picture, &changed);
+    const VideoPicture shown = picture_of(State.shown);
+    capture(&shown, *frame);
+    frame->changed = changed;
     State.frame_count++;
     if (State.on_present) State.on_present(*frame);
 }

@@ -14,6 +14,7 @@ struct HeadlessFrame {
     int bpp;                          // 8, 15 or 16
     std::vector<std::uint8_t> pixels; // packed rows, width * bytes per pixel each
     HostColor palette[256];           // the palette shown with it (8 bits per pixel)
+    HostRect changed;                 // the part the present drew anew; no area: none
 };
 
 // The host: its audio output is the recorder (headless_audio.h).

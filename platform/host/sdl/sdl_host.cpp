@@ -296,18 +296,18 @@ void sdl_present(const VideoPicture* picture) {
                          .count(),
                      Sdl.cursor_visible);
     // An unchanged picture (a menu standing still) is on the screen already, and of a
-    // changed one only the band of changed rows is converted and drawn; a window that was
-    // uncovered or resized is drawn again whole from its events.
+    // changed one only the rows of its changed part are converted and drawn; a window that
+    // was uncovered or resized is drawn again whole from its events.
     int whole = Sdl.shown.width != picture->width || Sdl.shown.height != picture->height;
-    int first = 0, last = 0;
-    if (!picture_remember(&Sdl.shown, picture, &first, &last)) return;
+    HostRect changed = {};
+    if (!picture_remember(&Sdl.shown, picture, &changed)) return;
     SDL_Surface* surface = SDL_GetWindowSurface(Sdl.window);
     if (whole || !surface) {
         redraw();
         return;
     }
     draw_rows(surface, fit_picture(surface->w, surface->h, Sdl.shown.width, Sdl.shown.height),
-              first, last);
+              changed.y, changed.y + changed.height - 1);
 }
 
 int is_alt_enter(const SDL_KeyboardEvent& key) {

@@ -47,15 +47,21 @@ EM_JS(void, canvas_place, (double left, double top, double width, double height)
     style.visibility = 'visible';
 });
 
-EM_JS(void, canvas_put, (const std::uint8_t* rgba, int width, int height), {
-    var canvas = document.getElementById('screen');
-    if (canvas.width != width || canvas.height != height) {
-        canvas.width = width;
-        canvas.height = height;
-    }
-    var pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, width * height * 4);
-    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
-});
+// Puts the part x, y, width x height of a frame of RGBA bytes on the canvas; the rest of the
+// canvas keeps what it shows.
+EM_JS(void, canvas_put,
+      (const std::uint8_t* rgba, int frame_width, int frame_height, int x, int y, int width,
+       int height),
+      {
+          var canvas = document.getElementById('screen');
+          if (canvas.width != frame_width || canvas.height != frame_height) {
+              canvas.width = frame_width;
+              canvas.height = frame_height;
+          }
+          var pixels = new Uint8ClampedArray(HEAPU8.buffer, rgba, frame_width * frame_height * 4);
+          canvas.getContext('2d').putImageData(new ImageData(pixels, frame_width, frame_height), 0,
+                                               0, x, y, width, height);
+      });
 
 // The cursor over the canvas: none, the browser's own, or the program's picture.
 EM_JS(void, canvas_cursor, (int visible), {
@@ -260,17 +266,26 @@ int web_set_mode(int width, int height, int, int) {
 void web_present(const VideoPicture* picture) {
     if (!Web.open || !picture || !picture->pixels || picture->width <= 0 || picture->height <= 0)
         return;
-    // A picture standing still (the menu) is on the canvas already.
-    int first = 0, last = 0;
-    if (!picture_remember(&Web.shown, picture, &first, &last)) return;
-    std::size_t count = static_cast<std::size_t>(picture->width) * picture->height;
-    Web.rgba.resize(count);
-    convert_picture_to_argb(picture, Web.rgba.data(), picture->width);
+    // A picture standing still (the menu) is on the canvas already; of a changed one only the
+    // changed part is converted and put on it.
+    HostRect part = {};
+    if (!picture_remember(&Web.shown, picture, &part)) return;
+    const int width = picture->width;
+    Web.rgba.resize(static_cast<std::size_t>(width) * picture->height);
+    VideoPicture cut = picture_of(Web.shown);
+    cut.pixels += static_cast<std::ptrdiff_t>(part.y) * cut.pitch + part.x * (cut.bpp == 8 ? 1 : 2);
+    cut.width = part.width;
+    cut.height = part.height;
+    std::uint32_t* at = Web.rgba.data() + static_cast<std::size_t>(part.y) * width + part.x;
+    convert_picture_to_argb(&cut, at, width);
     // 0xAARRGGBB to the bytes R, G, B, A in memory (little-endian).
-    for (std::uint32_t& p : Web.rgba)
-        p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
-    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.rgba.data()), picture->width,
-               picture->height);
+    for (int y = 0; y < part.height; ++y) {
+        std::uint32_t* row = at + static_cast<std::size_t>(y) * width;
+        for (int x = 0; x < part.width; ++x)
+            row[x] = (row[x] & 0xFF00FF00u) | ((row[x] >> 16) & 0xFFu) | ((row[x] & 0xFFu) << 16);
+    }
+    canvas_put(reinterpret_cast<const std::uint8_t*>(Web.rgba.data()), width, picture->height,
+               part.x, part.y, part.width, part.height);
 }
 
 // The page's own events are posted as they come; only the controllers are asked.

@@ -254,8 +254,8 @@ void windows_present(const VideoPicture* picture) {
     if (iconic && !P.iconic) pass_stats_out_of_sight();
     P.iconic = iconic;
     if (!iconic) note_pass();
-    int first = 0, last = 0;
-    if (!picture_remember(&P.shown, picture, &first, &last) && P.bitmap_current) return;
+    HostRect changed = {};
+    if (!picture_remember(&P.shown, picture, &changed) && P.bitmap_current) return;
     if (picture->width != P.picture_width || picture->height != P.picture_height) {
         P.picture_width = picture->width;
         P.picture_height = picture->height;
@@ -276,7 +276,8 @@ void windows_present(const VideoPicture* picture) {
     // Only the rows that show changed picture rows are converted and drawn: while playing,
     // that is where something moved.
     int top = 0, height = 0;
-    if (render_band(first, last, &top, &height)) show_rows(top, height);
+    if (render_band(changed.y, changed.y + changed.height - 1, &top, &height))
+        show_rows(top, height);
 }
 
 // The window, its messages, icon and cursor are the system's, and the sound is the system's
