@@ -162,7 +162,7 @@ play_in_window() {
   extra=("$scale")
   wait_for_screen 30 menu || fail "$size: Escape did not go back to the menu"
   # Minimised from full screen, then restored: the menu exact at once.
-  minimise_for_3s
+  minimise_for 3
   local full_cpu=$minimised_cpu
   wait_for_screen 2 menu || fail "$size: the menu was not exact at once after the restore"
   # Alt+Enter: a window with a frame, the menu exact inside it at the scale its inside allows.
@@ -175,7 +175,7 @@ play_in_window() {
   xprop -id "$window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN &&
     fail "$size: Alt+Enter did not leave full screen"
   menu_in_window || fail "$size: the menu was not exact in the window"
-  minimise_for_3s
+  minimise_for 3
   local windowed_cpu=$minimised_cpu
   menu_in_window || fail "$size: the menu was not exact at once after the restore"
   echo "$size: processor: minimised on the menu ${full_cpu} % from full screen," \

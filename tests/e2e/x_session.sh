@@ -68,16 +68,16 @@ await_game_window() {
   timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
 }
 
-# Minimised for 3 s, then restored; sets $minimised_cpu to the processor's use meanwhile.
+# Minimised for $1 seconds, then restored; sets $minimised_cpu to the processor's use meanwhile.
 # Matchbox iconifies the window (its frame unmapped, WM_STATE Iconic); under Wine it is
 # minimised as a window with a minimise box is. The window itself is unmapped as an iconified
 # window is, so that mapping it again has matchbox restore it.
-minimise_for_3s() {
+minimise_for() {
   timeout 10 xdotool windowminimize --sync "$window" || fail "the window could not be minimised"
   xdotool windowunmap --sync "$window"
   xprop -id "$window" WM_STATE | grep -q Iconic ||
     fail "the window manager did not iconify the window"
-  minimised_cpu=$(cpu_percent 3)
+  minimised_cpu=$(cpu_percent "$1")
   xdotool windowmap --sync "$window"
   timeout 10 xdotool windowactivate --sync "$window" >/dev/null 2>&1
   timeout 10 xdotool windowfocus --sync "$window" >/dev/null 2>&1
