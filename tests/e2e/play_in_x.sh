@@ -56,12 +56,13 @@ if [ "$cpu_limit" != 0 ]; then
       fail "the game took $used % of a core, more than $cpu_limit %"
   done
   # Minimised, a pass only draws for nobody and sleeps; a machine whose other work queues
-  # for the cores makes every wake-up cost more, and there the figure is only told.
-  if awk -v u="$hidden_cpu" 'BEGIN { exit !(u > 1) }'; then
+  # for the cores makes every wake-up cost more, and there the figure is only told. It
+  # measures 0.5-1 % beside the other tests; the limit leaves them a tick or two.
+  if awk -v u="$hidden_cpu" 'BEGIN { exit !(u > 1.5) }'; then
     load=$(cut -d' ' -f1 /proc/loadavg)
     awk -v l="$load" -v c="$(nproc)" 'BEGIN { exit !(l >= c) }' ||
-      fail "the game took $hidden_cpu % of a core while minimised, more than 1 %"
-    echo "minimised: $hidden_cpu % of a core, more than 1 %, on a busy machine" \
+      fail "the game took $hidden_cpu % of a core while minimised, more than 1.5 %"
+    echo "minimised: $hidden_cpu % of a core, more than 1.5 %, on a busy machine" \
       "(load $load): not judged"
   fi
 fi
