@@ -184,9 +184,7 @@ macro(_brambleleap_game_texts)
   string(REPLACE "\n\n" "\n.PP\n" GAME_DESCRIPTION_MAN "${GAME_DESCRIPTION}")
   set(xml_texts TITLE SUMMARY DEVELOPER DESCRIPTION)
   foreach(text ${xml_texts})
-    string(REPLACE "&" "&amp;" GAME_${text}_XML "${GAME_${text}}")
-    string(REPLACE "<" "&lt;" GAME_${text}_XML "${GAME_${text}_XML}")
-    string(REPLACE ">" "&gt;" GAME_${text}_XML "${GAME_${text}_XML}")
+    _brambleleap_markup("${GAME_${text}}" GAME_${text}_XML)
   endforeach()
   # The description's paragraphs are parted by an empty line.
   string(REPLACE "\n\n" "</p>\n    <p>" GAME_DESCRIPTION_XML "${GAME_DESCRIPTION_XML}")
@@ -438,6 +436,14 @@ function(_brambleleap_game_icons out)
     list(APPEND icons ${made})
   endforeach()
   set(${out} ${icons} PARENT_SCOPE)
+endfunction()
+
+# TEXT with the three characters that markup reads as its own (& < >) written as entities.
+function(_brambleleap_markup text out)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
 endfunction()
 
 # Appends to s the line that sets VARIABLE to VALUE, quoted for CMake.
